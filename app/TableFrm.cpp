@@ -1,0 +1,223 @@
+#include "app/TableFrm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolButton>
+
+#include "app/About.h"
+#include "app/MainMenu.h"
+#include "platform/Platform.h"
+#include "spreads/Misc.h"
+#include "table/TableWidget.h"
+
+namespace {
+
+QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = label->font();
+    font.setPixelSize(15);
+    label->setFont(font);
+    label->setStyleSheet(QString("color: %1;").arg(color.name()));
+    label->hide();
+    return label;
+}
+
+QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->resize(81, 25);
+    QFont font = button->font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    button->setFont(font);
+    button->setStyleSheet("QToolButton { color: aqua; background: transparent; border: none; }"
+                          "QToolButton:hover { border: 1px solid aqua; }"
+                          "QToolButton:disabled { color: gray; }");
+    button->hide();
+    return button;
+}
+
+QFrame* MakeDivider(QWidget* parent, const char* name, bool lowered) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(lowered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+void SetBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+TForm1::TForm1(Platform& platform, const QString& programPath, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    FormCreate(programPath);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(const QString& programPath) {
+    setWindowTitle("Lumenfold");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    menu_ = std::make_unique<MainMenu>(menuBar());
+    table_ = new TableWidget(this);
+    table_->setObjectName("TableSurface");
+    setCentralWidget(table_);
+    LayOutFrame();
+
+    settings = Settings();
+    ReadingComments = platform_.systemInfo->shortDate(platform_.systemInfo->today());
+    AppDir = PathDirectory(programPath);
+    QDir().mkpath(AppDir + "/Music");
+    LoadSettings(settings, *platform_.settingsKey, AppDir);
+    ApplySettingsToMenu();
+    ColourFrame();
+
+    MakeDataDirectories();
+    ReadingDialogDir = QDir(AppDir + "/Saved").exists() ? AppDir + "/Saved/" : AppDir;
+    ListSpreads();
+
+    majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
+    ConnectMenu();
+}
+
+void TForm1::LayOutFrame() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int W = screen.width();
+    const int H = screen.height();
+    setGeometry(0, 0, W, H);
+    setFixedSize(W, H);
+    // The client area lies below the menu bar; buttons sit 120 pixels above the window's bottom.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const int clientWidth = W;
+    const int clientHeight = H - menuHeight;
+
+    panel1_ = MakeDivider(table_, "Panel1", true);
+    panel1_->setGeometry(0, 198, clientWidth, 2);
+    panel2_ = MakeDivider(table_, "Panel2", false);
+    panel2_->setGeometry(148, 200, 2, clientHeight - 200);
+
+    scrollBox1_ = new QScrollArea(table_);
+    scrollBox1_->setObjectName("ScrollBox1");
+    scrollBox1_->setFrameShape(QFrame::NoFrame);
+    scrollBox1_->setGeometry(150, 200, clientWidth - 150, clientHeight - 200);
+    scrollBox1_->hide();
+
+    label1_ = MakeColumnLabel(table_, "Label1", QColor(0, 255, 255));
+    label1_->setGeometry(10, 210, 118, 60);
+    label2_ = MakeColumnLabel(table_, "Label2", QColor(192, 192, 192));
+    label2_->setGeometry(10, 270, 118, clientHeight - 270);
+
+    const int buttonTop = H - 120 - menuHeight;
+    speedButton1_ = MakeTableButton(table_, "SpeedButton1", "Shuffle");
+    speedButton1_->move(W / 2 - 91, buttonTop);
+    speedButton2_ = MakeTableButton(table_, "SpeedButton2", "Stop");
+    speedButton2_->move(W / 2 + 10, buttonTop);
+    speedButton2_->setEnabled(false);
+    speedButton3_ = MakeTableButton(table_, "SpeedButton3", "Cut deck");
+    speedButton3_->move((W - speedButton3_->width()) / 2, buttonTop);
+
+    NoticeFontColor = QColor(0, 0, 128);
+    majorNoticeLabel_ = new QLabel(table_);
+    majorNoticeLabel_->setObjectName("Label4");
+    majorNoticeLabel_->setGeometry(W - 240, 10, 220, 24);
+    majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont noticeFont = majorNoticeLabel_->font();
+    noticeFont.setPixelSize(19);
+    majorNoticeLabel_->setFont(noticeFont);
+    majorNoticeLabel_->show();
+}
+
+void TForm1::ApplySettingsToMenu() {
+    menu_->item("CutDeck1")->setChecked(settings.CutDeck);
+    menu_->item("Cutdeckin3piles1")->setEnabled(settings.CutDeck);
+    menu_->item("Cutdeckin3piles1")->setChecked(settings.CutInThreePiles);
+    menu_->item("MajorArcanaonly1")->setChecked(settings.MajorOnly);
+    menu_->item("Drawcardsautomatically1")->setChecked(settings.DrawAutomatically);
+    menu_->item("Usereversedpositions1")->setChecked(settings.UseReverse);
+    menu_->item("Playmusic1")->setChecked(settings.PlayMusicOn);
+    menu_->item("Showlayouttips1")->setChecked(settings.ShowTips);
+}
+
+void TForm1::ColourFrame() {
+    const QColor back = FromTColor(settings.BackColor);
+    SetBackground(this, back);
+    SetBackground(panel1_, back);
+    SetBackground(panel2_, back);
+    table_->clear(back);
+    // On a background where blue is strongest the navy notice would vanish: use grey.
+    const bool blueStrongest = back.blue() > back.red() && back.blue() > back.green();
+    const QColor notice = blueStrongest ? QColor(128, 128, 128) : NoticeFontColor;
+    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(notice.name()));
+}
+
+void TForm1::MakeDataDirectories() {
+    // A failure is silent, and without "Saved" no "Temp" is attempted.
+    if (QDir().mkpath(AppDir + "/Saved")) QDir().mkpath(AppDir + "/Temp");
+}
+
+void TForm1::ListSpreads() {
+    const QStringList files =
+        QDir(AppDir + "/Spreads").entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
+    for (const QString& file : files) SpreadList.append(file.left(file.size() - 7));
+}
+
+void TForm1::ConnectMenu() {
+    connect(menu_->item("Exit1"), &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(menu_->item("About1"), &QAction::triggered, this, &TForm1::About1Click);
+}
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::About1Click() {
+    TForm6 about(Messages[29], this);
+    about.exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    if (!closed_) FormClose();
+    event->accept();
+}
+
+bool TForm1::FormCloseQuery() {
+    Shuffling = false;
+    return true;
+}
+
+void TForm1::FormClose() {
+    closed_ = true;
+    if (!SaveSettings(settings, *platform_.settingsKey))
+        platform_.messageBoxes->showMessage(this, "Could not save the settings.");
+    EmptyTemp();
+}
+
+void TForm1::EmptyTemp() {
+    QDir temp(AppDir + "/Temp");
+    // Entries that cannot be deleted (subdirectories, files in use) stay without a message.
+    for (const QString& name : temp.entryList(QDir::AllEntries | QDir::Hidden | QDir::System))
+        temp.remove(name);
+}

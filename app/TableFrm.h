@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+#include "i18n/MessageList.h"
+#include "settings/Settings.h"
+#include "spreads/SpParser.h"
+
+class MainMenu;
+class QFrame;
+class QLabel;
+class QScrollArea;
+class QToolButton;
+class TableWidget;
+struct Platform;
+
+// The main window: the reading table with its frame, menu and the program's run-time state.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // programPath is the full path of the program file; its directory is AppDir.
+    TForm1(Platform& platform, const QString& programPath, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QString AppDir;
+    Settings settings;
+    MessageList Messages;
+    QString ReadingComments;
+    TSpreadParser Parser;
+    QStringList SpreadList;
+    // Where the open and save dialogs of reading files start.
+    QString ReadingDialogDir;
+    bool Shuffling = false;
+
+    MainMenu& menu() { return *menu_; }
+    TableWidget* table() { return table_; }
+
+    void Exit1Click();
+    void About1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const QString& programPath);
+    void LayOutFrame();
+    void ApplySettingsToMenu();
+    void ColourFrame();
+    void MakeDataDirectories();
+    void ListSpreads();
+    bool FormCloseQuery();
+    void FormClose();
+    void EmptyTemp();
+    void ConnectMenu();
+
+    Platform& platform_;
+    std::unique_ptr<MainMenu> menu_;
+    TableWidget* table_ = nullptr;
+    QFrame* panel1_ = nullptr;
+    QFrame* panel2_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* majorNoticeLabel_ = nullptr;
+    QToolButton* speedButton1_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    QToolButton* speedButton3_ = nullptr;
+    QColor NoticeFontColor;
+    bool closed_ = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/MessageBoxes.h"
+#include "platform/SettingsKey.h"
+#include "platform/SystemInfo.h"
+
+// The system services the program uses, each behind a small interface so that tests can
+// hand in fakes. The main window borrows them for its whole life.
+struct Platform {
+    std::unique_ptr<SettingsKey> settingsKey;
+    std::unique_ptr<MessageBoxes> messageBoxes;
+    std::unique_ptr<SystemInfo> systemInfo;
+};
+
+// The real services of this machine.
+Platform RealPlatform();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDate>
+
+#include "platform/SystemInfo.h"
+
+class FixedSystemInfo : public SystemInfo {
+public:
+    qint32 ticks = 1000;
+    QDate date{2026, 12, 9};
+
+    qint32 tickCount() const override { return ticks; }
+    QString shortDate(const QDate& d) const override { return d.toString("dd/MM/yyyy"); }
+    QDate today() const override { return date; }
+};
