@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include "i18n/CardTitles.h"
+#include "i18n/MessageList.h"
+
+class MessageBoxes;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+struct Settings;
+
+// Where the explanation is saved; kept by the main window for the whole run.
+struct CardSaveOptions {
+    bool SaveWithDeck = true;
+    bool SaveAsDefault = false;
+};
+
+// What the card explanation window reads (and, for the save options, writes).
+struct ExplanationContext {
+    QString AppDir;
+    QString DeckName;
+    QString LanguageName;
+    CardTitleList CardTitles;
+    MessageList Messages;
+    bool KeepActualSize = true;
+    bool KeepStraight = false;
+    int EnlargedWidth = 200;
+    int EnlargedHeight = 290;
+    int ExplWindowWidth = 532;
+    int ExplWindowHeight = 479;
+    int TextFieldWidth = 229;
+    int TextFieldHeight = 248;
+    MessageBoxes* messageBoxes = nullptr;    // questions and failures
+    CardSaveOptions* saveOptions = nullptr;  // owned by the caller; must be set
+
+    // Copies the deck, language, picture and window settings.
+    void ApplySettings(const Settings& settings);
+};
+
+// The three explanation files of a card and orientation ("N.txt", or "Nr.txt" reversed).
+struct CardTextFiles {
+    QString deck;      // AppDir/Pics/DECK/
+    QString language;  // AppDir/Langs/LANGUAGE/Texts/
+    QString fallback;  // AppDir/Langs/English/Texts/
+};
+CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
+                            const QString& languageName, int card, bool reversed);
+
+// The explanation text of a card: the deck's file when it has text, else the language's file
+// (even empty), else the English one, else empty.
+QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
+                     int card, bool reversed);
+
+// Writes the text where the options say: the language file (the English one where the
+// language lacks it) as default meaning, and the deck file. Every file is replaced whole or
+// left as it was. Returns the files that could not be written.
+QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
+                          const QString& text);
+
+// The size a picture of w x h pixels is shown at in an area of ew x eh pixels, with
+// KeepActualSize on (unscaled when it fits, else the whole area) or off (proportional).
+QSize ExplanationPictureSize(QSize picture, QSize area, bool keepActualSize);
+
+// The card explanation window: picture, title, second heading and the editable text.
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    TForm4(const ExplanationContext& context, int card, bool reversed,
+           const QString& secondHeading, QWidget* parent = nullptr);
+
+    QLabel* Image1() const { return image1_; }  // the picture area
+    QLabel* Label1() const { return label1_; }  // title
+    QLabel* Label2() const { return label2_; }  // second heading
+    QPlainTextEdit* Memo1() const { return memo1_; }
+    QPushButton* Button1() const { return button1_; }  // Close
+    QPushButton* Button2() const { return button2_; }  // Save
+
+    const QString& LoadedText() const { return loadedText_; }
+    bool TextModified() const { return textModified_; }
+
+    // The "Save" command: asks where to save (SelSave), then writes.
+    void SaveCardText();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void ShowPicture();
+    void Memo1KeyUp();
+
+    ExplanationContext context_;
+    int card_;
+    bool reversed_;
+    QString loadedText_;
+    bool textModified_ = false;
+    QLabel* image1_;
+    QLabel* label1_;
+    QLabel* label2_;
+    QPlainTextEdit* memo1_;
+    QPushButton* button1_;
+    QPushButton* button2_;
+};
+
+// Opens the explanation window of a card modally and frees it when it closes.
+void ShowCardExplanation(const ExplanationContext& context, int card, bool reversed,
+                         const QString& secondHeading, QWidget* parent = nullptr);
+
+// A click on the extra card: its explanation with language message 74 as second heading.
+void AdditClick(const ExplanationContext& context, int extraCard, bool extraCardReversed,
+                QWidget* parent = nullptr);
