@@ -8,8 +8,8 @@ namespace {
 QList<SpreadLine> FullSpread() {
     QList<SpreadLine> lines;
     for (int i = 0; i < kMaxPositions; ++i)
-        lines.append({i == 0, 100 + i * 10, 20 + i, "Position meaning, with a comma " +
-                                                        QString::number(i)});
+        lines.append(
+            {i == 0, 100 + i * 10, 20 + i, "Position meaning, with a comma " + QString::number(i)});
     return lines;
 }
 

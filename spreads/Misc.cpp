@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <QDir>
 #include <QFile>
 
 QString PathDirectory(const QString& path) {
@@ -18,6 +19,14 @@ QString SlashesAsDots(const QString& text) {
 bool IsSafeFileName(const QString& name) {
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
            !name.contains('\\');
+}
+
+QStringList FolderEntries(const QString& folder) {
+    QStringList names;
+    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : QDir(folder).entryList(filter, QDir::Unsorted))
+        if (!name.startsWith('.') && IsSafeFileName(name)) names.append(name);
+    return names;
 }
 
 QByteArray ReadTextBlocks(const QString& path) {

@@ -62,7 +62,8 @@ SpreadContent DecodeSpread(const QByteArray& fileBytes) {
     const qsizetype headerEnd = text.indexOf('\r');
     if (headerEnd < kPrefixLength) return malformed();
     int count = 0;
-    if (!ParseDecimal(text.mid(kPrefixLength, headerEnd - kPrefixLength), count)) return malformed();
+    if (!ParseDecimal(text.mid(kPrefixLength, headerEnd - kPrefixLength), count))
+        return malformed();
     content.count = std::clamp(count, 0, kMaxPositions);
     content.countRead = true;
     if (count != content.count) content.status = SpreadReadStatus::Malformed;
