@@ -26,9 +26,8 @@ struct CardListContext {
 // Deck list: 0 .. DeckSize - 1, where with 23 cards in play the last entry is card 78.
 std::vector<int> DeckListCards(int deckSize);
 // Significator list: the Major Arcana, the sixteen court cards, then 78 with a 79th card.
-std::vector<int> SignificatorListCards(int deckSize, bool has79thCard);
-// The significator list's entry of a card number (the inverse of the list above).
-int SignificatorEntryOfCard(int card);
+// It offers every court card also while only the Major Arcana are in play.
+std::vector<int> SignificatorListCards(bool has79thCard);
 
 // The card list dialog: pick one card by its title, with a preview and, where the caller
 // shows the orientation group, upright or reversed. Created for one choice, shown modally.

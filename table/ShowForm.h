@@ -71,8 +71,8 @@ class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
-    TForm4(const ExplanationContext& context, int card, bool reversed,
-           const QString& secondHeading, QWidget* parent = nullptr);
+    TForm4(const ExplanationContext& context, int card, bool reversed, const QString& secondHeading,
+           QWidget* parent = nullptr);
 
     QLabel* Image1() const { return image1_; }  // the picture area
     QLabel* Label1() const { return label1_; }  // title
@@ -88,19 +88,19 @@ public:
     void SaveCardText();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Every way of closing ends here: asks whether to save a modified text first.
     void reject() override;
 
 private:
     void ShowPicture();
-    void Memo1KeyUp();
+    void Memo1Change();
 
     ExplanationContext context_;
     int card_;
     bool reversed_;
     QString loadedText_;
     bool textModified_ = false;
+    CardSaveOptions ownOptions_;  // used when the context brings none
     QLabel* image1_;
     QLabel* label1_;
     QLabel* label2_;

@@ -1,0 +1,261 @@
+#include "table/ShowForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+
+#include "decks/JpegDecoder.h"
+#include "platform/MessageBoxes.h"
+#include "settings/Settings.h"
+#include "spreads/Misc.h"
+#include "spreads/TextCodec.h"
+#include "table/SelSave.h"
+
+namespace {
+
+const QString kFallbackLanguage = "English";
+
+// An existing regular file.
+bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+// The text field shows "\n" line breaks; the files keep CR LF.
+QString ForDisplay(QString text) { return text.replace("\r\n", "\n").replace('\r', '\n'); }
+
+QString ForFile(QString text) { return text.replace('\n', "\r\n"); }
+
+bool WriteWhole(const QString& path, const QString& text) {
+    if (path.isEmpty()) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = EncodeText(ForFile(text));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// The picture's size from its header; the whole picture only where the header cannot be read.
+QSize JpegSize(const QString& path) {
+    const QSize size = QImageReader(path).size();
+    return size.isValid() ? size : DecodeJpeg(path).size();
+}
+
+}  // namespace
+
+void ExplanationContext::ApplySettings(const Settings& settings) {
+    DeckName = settings.DeckName;
+    LanguageName = settings.LanguageName;
+    KeepActualSize = settings.KeepActualSize;
+    KeepStraight = settings.KeepStraight;
+    EnlargedWidth = settings.EnlargedWidth;
+    EnlargedHeight = settings.EnlargedHeight;
+    ExplWindowWidth = settings.ExplWindowWidth;
+    ExplWindowHeight = settings.ExplWindowHeight;
+    TextFieldWidth = settings.TextFieldWidth;
+    TextFieldHeight = settings.TextFieldHeight;
+}
+
+// A deck or language name that would leave its folder gives no path at all.
+CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
+                            const QString& languageName, int card, bool reversed) {
+    const QString name = QString::number(card) + (reversed ? "r.txt" : ".txt");
+    const QDir root(appDir);
+    const auto languageFile = [&](const QString& language) {
+        return IsSafeFileName(language) ? root.filePath("Langs/" + language + "/Texts/" + name)
+                                        : QString();
+    };
+    return {IsSafeFileName(deckName) ? root.filePath("Pics/" + deckName + "/" + name) : QString(),
+            languageFile(languageName), languageFile(kFallbackLanguage)};
+}
+
+QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
+                     int card, bool reversed) {
+    const CardTextFiles files = CardTextPaths(appDir, deckName, languageName, card, reversed);
+    if (IsFile(files.deck)) {
+        const QByteArray bytes = ReadTextBlocks(files.deck);
+        if (!bytes.isEmpty()) return DecodeText(bytes);
+    }
+    if (IsFile(files.language)) return DecodeText(ReadTextBlocks(files.language));
+    if (IsFile(files.fallback)) return DecodeText(ReadTextBlocks(files.fallback));
+    return QString();
+}
+
+QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
+                          const QString& text) {
+    QStringList failed;
+    if (options.SaveAsDefault) {
+        const QString target = IsFile(files.language) ? files.language : files.fallback;
+        if (!WriteWhole(target, text)) failed.append(target);
+    }
+    if (options.SaveWithDeck && !WriteWhole(files.deck, text)) failed.append(files.deck);
+    return failed;
+}
+
+QSize ExplanationPictureSize(QSize picture, QSize area, bool keepActualSize) {
+    const qint64 w = picture.width(), h = picture.height();
+    const qint64 ew = area.width(), eh = area.height();
+    if (w <= 0 || h <= 0 || ew <= 0 || eh <= 0) return QSize(0, 0);
+    if (keepActualSize) return (w <= ew && h <= eh) ? picture : area;
+    if (w * eh / ew < h) return QSize(static_cast<int>(w * eh / h), area.height());
+    return QSize(area.width(), static_cast<int>(h * ew / w));
+}
+
+TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
+               const QString& secondHeading, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      context_(context),
+      card_(card),
+      reversed_(reversed) {
+    setObjectName("ShowForm");
+    const int w = qMax(0, context_.ExplWindowWidth);
+    const int h = qMax(0, context_.ExplWindowHeight);
+    setFixedSize(w, h);
+
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(0, 0, w, h);
+
+    QFont heading = font();
+    heading.setPixelSize(16);
+    QFont bold = heading;
+    bold.setBold(true);
+    QFont body = font();
+    body.setPixelSize(15);
+    const QString blue = "color: #0000ff;";
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image1_->setGeometry(24, 80, qMax(0, context_.EnlargedWidth), qMax(0, context_.EnlargedHeight));
+
+    memo1_ = new QPlainTextEdit(this);
+    memo1_->setObjectName("Memo1");
+    memo1_->setGeometry(w - context_.TextFieldWidth - 29, 80, qMax(0, context_.TextFieldWidth),
+                        qMax(0, context_.TextFieldHeight));
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setFont(body);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(24, 16, 185, 41);
+    label1_->setFont(bold);
+    label1_->setStyleSheet(blue);
+    label1_->setWordWrap(true);
+
+    label2_ = new QLabel(secondHeading, this);
+    label2_->setObjectName("Label2");
+    label2_->setGeometry(w - 254, 16, 177, 81);
+    label2_->setFont(heading);
+    label2_->setStyleSheet(blue);
+    label2_->setWordWrap(true);
+    label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    button1_ = new QPushButton(context_.Messages[71], this);
+    button1_->setObjectName("Button1");
+    button1_->setGeometry(w - 222, h - 70, 81, 25);
+    button2_ = new QPushButton(context_.Messages[5], this);
+    button2_->setObjectName("Button2");
+    button2_->setGeometry(w - 126, h - 70, 81, 25);
+    button2_->setEnabled(false);
+    for (QPushButton* button : {button1_, button2_}) {
+        button->setFont(body);
+        button->setStyleSheet(blue);
+        button->setAutoDefault(false);
+    }
+    connect(button1_, &QPushButton::clicked, this, &TForm4::reject);
+    connect(button2_, &QPushButton::clicked, this, &TForm4::SaveCardText);
+
+    ShowPicture();
+
+    QString title = card_ >= 0 && card_ < kCardCount ? context_.CardTitles[card_] : QString();
+    if (reversed_) title += " (" + context_.Messages[78] + ")";
+    setWindowTitle(title);
+    label1_->setText(title);
+
+    loadedText_ = ForDisplay(
+        LoadCardText(context_.AppDir, context_.DeckName, context_.LanguageName, card_, reversed_));
+    memo1_->setPlainText(loadedText_);
+    connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
+
+    if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+}
+
+void TForm4::ShowPicture() {
+    if (!IsSafeFileName(context_.DeckName)) return;
+    const QString path =
+        QDir(context_.AppDir)
+            .filePath("Pics/" + context_.DeckName + "/" + QString::number(card_) + ".jpg");
+    const QSize area = image1_->size();
+    const QSize shown = ExplanationPictureSize(JpegSize(path), area, context_.KeepActualSize);
+    if (shown.isEmpty()) return;
+    QImage face = DecodeJpeg(path, shown);
+    if (face.isNull()) return;
+    if (reversed_ && !context_.KeepStraight) face = face.mirrored(true, true);
+    // Proportional stretching narrows or shortens the area to the picture.
+    if (!context_.KeepActualSize) image1_->resize(shown);
+    image1_->setPixmap(QPixmap::fromImage(face));
+}
+
+// Any change that leaves the text different from the loaded one marks it modified; changing
+// it back by hand does not clear the mark.
+void TForm4::Memo1Change() {
+    if (textModified_ || memo1_->toPlainText() == loadedText_) return;
+    textModified_ = true;
+    button2_->setEnabled(true);
+}
+
+void TForm4::SaveCardText() {
+    CardSaveOptions& options = context_.saveOptions ? *context_.saveOptions : ownOptions_;
+    TForm13 dialog(context_.Messages, options, this);
+    if (dialog.exec() == QDialog::Accepted) options = dialog.Options();
+
+    const QString text = memo1_->toPlainText();
+    const QStringList failed = WriteCardText(
+        CardTextPaths(context_.AppDir, context_.DeckName, context_.LanguageName, card_, reversed_),
+        options, text);
+    if (!failed.isEmpty()) {
+        // The text stays marked as modified, so closing still offers to save it.
+        if (context_.messageBoxes)
+            context_.messageBoxes->showMessage(this,
+                                               "Could not write in a file.\n" + failed.join('\n'));
+        return;
+    }
+    if (!options.SaveWithDeck && !options.SaveAsDefault) return;  // nothing was saved
+    textModified_ = false;
+    loadedText_ = text;
+    button2_->setEnabled(false);
+}
+
+void TForm4::reject() {
+    if (textModified_ && context_.messageBoxes) {
+        const auto answer =
+            context_.messageBoxes->ask(this, context_.Messages[127], context_.Messages[126],
+                                       QMessageBox::Ok | QMessageBox::Cancel);
+        if (answer == QMessageBox::Ok) {
+            SaveCardText();
+            // A text that could not be saved keeps the window open, so it is not lost.
+            if (textModified_) return;
+        }
+    }
+    QDialog::reject();
+}
+
+void ShowCardExplanation(const ExplanationContext& context, int card, bool reversed,
+                         const QString& secondHeading, QWidget* parent) {
+    if (card < 0 || card >= kCardCount) return;
+    TForm4 form(context, card, reversed, secondHeading, parent);
+    form.exec();
+}
+
+void AdditClick(const ExplanationContext& context, int extraCard, bool extraCardReversed,
+                QWidget* parent) {
+    ShowCardExplanation(context, extraCard, extraCardReversed, context.Messages[74], parent);
+}
