@@ -13,6 +13,12 @@
 
 #include "app/About.h"
 #include "app/MainMenu.h"
+#include "decks/DeckDirectory.h"
+#include "decks/SelectDk.h"
+#include "i18n/CardsFile.h"
+#include "i18n/HelpFiles.h"
+#include "i18n/LangFile.h"
+#include "i18n/SelLang.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
 #include "table/TableWidget.h"
@@ -93,9 +99,15 @@ void TForm1::FormCreate(const QString& programPath) {
     ApplySettingsToMenu();
     ColourFrame();
 
+    Has79thCard = DeckHas79thCard(AppDir, settings.DeckName);
+    SetTitles();
+    DeckSize = DeckSizeFor(settings.MajorOnly, Has79thCard);
+    HelpFile = StartHelpFile(AppDir);
+
     MakeDataDirectories();
     ReadingDialogDir = QDir(AppDir + "/Saved").exists() ? AppDir + "/Saved/" : AppDir;
     ListSpreads();
+    LoadLangu();
 
     majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
     ConnectMenu();
@@ -185,6 +197,9 @@ void TForm1::ListSpreads() {
 void TForm1::ConnectMenu() {
     connect(menu_->item("Exit1"), &QAction::triggered, this, &TForm1::Exit1Click);
     connect(menu_->item("About1"), &QAction::triggered, this, &TForm1::About1Click);
+    connect(menu_->item("Language1"), &QAction::triggered, this, &TForm1::Language1Click);
+    connect(menu_->item("Contents1"), &QAction::triggered, this, &TForm1::Contents1Click);
+    connect(menu_->item("Selectdesk1"), &QAction::triggered, this, &TForm1::Selectdesk1Click);
 }
 
 void TForm1::Exit1Click() { close(); }
@@ -192,6 +207,57 @@ void TForm1::Exit1Click() { close(); }
 void TForm1::About1Click() {
     TForm6 about(Messages[29], this);
     about.exec();
+}
+
+void TForm1::Language1Click() {
+    TForm20 dialog(Messages, AppDir, settings.LanguageName, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings.LanguageName = dialog.LanguageName();
+    LoadLangu();
+}
+
+void TForm1::Contents1Click() {
+    // Russian help is a book the desktop opens; nothing is shown when it cannot.
+    if (OpensRussianHelpBook(settings.LanguageName)) {
+        platform_.shell->openFile(RussianHelpBook(AppDir));
+        return;
+    }
+    if (!platform_.helpViewer->showContents(this, HelpFile))
+        platform_.messageBoxes->showMessage(this, "Could not open the help file.");
+}
+
+void TForm1::Selectdesk1Click() {
+    TForm3 dialog(Messages, AppDir, settings.DeckName, settings.NewAgeCourtOrder,
+                  settings.StrengthIsXI, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // Without decks on show the deck and its numbering stay as they are.
+    if (dialog.HasDecks() && !dialog.DeckName().isEmpty()) {
+        settings.DeckName = dialog.DeckName();
+        settings.NewAgeCourtOrder = dialog.NewAgeCourtOrder();
+        settings.StrengthIsXI = dialog.StrengthIsXI();
+    }
+    Has79thCard = DeckHas79thCard(AppDir, settings.DeckName);
+    SetTitles();
+}
+
+void TForm1::LoadLangu() {
+    const QByteArray text =
+        ReadTextBlocks(LanguageFilePath(AppDir, settings.LanguageName, "List.lng"));
+    // Without any message list everything stays as it was.
+    if (text.isEmpty()) return;
+    Messages.replace(DecodeLangLines(text));
+    for (const MainMenu::Titled& titled : menu_->titled())
+        titled.action->setText(Messages[titled.message]);
+    speedButton1_->setText(Messages[62]);
+    speedButton2_->setText(Messages[63]);
+    speedButton3_->setText(Messages[64]);
+    SetTitles();
+    HelpFile = HelpFileForLanguage(AppDir, settings.LanguageName, HelpFile);
+}
+
+void TForm1::SetTitles() {
+    BuildCardTitles(CardTitles, AppDir, settings.LanguageName, Has79thCard,
+                    {settings.StrengthIsXI, settings.NewAgeCourtOrder});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

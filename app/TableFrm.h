@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
 #include "settings/Settings.h"
 #include "spreads/SpParser.h"
@@ -29,6 +30,12 @@ public:
     QString AppDir;
     Settings settings;
     MessageList Messages;
+    CardTitleList CardTitles;
+    // The help file the help window shows.
+    QString HelpFile;
+    bool Has79thCard = false;
+    // The number of cards in play: 22, 23, 78 or 79.
+    int DeckSize = 78;
     QString ReadingComments;
     TSpreadParser Parser;
     QStringList SpreadList;
@@ -41,6 +48,14 @@ public:
 
     void Exit1Click();
     void About1Click();
+    void Language1Click();
+    void Contents1Click();
+    void Selectdesk1Click();
+
+    // Loads the current language: messages, captions, card titles and help file.
+    void LoadLangu();
+    // Rebuilds the card titles for the current deck and language.
+    void SetTitles();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SettingsKey.h"
+#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
 // The system services the program uses, each behind a small interface so that tests can
@@ -12,6 +14,8 @@ struct Platform {
     std::unique_ptr<SettingsKey> settingsKey;
     std::unique_ptr<MessageBoxes> messageBoxes;
     std::unique_ptr<SystemInfo> systemInfo;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<HelpViewer> helpViewer;
 };
 
 // The real services of this machine.

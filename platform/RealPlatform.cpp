@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
+#include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtSettingsKey.h"
+#include "platform/QtShell.h"
 #include "platform/QtSystemInfo.h"
 
 Platform RealPlatform() {
@@ -8,5 +10,7 @@ Platform RealPlatform() {
     platform.settingsKey = std::make_unique<QtSettingsKey>();
     platform.messageBoxes = std::make_unique<QtMessageBoxes>();
     platform.systemInfo = std::make_unique<QtSystemInfo>();
+    platform.shell = std::make_unique<QtShell>();
+    platform.helpViewer = std::make_unique<QtHelpViewer>();
     return platform;
 }

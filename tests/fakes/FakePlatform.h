@@ -2,7 +2,9 @@
 
 #include "fakes/FixedSystemInfo.h"
 #include "fakes/MemorySettingsKey.h"
+#include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
+#include "fakes/RecordingShell.h"
 #include "platform/Platform.h"
 
 // A platform made of fakes, with typed access to each of them.
@@ -11,6 +13,8 @@ struct FakePlatform {
     MemorySettingsKey* settingsKey;
     RecordingMessageBoxes* messageBoxes;
     FixedSystemInfo* systemInfo;
+    RecordingShell* shell;
+    RecordingHelpViewer* helpViewer;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -22,5 +26,11 @@ struct FakePlatform {
         auto info = std::make_unique<FixedSystemInfo>();
         systemInfo = info.get();
         platform.systemInfo = std::move(info);
+        auto desktop = std::make_unique<RecordingShell>();
+        shell = desktop.get();
+        platform.shell = std::move(desktop);
+        auto help = std::make_unique<RecordingHelpViewer>();
+        helpViewer = help.get();
+        platform.helpViewer = std::move(help);
     }
 };

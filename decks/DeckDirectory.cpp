@@ -1,0 +1,18 @@
+#include "decks/DeckDirectory.h"
+
+#include <QFileInfo>
+
+#include "spreads/Misc.h"
+
+QString DeckDirectory(const QString& appDir, const QString& deckName) {
+    return appDir + "/Pics/" + deckName;
+}
+
+bool DeckHas79thCard(const QString& appDir, const QString& deckName) {
+    return IsSafeFileName(deckName) &&
+           QFileInfo::exists(DeckDirectory(appDir, deckName) + "/78.jpg");
+}
+
+int DeckSizeFor(bool majorOnly, bool has79thCard) {
+    return 22 + (majorOnly ? 0 : 56) + (has79thCard ? 1 : 0);
+}

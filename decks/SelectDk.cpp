@@ -1,0 +1,124 @@
+#include "decks/SelectDk.h"
+
+#include <algorithm>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "i18n/MessageList.h"
+#include "spreads/Misc.h"
+
+namespace {
+
+// A group of two choices, one under the other.
+QGroupBox* MakeChoiceGroup(QWidget* parent, const char* name, const QString& caption,
+                           const QRect& bounds, QRadioButton*& first, QRadioButton*& second,
+                           const QString& firstText, const QString& secondText) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    group->setGeometry(bounds);
+    first = new QRadioButton(firstText, group);
+    first->setGeometry(8, 18, bounds.width() - 16, 20);
+    second = new QRadioButton(secondText, group);
+    second->setGeometry(8, 40, bounds.width() - 16, 20);
+    return group;
+}
+
+// Alphabetical order regardless of letter case; names differing only in case keep a fixed order.
+bool DeckNameLess(const QString& a, const QString& b) {
+    const int order = a.compare(b, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a < b;
+}
+
+}  // namespace
+
+TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString& deckName,
+               bool newAgeCourtOrder, bool strengthIsXI, QWidget* parent)
+    : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(439, 284);
+    setWindowTitle(messages[19]);
+
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(16, 16, 201, 225);
+    radioGroup1_ = MakeChoiceGroup(this, "RadioGroup1", messages[40], {240, 16, 185, 65},
+                                   traditional_, newAge_, messages[42], messages[43]);
+    // The numbers of Strength stay as they are in every language.
+    radioGroup2_ = MakeChoiceGroup(this, "RadioGroup2", messages[41], {240, 96, 185, 65},
+                                   strengthVIII_, strengthXI_, "VIII", "XI");
+
+    label1_ = new QLabel("Desks were not found.", this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(16, 24, 409, 113);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont noticeFont = label1_->font();
+    noticeFont.setPixelSize(16);
+    label1_->setFont(noticeFont);
+    label1_->setStyleSheet("color: black;");
+    label1_->hide();
+
+    button1_ = new QPushButton(messages[0], this);
+    button1_->setObjectName("Button1");
+    button1_->setGeometry(264, 250, 75, 25);
+    button1_->setDefault(true);
+    button1_->setEnabled(false);
+    button2_ = new QPushButton(messages[1], this);
+    button2_->setObjectName("Button2");
+    button2_->setGeometry(350, 250, 75, 25);
+
+    QStringList decks = FolderEntries(appDir + "/Pics");
+    std::sort(decks.begin(), decks.end(), DeckNameLess);
+    listBox1_->addItems(decks);
+    if (decks.isEmpty()) {
+        ShowNoDecksNotice();
+    } else {
+        // Only the exact name, letter case included, is the current deck.
+        const qsizetype current = decks.indexOf(deckName);
+        if (current >= 0) listBox1_->setCurrentRow(static_cast<int>(current));
+        (newAgeCourtOrder ? newAge_ : traditional_)->setChecked(true);
+        (strengthIsXI ? strengthXI_ : strengthVIII_)->setChecked(true);
+        ListBox1Click();
+    }
+
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm3::ListBox1Click);
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm3::ListBox1DblClick);
+    connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm3::ShowNoDecksNotice() {
+    listBox1_->hide();
+    radioGroup1_->hide();
+    radioGroup2_->hide();
+    button2_->hide();
+    label1_->setText(label1_->text() + "\n" +
+                     "Make sure that the \"Pics\" directory exists and contains images.");
+    label1_->show();
+    button1_->move((width() - button1_->width()) / 2, button1_->y());
+    button1_->setEnabled(true);
+}
+
+bool TForm3::HasDecks() const { return listBox1_->count() > 0; }
+
+QString TForm3::DeckName() const {
+    const QList<QListWidgetItem*> selected = listBox1_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+bool TForm3::NewAgeCourtOrder() const { return newAge_->isChecked(); }
+
+bool TForm3::StrengthIsXI() const { return strengthXI_->isChecked(); }
+
+void TForm3::ListBox1Click() { button1_->setEnabled(!listBox1_->selectedItems().isEmpty()); }
+
+void TForm3::ListBox1DblClick(QListWidgetItem* item) {
+    if (!item) return;
+    listBox1_->setCurrentItem(item);
+    accept();
+}

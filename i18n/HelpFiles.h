@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The help file in use before any language brings its own: AppDir/Reruv.html.
+QString StartHelpFile(const QString& appDir);
+
+// The Russian help book, opened through the desktop: AppDir/Langs/Russian/ReruvBook.html.
+QString RussianHelpBook(const QString& appDir);
+
+// True when the help command opens the Russian help book instead of the help window
+// (exact comparison of the language name).
+bool OpensRussianHelpBook(const QString& language);
+
+// The help file after loading a language: the language's own Reruv.html when it has one,
+// then the Russian help book when the language is "Russian" and the book exists; otherwise the
+// help file in use stays.
+QString HelpFileForLanguage(const QString& appDir, const QString& language, const QString& current);

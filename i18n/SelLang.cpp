@@ -1,0 +1,52 @@
+#include "i18n/SelLang.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "i18n/MessageList.h"
+#include "spreads/Misc.h"
+
+TForm20::TForm20(const MessageList& messages, const QString& appDir, const QString& languageName,
+                 QWidget* parent)
+    : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(249, 292);
+    setWindowTitle(messages[130]);
+
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(16, 16, 217, 225);
+    button1_ = new QPushButton(messages[0], this);
+    button1_->setObjectName("Button1");
+    button1_->setGeometry(36, 255, 75, 25);
+    button1_->setDefault(true);
+    button2_ = new QPushButton(messages[1], this);
+    button2_->setObjectName("Button2");
+    button2_->setGeometry(138, 255, 75, 25);
+
+    // The entries keep the order of the directory search.
+    for (const QString& name : FolderEntries(appDir + "/Langs")) {
+        listBox1_->addItem(name);
+        if (name == languageName) listBox1_->setCurrentRow(listBox1_->count() - 1);
+    }
+    ListBox1Click();
+
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm20::ListBox1Click);
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm20::ListBox1DblClick);
+    connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString TForm20::LanguageName() const {
+    const QList<QListWidgetItem*> selected = listBox1_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void TForm20::ListBox1Click() { button1_->setEnabled(!listBox1_->selectedItems().isEmpty()); }
+
+void TForm20::ListBox1DblClick(QListWidgetItem* item) {
+    if (!item) return;
+    listBox1_->setCurrentItem(item);
+    accept();
+}
