@@ -26,5 +26,3 @@ void BM_DecodeSpread(benchmark::State& state) {
 BENCHMARK(BM_DecodeSpread);
 
 }  // namespace
-
-BENCHMARK_MAIN();

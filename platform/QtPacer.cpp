@@ -1,0 +1,24 @@
+#include "platform/QtPacer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+constexpr int kFrameMilliseconds = 16;
+
+}  // namespace
+
+void QtPacer::pause(int milliseconds) {
+    const int scaled = static_cast<int>(milliseconds * timeScale_);
+    if (scaled <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(scaled, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPacer::nextFrame() { pause(kFrameMilliseconds); }

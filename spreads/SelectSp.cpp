@@ -1,0 +1,66 @@
+#include "spreads/SelectSp.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const QString& caption,
+               const QString& okCaption, const QString& cancelCaption, const QString& notice,
+               QWidget* parent)
+    : QDialog(parent),
+      listBox1_(new QListWidget(this)),
+      label1_(new QLabel(this)),
+      button1_(new QPushButton(okCaption, this)),
+      button2_(new QPushButton(cancelCaption, this)) {
+    setObjectName("TForm2");
+    setWindowTitle(caption);
+    setFixedSize(281, 361);
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(16, 16, 249, 289);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(16, 24, 200, 121);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = label1_->font();
+    font.setPixelSize(16);
+    label1_->setFont(font);
+    label1_->setStyleSheet("color: black;");
+    button1_->setObjectName("Button1");
+    button1_->setGeometry(56, 328, 75, 25);
+    button1_->setDefault(true);
+    button2_->setObjectName("Button2");
+    button2_->setGeometry(152, 328, 75, 25);
+
+    connect(button1_, &QPushButton::clicked, this, &TForm2::confirm);
+    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (spreads.isEmpty()) {
+        listBox1_->hide();
+        button2_->hide();
+        label1_->setText(notice);
+        button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
+        button1_->setEnabled(true);
+        return;
+    }
+    label1_->hide();
+    listBox1_->addItems(spreads);
+    const int current = static_cast<int>(spreads.indexOf(currentSpread));
+    if (current >= 0) listBox1_->setCurrentRow(current);
+    button1_->setEnabled(current >= 0);
+    connect(listBox1_, &QListWidget::currentRowChanged, this,
+            [this](int row) { button1_->setEnabled(row >= 0); });
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm2::confirm);
+}
+
+void TForm2::confirm() {
+    if (!listBox1_->isHidden()) {
+        QListWidgetItem* item = listBox1_->currentItem();
+        if (!item) return;
+        chosen_ = item->text();
+    }
+    accept();
+}

@@ -1,0 +1,48 @@
+#include "spreads/SpreadCatalogue.h"
+
+#include <algorithm>
+
+#include <QCollator>
+#include <QDir>
+#include <QLocale>
+
+namespace {
+
+struct BuiltinSpread {
+    const char* name;
+    const char* russianName;
+};
+
+constexpr BuiltinSpread kBuiltinSpreads[] = {
+    {"Seven Cards Ellipse", "Семикарточный эллипс"},
+    {"Relationship", "Отношения"},
+    {"Question", "Вопрос"},
+};
+
+constexpr int kExtensionLength = 7;  // ".spread"
+
+}  // namespace
+
+QStringList ArrangeSpreads(QStringList names) {
+    names.removeIf([](const QString& name) { return name.isEmpty() || name == " "; });
+    QStringList result;
+    for (const BuiltinSpread& builtin : kBuiltinSpreads) {
+        const QString name = QString::fromUtf8(builtin.name);
+        const QString russian = QString::fromUtf8(builtin.russianName);
+        for (const QString& entry : names)
+            if (entry == name || entry == russian) result.append(entry);
+        names.removeIf([&](const QString& entry) { return entry == name || entry == russian; });
+    }
+    QCollator collator(QLocale::system());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(names.begin(), names.end(), collator);
+    return result + names;
+}
+
+QStringList BuildSpreadCatalogue(const QString& appDir) {
+    QStringList names;
+    const QStringList files =
+        QDir(appDir + "/Spreads").entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
+    for (const QString& file : files) names.append(file.left(file.size() - kExtensionLength));
+    return ArrangeSpreads(names);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+// Orders spread names: the three built-in spreads first (each under its English or Russian name,
+// in the order met), then the rest alphabetically, case-insensitively, in the user's locale.
+// Empty names and a single space are dropped.
+QStringList ArrangeSpreads(QStringList names);
+
+// The spread names of AppDir/Spreads (every "*.spread" file without its extension), arranged.
+QStringList BuildSpreadCatalogue(const QString& appDir);

@@ -1,0 +1,87 @@
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "spreads/SelectSp.h"
+#include "spreads/SpreadCatalogue.h"
+#include "support/TestAppDir.h"
+
+namespace {
+
+TEST(SpreadCatalogueTest, BuiltinSpreadsComeFirstThenTheRestAlphabetically) {
+    TestAppDir app;
+    for (const char* name : {"Question", "Alpha", "Seven Cards Ellipse", "beta", "notes"})
+        app.write(QString("Spreads/%1.spread").arg(name), "x");
+    app.write("Spreads/notes.txt", "x");
+    EXPECT_EQ(BuildSpreadCatalogue(app.path()),
+              QStringList({"Seven Cards Ellipse", "Question", "Alpha", "beta", "notes"}));
+    EXPECT_TRUE(BuildSpreadCatalogue(app.path() + "/nowhere").isEmpty());
+}
+
+TEST(SpreadCatalogueTest, EnglishAndRussianNamesShareTheirBuiltinPlace) {
+    const QString question = QString::fromUtf8("Вопрос");
+    const QString ellipse = QString::fromUtf8("Семикарточный эллипс");
+    EXPECT_EQ(
+        ArrangeSpreads({"zeta", question, "Question", ellipse, "Relationship", "", " ", "Alpha"}),
+        QStringList({ellipse, "Relationship", question, "Question", "Alpha", "zeta"}));
+    EXPECT_EQ(ArrangeSpreads({"question", "Celtic Cross", "alpha"}),
+              QStringList({"alpha", "Celtic Cross", "question"}));
+}
+
+class SelectSpTest : public ::testing::Test {
+protected:
+    // Opens the dialog, lets `act` drive it and returns whether it was confirmed.
+    bool run(TForm2& dialog, const std::function<void()>& act) {
+        QTimer::singleShot(0, act);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+TEST_F(SelectSpTest, PreselectsTheCurrentSpreadAndConfirmsIt) {
+    TForm2 dialog({"Seven Cards Ellipse", "Question"}, "Question", "Select spread", "OK", "Cancel",
+                  "");
+    auto* ok = dialog.findChild<QPushButton*>("Button1");
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_TRUE(run(dialog, [ok] { ok->click(); }));
+    EXPECT_EQ(dialog.chosenName(), "Question");
+    EXPECT_EQ(dialog.windowTitle(), "Select spread");
+}
+
+TEST_F(SelectSpTest, OkWaitsForAChoiceAndADoubleClickConfirms) {
+    TForm2 dialog({"A", "B"}, "Gone", "c", "OK", "Cancel", "");
+    auto* ok = dialog.findChild<QPushButton*>("Button1");
+    auto* list = dialog.findChild<QListWidget*>("ListBox1");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(run(dialog, [&] {
+        list->setCurrentRow(1);
+        EXPECT_TRUE(ok->isEnabled());
+        emit list->itemDoubleClicked(list->item(1));
+    }));
+    EXPECT_EQ(dialog.chosenName(), "B");
+}
+
+TEST_F(SelectSpTest, EscapeCancelsWithoutAName) {
+    TForm2 dialog({"A"}, "A", "c", "OK", "Cancel", "");
+    EXPECT_FALSE(run(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }));
+    EXPECT_TRUE(dialog.chosenName().isEmpty());
+}
+
+TEST_F(SelectSpTest, WithoutSpreadsShowsTheNoticeAndACentredOk) {
+    TForm2 dialog({}, "A", "c", "OK", "Cancel", "Layouts were not found.\r\nCreate one.");
+    auto* ok = dialog.findChild<QPushButton*>("Button1");
+    EXPECT_TRUE(dialog.findChild<QListWidget*>("ListBox1")->isHidden());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("Button2")->isHidden());
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(),
+              "Layouts were not found.\r\nCreate one.");
+    EXPECT_EQ(ok->x(), (281 - 75) / 2 - 6);
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_TRUE(run(dialog, [ok] { ok->click(); }));
+    EXPECT_TRUE(dialog.chosenName().isEmpty());
+}
+
+}  // namespace
