@@ -4,12 +4,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QPainter>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "app/About.h"
 #include "app/MainMenu.h"
@@ -21,6 +27,11 @@
 #include "i18n/SelLang.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
+#include "spreads/SeCard.h"
+#include "table/CardBacks.h"
+#include "table/CardFace.h"
+#include "table/CardImage.h"
+#include "table/TablePainting.h"
 #include "table/TableWidget.h"
 
 namespace {
@@ -110,6 +121,7 @@ void TForm1::FormCreate(const QString& programPath) {
     LoadLangu();
 
     majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
+    SetUpReadingTable();
     ConnectMenu();
 }
 
@@ -286,4 +298,179 @@ void TForm1::EmptyTemp() {
     // Entries that cannot be deleted (subdirectories, files in use) stay without a message.
     for (const QString& name : temp.entryList(QDir::AllEntries | QDir::Hidden | QDir::System))
         temp.remove(name);
+}
+
+// ---- The reading table ----
+
+void TForm1::SetUpReadingTable() {
+    Parser.AttachTable(this);
+    const CardBacks backs = DrawCardBacks();
+    CardBackLarge = backs.large;
+    CardBackSmall = backs.small;
+
+    auto* content = new QWidget;
+    content->setObjectName("SpreadAreaContent");
+    scrollBox1_->setWidget(content);
+    SpacerImage = new QWidget(content);
+    SpacerImage->setObjectName("SpacerImage");
+    SpacerImage->resize(10, 10);
+
+    ExtraCardImage = new CardImage(-1, table_);
+    ExtraCardImage->setObjectName("ExtraCardImage");
+    ExtraCardImage->setGeometry((148 - TableCardWidth) / 2,
+                                ClientHeight() - TableCardHeight - 20, TableCardWidth,
+                                TableCardHeight);
+    ExtraCardImage->hide();
+    connect(ExtraCardImage, &CardImage::clicked, this, [this](int card) {
+        AdditClick(ExplanationSettings(), card, ExtraCardReversed, this);
+    });
+
+    table_->setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
+    table_->repaintAll();
+}
+
+int TForm1::ClientHeight() const { return height() - menuBar()->sizeHint().height(); }
+
+QString TForm1::DeckDirectoryInUse() const {
+    return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName)
+                                             : QString();
+}
+
+ExplanationContext TForm1::ExplanationSettings() {
+    ExplanationContext context;
+    context.AppDir = AppDir;
+    context.CardTitles = CardTitles;
+    context.Messages = Messages;
+    context.ApplySettings(settings);
+    context.messageBoxes = platform_.messageBoxes.get();
+    context.saveOptions = &SaveOptions;
+    return context;
+}
+
+void TForm1::SetCards() {
+    LayOutArc(Deck, DeckSize, Has79thCard, width());
+    FreshOrder(Deck, DeckSize, settings.UseReverse);
+}
+
+void TForm1::FormPaint(QPainter& painter) {
+    if (DeckLaidOut) {
+        majorNoticeLabel_->hide();
+        PaintArc(painter, Deck, DeckSize, CardBackSmall);
+    } else {
+        PaintPile(painter, CardBackLarge, width(), height());
+        majorNoticeLabel_->show();
+    }
+}
+
+void TForm1::MakeSpreadAndImages() {
+    if (Parser.LoadSpread(SpreadFilePath(AppDir, SpreadName)) != SpreadReadStatus::Ok)
+        platform_.messageBoxes->showMessage(this, Messages[109]);
+    PendingSignificators = Parser.SignificatorCount;
+    NextPosition = 0;
+    for (CardImage*& image : PositionImages) {
+        delete image;
+        image = nullptr;
+    }
+    scrollBox1_->horizontalScrollBar()->setValue(0);
+    scrollBox1_->verticalScrollBar()->setValue(0);
+
+    const QSize cardSize(TableCardWidth, TableCardHeight);
+    const QColor back = FromTColor(settings.BackColor);
+    QWidget* content = scrollBox1_->widget();
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, back);
+    content->setPalette(palette);
+    content->setAutoFillBackground(true);
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < std::min(Parser.PosCount, kMaxPositions); ++i) {
+        auto* image = new CardImage(i, content);
+        image->setObjectName("PositionImage" + QString::number(i));
+        image->setGeometry(QRect(QPoint(Parser.PosX[i], Parser.PosY[i]), cardSize));
+        image->setPicture(EmptyPlacePicture(cardSize, back, Parser.PositionNumber(i) + ". "));
+        image->setHint(Parser.PositionHint(i));
+        image->showHint(settings.ShowTips);
+        connect(image, &CardImage::clicked, this, [this](int i) { Parser.ActivatePosition(i); });
+        image->show();
+        PositionImages[i] = image;
+        right = std::max(right, Parser.PosX[i]);
+        bottom = std::max(bottom, Parser.PosY[i]);
+    }
+    // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
+    SpacerImage->move(right + TableCardWidth, bottom + TableCardHeight);
+    content->resize(SpacerImage->x() + SpacerImage->width(), SpacerImage->y() + SpacerImage->height());
+}
+
+void TForm1::ApplyShowTips() {
+    for (CardImage* image : PositionImages)
+        if (image) image->showHint(settings.ShowTips);
+}
+
+void TForm1::ShowMessage(const QString& text) {
+    platform_.messageBoxes->showMessage(this, text);
+}
+
+void TForm1::SetPrompt(const QString& text) {
+    label2_->setText(text);
+    CurrentPrompt = text;
+}
+
+void TForm1::RemoveSlotFromTable(int slot) {
+    if (slot >= 0 && slot < kCardCount) RemoveCardFromTable(Deck[slot], *table_);
+}
+
+CardImage* TForm1::PositionImage(int position) const {
+    return position >= 0 && position < kMaxPositions ? PositionImages[position] : nullptr;
+}
+
+void TForm1::ShowPositionBack(int position) {
+    if (CardImage* image = PositionImage(position)) image->setPicture(CardBackLarge);
+}
+
+void TForm1::ShowPositionFace(int position, int card, bool reversed) {
+    CardImage* image = PositionImage(position);
+    if (!image) return;
+    const QImage face =
+        LoadCardFace(CardFacePath(DeckDirectoryInUse(), card), image->size(), reversed);
+    if (!face.isNull()) image->setPicture(face);
+}
+
+void TForm1::ShowExtraCard(int slot) {
+    if (slot < 0 || slot >= kCardCount) return;
+    const TCard& card = Deck[slot];
+    if (card.Reversed) {
+        PaintExtraCardReversed(card, *ExtraCardImage, DeckDirectoryInUse());
+        return;
+    }
+    const QImage face = LoadCardFace(CardFacePath(DeckDirectoryInUse(), card.Number),
+                                     ExtraCardImage->size(), false);
+    if (!face.isNull()) ExtraCardImage->setPicture(face);
+    ExtraCardImage->setTag(card.Number);
+    ExtraCardImage->show();
+}
+
+std::optional<CardChoice> TForm1::ChooseCard(const CardChoiceRequest& request) {
+    CardListContext context;
+    context.ManualInput = ManualInput;
+    context.DeckSize = DeckSize;
+    context.Has79thCard = Has79thCard;
+    context.CardTitles = CardTitles;
+    context.PictureDir = DeckDirectoryInUse();
+    TForm11 dialog(context, this);
+    dialog.setWindowTitle(request.caption);
+    dialog.RadioGroup1()->setTitle(request.orientationCaption);
+    dialog.StraightItem()->setText(request.uprightText);
+    dialog.ReversedItem()->setText(request.reversedText);
+    if (request.significator) {
+        dialog.RadioGroup1()->hide();
+        if (request.preselectedCard >= 0) dialog.ClickQuer(request.preselectedCard);
+    } else {
+        dialog.Image1()->setGeometry(224, 88, 113, 185);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return CardChoice{dialog.ChosenCard(), dialog.ChosenReversed()};
+}
+
+void TForm1::ShowCardExplanation(int card, bool reversed, const QString& heading) {
+    ::ShowCardExplanation(ExplanationSettings(), card, reversed, heading, this);
 }

@@ -1,25 +1,34 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 #include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
 #include "settings/Settings.h"
 #include "spreads/SpParser.h"
+#include "spreads/SpreadTable.h"
+#include "table/ReadingState.h"
+#include "table/ShowForm.h"
 
+class CardImage;
 class MainMenu;
 class QFrame;
 class QLabel;
+class QPainter;
 class QScrollArea;
 class QToolButton;
 class TableWidget;
 struct Platform;
 
 // The main window: the reading table with its frame, menu and the program's run-time state.
-class TForm1 : public QMainWindow {
+// The reading state (Deck, NextPosition, CurrentPrompt, the flags) comes from ReadingState;
+// the spread engine Parser deals into the table through SpreadTable.
+class TForm1 : public QMainWindow, public ReadingState, private SpreadTable {
     Q_OBJECT
 
 public:
@@ -41,7 +50,13 @@ public:
     QStringList SpreadList;
     // Where the open and save dialogs of reading files start.
     QString ReadingDialogDir;
-    bool Shuffling = false;
+    // The reading table: one image per position of the current spread (null past PosCount),
+    // the extra card in the left column, the spacer that sizes the spread area, the backs.
+    std::array<CardImage*, kMaxPositions> PositionImages{};
+    CardImage* ExtraCardImage = nullptr;
+    QWidget* SpacerImage = nullptr;
+    QImage CardBackLarge;
+    QImage CardBackSmall;
 
     MainMenu& menu() { return *menu_; }
     TableWidget* table() { return table_; }
@@ -57,11 +72,40 @@ public:
     // Rebuilds the card titles for the current deck and language.
     void SetTitles();
 
+    // Lays the slots in play out in the arc and gives them a fresh random order.
+    void SetCards();
+    // Loads SpreadName into Parser (already reset) and builds the position images.
+    void MakeSpreadAndImages();
+    // Paints the table: the arc once the deck is laid out, else the pile.
+    void FormPaint(QPainter& painter);
+    // Shows or hides the position hints after ShowTips.
+    void ApplyShowTips();
+    // The current deck's picture folder; empty for a deck name that could leave Pics.
+    QString DeckDirectoryInUse() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate(const QString& programPath);
+    void SetUpReadingTable();
+    int ClientHeight() const;
+    CardImage* PositionImage(int position) const;
+    ExplanationContext ExplanationSettings();
+
+    // The table side of the spread engine.
+    ReadingState& Reading() override { return *this; }
+    int CardsInPlay() const override { return DeckSize; }
+    int LastSignificatorCard() const override { return settings.LastSignificator; }
+    QString Message(int index) const override { return Messages[index]; }
+    void ShowMessage(const QString& text) override;
+    void SetPrompt(const QString& text) override;
+    void RemoveSlotFromTable(int slot) override;
+    void ShowPositionBack(int position) override;
+    void ShowPositionFace(int position, int card, bool reversed) override;
+    void ShowExtraCard(int slot) override;
+    std::optional<CardChoice> ChooseCard(const CardChoiceRequest& request) override;
+    void ShowCardExplanation(int card, bool reversed, const QString& heading) override;
     void LayOutFrame();
     void ApplySettingsToMenu();
     void ColourFrame();
@@ -85,5 +129,6 @@ private:
     QToolButton* speedButton2_ = nullptr;
     QToolButton* speedButton3_ = nullptr;
     QColor NoticeFontColor;
+    CardSaveOptions SaveOptions;
     bool closed_ = false;
 };

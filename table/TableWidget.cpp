@@ -9,8 +9,19 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
 
 void TableWidget::clear(const QColor& color) {
     color_ = color;
-    backing_.fill(color);
-    update();
+    repaintAll();
+}
+
+void TableWidget::repaintArea(const QRect& area) {
+    const QRect clipped = area.intersected(backing_.rect());
+    if (clipped.isEmpty()) return;
+    {
+        QPainter painter(&backing_);
+        painter.setClipRect(clipped);
+        painter.fillRect(clipped, color_);
+        if (paintHandler_) paintHandler_(painter, clipped);
+    }
+    update(clipped);
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {
@@ -19,10 +30,8 @@ void TableWidget::paintEvent(QPaintEvent* event) {
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
-    QImage grown(event->size(), QImage::Format_RGB32);
-    grown.fill(color_);
-    QPainter(&grown).drawImage(0, 0, backing_);
-    backing_ = grown;
+    backing_ = QImage(event->size(), QImage::Format_RGB32);
+    repaintAll();
     QWidget::resizeEvent(event);
 }
 

@@ -3,19 +3,32 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
+class QPainter;
+
 // The table surface of the main window. Everything on it is drawn into one backing image that
-// painting copies to the screen, so drawing never erases what lies there already.
+// painting copies to the screen, so drawing never erases what lies there already. A repaint
+// erases an area to the table colour and runs the paint handler over it, clipped to the area.
 class TableWidget : public QWidget {
     Q_OBJECT
 
 public:
+    using PaintHandler = std::function<void(QPainter& painter, const QRect& area)>;
+
     explicit TableWidget(QWidget* parent = nullptr);
 
     QImage& backing() { return backing_; }
     const QImage& backing() const { return backing_; }
+    const QColor& color() const { return color_; }
 
-    // Fills the whole table with the colour and shows it.
+    void setPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
+
+    // Takes the colour for the table and repaints all of it.
     void clear(const QColor& color);
+    // Erases the area to the table colour, runs the paint handler over it and shows it.
+    void repaintArea(const QRect& area);
+    void repaintAll() { repaintArea(backing_.rect()); }
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position);
@@ -28,4 +41,5 @@ protected:
 private:
     QImage backing_;
     QColor color_;
+    PaintHandler paintHandler_;
 };

@@ -1,0 +1,55 @@
+#include "table/CardImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CardImage::CardImage(int tag, QWidget* parent) : QWidget(parent), tag_(tag) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CardImage::setPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void CardImage::setHint(const QString& hint) {
+    hint_ = hint;
+    showHint(hintShown_);
+}
+
+void CardImage::showHint(bool shown) {
+    hintShown_ = shown;
+    setToolTip(shown ? hint_ : QString());
+}
+
+void CardImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isNull())
+        painter.fillRect(rect(), palette().window());
+    else
+        painter.drawImage(rect(), picture_);
+}
+
+void CardImage::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void CardImage::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a left press and release over the image.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked(tag_);
+}
+
+QImage EmptyPlacePicture(QSize size, const QColor& backColor, const QString& label) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(backColor);
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(backColor);
+    painter.drawText(QPoint(5, 5 + painter.fontMetrics().ascent()), label);
+    return picture;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+// One card picture on the table (a spread position, the extra card): shows its picture
+// stretched over the whole widget and reports left clicks with its tag.
+class CardImage : public QWidget {
+    Q_OBJECT
+
+public:
+    CardImage(int tag, QWidget* parent = nullptr);
+
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+
+    // The hint shown as a tooltip while tips are on.
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& hint);
+    void showHint(bool shown);
+
+signals:
+    void clicked(int tag);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int tag_;
+    QImage picture_;
+    QString hint_;
+    bool hintShown_ = false;
+    bool pressed_ = false;
+};
+
+// The picture of an empty place: black outline, filled with the table colour, and the
+// label (for example "S. " or "3. ") at (5, 5).
+QImage EmptyPlacePicture(QSize size, const QColor& backColor, const QString& label);
