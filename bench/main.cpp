@@ -1,5 +1,4 @@
-// The benchmark program: Qt's drawing and widgets need an application object (offscreen, no
-// screen).
+// The benchmark program. Drawing and widgets need an application object (offscreen, no screen).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
