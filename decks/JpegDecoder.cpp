@@ -13,7 +13,7 @@ namespace {
 
 // Pictures larger than this are refused rather than allocated: no card needs them, and a
 // damaged header must not make the program ask for gigabytes.
-constexpr qint64 kMaxPixels = 64 * 1024 * 1024;
+constexpr qint64 kMaxPixels = 32 * 1024 * 1024;
 
 // libjpeg reports errors and warnings here instead of printing them and calling exit().
 // Any warning (a truncated file, corrupt entropy data) counts as a failure too, so both end
@@ -85,6 +85,8 @@ bool Decode(DecodeJob& job, const QByteArray& bytes, QSize target) {
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
+    // Progressive pictures keep all their coefficients in memory whatever the output size.
+    if (qint64(cinfo.image_width) * cinfo.image_height > kMaxPixels) return false;
 
     switch (cinfo.jpeg_color_space) {
         case JCS_GRAYSCALE:
@@ -105,7 +107,7 @@ bool Decode(DecodeJob& job, const QByteArray& bytes, QSize target) {
     jpeg_start_decompress(&cinfo);
     const int width = int(cinfo.output_width);
     const int height = int(cinfo.output_height);
-    if (width <= 0 || height <= 0 || qint64(width) * height > kMaxPixels) return false;
+    if (width <= 0 || height <= 0) return false;
     job.image = QImage(width, height, QImage::Format_RGB32);
     if (job.image.isNull()) return false;
 

@@ -114,6 +114,20 @@ void DrawHalo(QPainter& p, QPointF centre, double radius, const QColor& colour) 
     p.drawEllipse(centre, radius, radius);
 }
 
+// A faint diamond lattice behind the pips.
+void DrawLattice(QPainter& p, const QRectF& area, QColor colour) {
+    colour.setAlpha(45);
+    p.save();
+    p.setClipRect(area);
+    p.setPen(QPen(colour, 1.2));
+    const double step = area.width() / 6;
+    for (double x = area.left() - area.height(); x < area.right(); x += step) {
+        p.drawLine(QPointF(x, area.top()), QPointF(x + area.height(), area.bottom()));
+        p.drawLine(QPointF(x + area.height(), area.top()), QPointF(x, area.bottom()));
+    }
+    p.restore();
+}
+
 // Pip centres of the two to ten cards, as fractions of the pip area.
 QList<QPointF> PipLayout(int count) {
     const double l = 0.22, m = 0.5, r = 0.78;
@@ -290,6 +304,7 @@ QImage PaintCardFace(const DeckStyle& style, int card, const QString& title, QSi
         DrawHalo(p, area.center(), area.width() * 0.5, pal.accent);
         DrawSuitEmblem(p, kind.suit, area.adjusted(10, 8, -10, -8), pal.emblem);
     } else if (kind.rank < 10) {
+        DrawLattice(p, area, pal.accent);
         DrawPips(p, kind.suit, kind.rank + 1, area, pal.emblem);
     } else {
         DrawCourtFigure(p, kind.suit, kind.rank - 10, area, pal);

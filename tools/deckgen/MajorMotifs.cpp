@@ -175,7 +175,7 @@ void DrawMajorMotif(QPainter& p, int card, const QRectF& area, const Ink& ink) {
     const double r = std::min(area.width(), area.height()) * 0.5;
     const int petals = 6 + card;                         // 6..27 petals round the medallion
     const int starPoints = 5 + card % 7;                 // 5..11 points of the inner star
-    const double innerRatio = 0.45 + 0.05 * (card % 4);  // sharper or rounder stars
+    const double innerRatio = 0.68 + 0.04 * (card % 3);  // deeper or shallower teeth
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -197,16 +197,15 @@ void DrawMajorMotif(QPainter& p, int card, const QRectF& area, const Ink& ink) {
         p.drawEllipse(QRectF(r * 0.56, -petalWidth / 2, petalLength, petalWidth));
         p.restore();
     }
-    // The medallion with its star and the card's own symbol.
+    // The medallion: a toothed ring whose teeth count with the number, then the symbol.
     p.setBrush(ink.deep);
     p.drawEllipse(c, r * 0.7, r * 0.7);
-    p.setPen(QPen(ink.fill, std::max(1.0, r * 0.02)));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolygon(
-        StarPolygon(c, r * 0.58, innerRatio, starPoints, card % 2 ? kPi / starPoints : 0));
     p.setPen(Qt::NoPen);
+    p.setBrush(ink.fill);
+    p.drawPolygon(
+        StarPolygon(c, r * 0.66, innerRatio, starPoints, card % 2 ? kPi / starPoints : 0));
     p.setBrush(ink.deep);
-    p.drawEllipse(c, r * 0.5, r * 0.5);
-    DrawSymbol(p, card, c, r * 0.4, ink);
+    p.drawEllipse(c, r * 0.46, r * 0.46);
+    DrawSymbol(p, card, c, r * 0.37, ink);
     p.restore();
 }
