@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -11,7 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "decks/JpegDecoder.h"
+#include "table/CardFace.h"
 
 namespace {
 
@@ -109,8 +108,8 @@ void TForm11::ListBox1Click() {
 
 // Decoded at the preview's current size: the caller may have moved and resized it.
 void TForm11::ShowPreview(int card) {
-    const QImage face = DecodeJpeg(
-        QDir(context_.PictureDir).filePath(QString::number(card) + ".jpg"), image1_->size());
+    const QImage face =
+        LoadCardFace(CardFacePath(context_.PictureDir, card), image1_->size(), false);
     if (face.isNull()) return;
     image1_->setPixmap(QPixmap::fromImage(face));
     image1_->show();

@@ -1,6 +1,5 @@
 #include "table/ShowForm.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QImageReader>
@@ -10,11 +9,13 @@
 #include <QSaveFile>
 #include <QScreen>
 
+#include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
 #include "spreads/Misc.h"
 #include "spreads/TextCodec.h"
+#include "table/CardFace.h"
 #include "table/SelSave.h"
 
 namespace {
@@ -66,12 +67,11 @@ void ExplanationContext::ApplySettings(const Settings& settings) {
 CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
                             const QString& languageName, int card, bool reversed) {
     const QString name = QString::number(card) + (reversed ? "r.txt" : ".txt");
-    const QDir root(appDir);
     const auto languageFile = [&](const QString& language) {
-        return IsSafeFileName(language) ? root.filePath("Langs/" + language + "/Texts/" + name)
+        return IsSafeFileName(language) ? appDir + "/Langs/" + language + "/Texts/" + name
                                         : QString();
     };
-    return {IsSafeFileName(deckName) ? root.filePath("Pics/" + deckName + "/" + name) : QString(),
+    return {IsSafeFileName(deckName) ? DeckDirectory(appDir, deckName) + "/" + name : QString(),
             languageFile(languageName), languageFile(kFallbackLanguage)};
 }
 
@@ -190,15 +190,12 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
 
 void TForm4::ShowPicture() {
     if (!IsSafeFileName(context_.DeckName)) return;
-    const QString path =
-        QDir(context_.AppDir)
-            .filePath("Pics/" + context_.DeckName + "/" + QString::number(card_) + ".jpg");
-    const QSize area = image1_->size();
-    const QSize shown = ExplanationPictureSize(JpegSize(path), area, context_.KeepActualSize);
+    const QString path = CardFacePath(DeckDirectory(context_.AppDir, context_.DeckName), card_);
+    const QSize shown =
+        ExplanationPictureSize(JpegSize(path), image1_->size(), context_.KeepActualSize);
     if (shown.isEmpty()) return;
-    QImage face = DecodeJpeg(path, shown);
+    const QImage face = LoadCardFace(path, shown, reversed_ && !context_.KeepStraight);
     if (face.isNull()) return;
-    if (reversed_ && !context_.KeepStraight) face = face.mirrored(true, true);
     // Proportional stretching narrows or shortens the area to the picture.
     if (!context_.KeepActualSize) image1_->resize(shown);
     image1_->setPixmap(QPixmap::fromImage(face));

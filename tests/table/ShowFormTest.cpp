@@ -114,17 +114,14 @@ TEST_F(ShowFormTest, TextsAreDecodedAndUnsafeNamesReadNothing) {
     EXPECT_EQ(load(1), "");
 }
 
-TEST_F(ShowFormTest, WindowShowsTitleHeadingTextAndLayout) {
+TEST_F(ShowFormTest, WindowShowsTitleHeadingAndText) {
     writeText("Langs/Russian/Texts/12r.txt", "first line\r\nsecond line");
     TForm4 form(context, 12, true, "What crosses you");
     EXPECT_EQ(form.windowTitle(), "Card 12 (message 78)");
     EXPECT_EQ(form.Label1()->text(), form.windowTitle());
     EXPECT_EQ(form.Label2()->text(), "What crosses you");
     EXPECT_EQ(form.Memo1()->toPlainText(), "first line\nsecond line");
-    EXPECT_EQ(form.size(), QSize(532, 479));
-    EXPECT_EQ(form.Memo1()->geometry(), QRect(532 - 229 - 29, 80, 229, 248));
     EXPECT_EQ(form.Button1()->text(), "message 71");
-    EXPECT_EQ(form.Button1()->geometry(), QRect(532 - 222, 479 - 70, 81, 25));
     EXPECT_EQ(form.Button2()->text(), "message 5");
     EXPECT_FALSE(form.Button2()->isEnabled());
     EXPECT_FALSE(form.TextModified());
