@@ -384,14 +384,10 @@ void TForm1::MakeSpreadAndImages() {
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < std::min(Parser.PosCount, kMaxPositions); ++i) {
-        auto* image = new CardImage(i, content);
-        image->setObjectName("PositionImage" + QString::number(i));
-        image->setGeometry(QRect(QPoint(Parser.PosX[i], Parser.PosY[i]), cardSize));
-        image->setPicture(EmptyPlacePicture(cardSize, back, Parser.PositionNumber(i) + ". "));
-        image->setHint(Parser.PositionHint(i));
-        image->showHint(settings.ShowTips);
+        CardImage* image = MakePositionImage(
+            i, QRect(QPoint(Parser.PosX[i], Parser.PosY[i]), cardSize), back,
+            Parser.PositionNumber(i), Parser.PositionHint(i), settings.ShowTips, content);
         connect(image, &CardImage::clicked, this, [this](int i) { Parser.ActivatePosition(i); });
-        image->show();
         PositionImages[i] = image;
         right = std::max(right, Parser.PosX[i]);
         bottom = std::max(bottom, Parser.PosY[i]);

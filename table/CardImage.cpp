@@ -42,6 +42,19 @@ void CardImage::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked(tag_);
 }
 
+CardImage* MakePositionImage(int index, const QRect& place, const QColor& backColor,
+                             const QString& number, const QString& hint, bool showTips,
+                             QWidget* parent) {
+    auto* image = new CardImage(index, parent);
+    image->setObjectName("PositionImage" + QString::number(index));
+    image->setGeometry(place);
+    image->setPicture(EmptyPlacePicture(place.size(), backColor, number + ". "));
+    image->setHint(hint);
+    image->showHint(showTips);
+    image->show();
+    return image;
+}
+
 QImage EmptyPlacePicture(QSize size, const QColor& backColor, const QString& label) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(backColor);

@@ -39,6 +39,12 @@ private:
     bool pressed_ = false;
 };
 
+// A position image of the spread area: an empty place (tag = position index) over `place`,
+// labelled "S. ", "S1. " or "1. ", with its hint shown while tips are on.
+CardImage* MakePositionImage(int index, const QRect& place, const QColor& backColor,
+                             const QString& number, const QString& hint, bool showTips,
+                             QWidget* parent);
+
 // The picture of an empty place: black outline, filled with the table colour, and the
 // label (for example "S. " or "3. ") at (5, 5).
 QImage EmptyPlacePicture(QSize size, const QColor& backColor, const QString& label);
