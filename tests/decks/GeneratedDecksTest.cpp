@@ -12,6 +12,8 @@ struct BundledDeck {
     int cards;
 };
 
+void PrintTo(const BundledDeck& deck, std::ostream* out) { *out << deck.name; }
+
 // The decks the build draws into the program directory.
 class GeneratedDecksTest : public ::testing::TestWithParam<BundledDeck> {
 protected:

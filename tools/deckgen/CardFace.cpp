@@ -224,6 +224,19 @@ void DrawCourtFigure(QPainter& p, Suit suit, int courtRank, const QRectF& area,
     }
 }
 
+// The Roman numeral of 1..39; "0" for 0.
+QString RomanNumeral(int number) {
+    if (number <= 0) return "0";
+    static const struct {
+        int value;
+        const char* text;
+    } digits[] = {{10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
+    QString out;
+    for (const auto& d : digits)
+        for (; number >= d.value; number -= d.value) out += d.text;
+    return out;
+}
+
 QString PlateText(const CardKind& kind, int card) {
     if (kind.extra) return QString(QChar(0x221E));  // the sign of infinity
     if (kind.major) return RomanNumeral(card);
@@ -237,18 +250,6 @@ QString BareTitle(const QString& title) {
 }
 
 }  // namespace
-
-QString RomanNumeral(int number) {
-    if (number <= 0) return "0";
-    static const struct {
-        int value;
-        const char* text;
-    } digits[] = {{10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
-    QString out;
-    for (const auto& d : digits)
-        for (; number >= d.value; number -= d.value) out += d.text;
-    return out;
-}
 
 QImage PaintCardFace(const DeckStyle& style, int card, const QString& title, QSize size) {
     QImage image(size, QImage::Format_RGB32);

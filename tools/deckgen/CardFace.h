@@ -14,6 +14,3 @@ constexpr QSize kFaceSize(330, 561);
 // A leading numeral such as "XVII. " is left out of the title, the plate above shows it.
 QImage PaintCardFace(const DeckStyle& style, int card, const QString& title,
                      QSize size = kFaceSize);
-
-// The Roman numeral of 1..39; "0" for 0.
-QString RomanNumeral(int number);
