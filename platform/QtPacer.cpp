@@ -21,4 +21,10 @@ void QtPacer::pause(int milliseconds) {
     loop.exec();
 }
 
-void QtPacer::nextFrame() { pause(kFrameMilliseconds); }
+void QtPacer::nextFrame() {
+    const qint64 spent = lastFrame_.isValid() ? lastFrame_.elapsed() : 0;
+    // A frame that came after a long break (a new animation) waits a whole frame.
+    const bool steady = spent < kFrameMilliseconds;
+    pause(steady ? static_cast<int>(kFrameMilliseconds - spent) : kFrameMilliseconds);
+    lastFrame_.start();
+}

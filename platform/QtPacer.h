@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "platform/Pacer.h"
 
-// Waits in a local event loop. The time scale stretches every wait; 0 runs every animation at
-// once (events are still handled).
+// Waits in a local event loop. Frames keep a steady rate: each waits only for what is left of
+// its 1/60 second after the frame's own work. The time scale stretches every wait; 0 runs every
+// animation at once (events are still handled).
 class QtPacer : public Pacer {
 public:
     explicit QtPacer(double timeScale = 1.0) : timeScale_(timeScale) {}
@@ -13,4 +16,5 @@ public:
 
 private:
     double timeScale_;
+    QElapsedTimer lastFrame_;
 };

@@ -128,10 +128,7 @@ void TForm1::SpeedButton2Click() {
     if (RestoringReading || ManualInput || !settings.CutDeck) Piling(10, 10);
 }
 
-void TForm1::SpeedButton3Click() {
-    const QRect pile = PileRect(size());
-    Piling(pile.center().x(), pile.center().y());
-}
+void TForm1::SpeedButton3Click() { Piling(width() / 2, height() / 2); }
 
 // ---- Cut and laying out ----
 
