@@ -317,13 +317,11 @@ void TForm1::SetUpReadingTable() {
 
     ExtraCardImage = new CardImage(-1, table_);
     ExtraCardImage->setObjectName("ExtraCardImage");
-    ExtraCardImage->setGeometry((148 - TableCardWidth) / 2,
-                                ClientHeight() - TableCardHeight - 20, TableCardWidth,
-                                TableCardHeight);
+    ExtraCardImage->setGeometry((148 - TableCardWidth) / 2, ClientHeight() - TableCardHeight - 20,
+                                TableCardWidth, TableCardHeight);
     ExtraCardImage->hide();
-    connect(ExtraCardImage, &CardImage::clicked, this, [this](int card) {
-        AdditClick(ExplanationSettings(), card, ExtraCardReversed, this);
-    });
+    connect(ExtraCardImage, &CardImage::clicked, this,
+            [this](int card) { AdditClick(ExplanationSettings(), card, ExtraCardReversed, this); });
 
     table_->setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
     table_->repaintAll();
@@ -332,8 +330,7 @@ void TForm1::SetUpReadingTable() {
 int TForm1::ClientHeight() const { return height() - menuBar()->sizeHint().height(); }
 
 QString TForm1::DeckDirectoryInUse() const {
-    return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName)
-                                             : QString();
+    return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();
 }
 
 ExplanationContext TForm1::ExplanationSettings() {
@@ -394,7 +391,8 @@ void TForm1::MakeSpreadAndImages() {
     }
     // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
     SpacerImage->move(right + TableCardWidth, bottom + TableCardHeight);
-    content->resize(SpacerImage->x() + SpacerImage->width(), SpacerImage->y() + SpacerImage->height());
+    content->resize(SpacerImage->x() + SpacerImage->width(),
+                    SpacerImage->y() + SpacerImage->height());
 }
 
 void TForm1::ApplyShowTips() {
@@ -402,9 +400,7 @@ void TForm1::ApplyShowTips() {
         if (image) image->showHint(settings.ShowTips);
 }
 
-void TForm1::ShowMessage(const QString& text) {
-    platform_.messageBoxes->showMessage(this, text);
-}
+void TForm1::ShowMessage(const QString& text) { platform_.messageBoxes->showMessage(this, text); }
 
 void TForm1::SetPrompt(const QString& text) {
     label2_->setText(text);
