@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "i18n/HelpFiles.h"
+#include "support/TestAppDir.h"
+
+namespace {
+
+TEST(HelpFilesTest, LanguageHelpReplacesTheFileOnlyWhereItExists) {
+    TestAppDir app;
+    const QString start = StartHelpFile(app.path());
+    EXPECT_EQ(start, app.path() + "/Reruv.html");
+    app.write("Langs/English/Reruv.html", "<html></html>");
+    app.write("Langs/German/List.lng", "x");
+    const QString english = HelpFileForLanguage(app.path(), "English", start);
+    EXPECT_EQ(english, app.path() + "/Langs/English/Reruv.html");
+    // A language without help keeps the one of the language before.
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "German", english), english);
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "German", start), start);
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "..", start), start);
+}
+
+TEST(HelpFilesTest, RussianBookWinsOnlyForRussianSpelledExactly) {
+    TestAppDir app;
+    const QString start = StartHelpFile(app.path());
+    app.write("Langs/Russian/Reruv.html", "<html></html>");
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "Russian", start),
+              app.path() + "/Langs/Russian/Reruv.html");
+    app.write("Langs/Russian/ReruvBook.html", "<html></html>");
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "Russian", start), RussianHelpBook(app.path()));
+    EXPECT_EQ(RussianHelpBook(app.path()), app.path() + "/Langs/Russian/ReruvBook.html");
+    app.write("Langs/russian/List.lng", "x");
+    EXPECT_EQ(HelpFileForLanguage(app.path(), "russian", start), start);
+    EXPECT_TRUE(OpensRussianHelpBook("Russian"));
+    EXPECT_FALSE(OpensRussianHelpBook("russian"));
+    EXPECT_FALSE(OpensRussianHelpBook("English"));
+}
+
+}  // namespace
