@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QtTest/QTest>
 
@@ -228,6 +229,31 @@ TEST_F(ReadingTableTest, AReadingIsDealtTurnedAndExplainedOnTheTable) {
     EXPECT_EQ(form->ExtraCardImage->geometry(),
               QRect(30, form->centralWidget()->height() - 148 - 20, 87, 148));
     EXPECT_EQ(form->Parser.PosCard[2], 9);
+}
+
+TEST_F(ReadingTableTest, ManualInputAsksTheCardListWithTheOrientationShown) {
+    Open("Three");
+    form->ManualInput = true;
+    QString caption;
+    QRect preview;
+    bool groupShown = false;
+    OnNextModal<TForm11>([&](TForm11* dialog) {
+        caption = dialog->windowTitle();
+        preview = dialog->Image1()->geometry();
+        groupShown = dialog->RadioGroup1()->isVisible();
+        dialog->ClickQuer(9);
+        dialog->ReversedItem()->setChecked(true);
+        dialog->Button1()->click();
+    });
+    QTest::mouseClick(form->PositionImages[2], Qt::LeftButton);
+    EXPECT_EQ(caption, form->Messages[117] + " 2: Future");
+    EXPECT_EQ(preview, QRect(224, 88, 113, 185));
+    EXPECT_TRUE(groupShown);
+    EXPECT_EQ(form->Parser.PosCard[2], 9);
+    EXPECT_TRUE(form->Parser.PosReversed[2]);
+    EXPECT_EQ(form->PositionImages[2]->picture(), TurnedOver(Face(9)));
+    EXPECT_EQ(form->CurrentPrompt, form->Messages[75]);
+    EXPECT_TRUE(form->ManualInput);
 }
 
 TEST_F(ReadingTableTest, AMissingFaceLeavesThePositionAsItWas) {
