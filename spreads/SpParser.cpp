@@ -93,6 +93,7 @@ std::optional<QString> TSpreadParser::DealPrompt(int n) const {
 }
 
 QString TSpreadParser::FirstPositionPrompt() const {
+    if (!table_) return QString();
     const int first = std::clamp(SignificatorCount, 0, kMaxPositions - 1);
     return table_->Message(66) + kLineEnd + PosText[first];
 }

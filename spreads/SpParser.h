@@ -59,6 +59,8 @@ public:
     QString PositionNumber(int i) const;
     // The position's hint on the table.
     QString PositionHint(int i) const;
+    // The prompt naming the first ordinary position: message 66, CR LF, its meaning.
+    QString FirstPositionPrompt() const;
     // True when every position 0..PosCount-1 holds a card.
     bool AllPlaced() const;
 
@@ -69,7 +71,6 @@ private:
     // The prompt naming position n as the next to receive a card; nothing when n is still a
     // significator position.
     std::optional<QString> DealPrompt(int n) const;
-    QString FirstPositionPrompt() const;
     int SlotCarrying(int card) const;
 
     SpreadTable* table_ = nullptr;
