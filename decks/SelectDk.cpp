@@ -21,9 +21,9 @@ QGroupBox* MakeChoiceGroup(QWidget* parent, const char* name, const QString& cap
     group->setObjectName(name);
     group->setGeometry(bounds);
     first = new QRadioButton(firstText, group);
-    first->setGeometry(8, 18, bounds.width() - 16, 20);
+    first->setGeometry(6, 18, bounds.width() - 8, 20);
     second = new QRadioButton(secondText, group);
-    second->setGeometry(8, 40, bounds.width() - 16, 20);
+    second->setGeometry(6, 40, bounds.width() - 8, 20);
     return group;
 }
 

@@ -37,18 +37,6 @@ TEST(CardsFileTest, EveryCardTakesItsLineForEachNumbering) {
     }
 }
 
-TEST(CardsFileTest, StrengthAndCourtLinesNamedByTheLayout) {
-    CardTitleList titles;
-    WalkCardTitles(kLines, {false, false}, titles);
-    EXPECT_EQ(titles[8], "line 9");
-    EXPECT_EQ(titles[11], "line 13");
-    EXPECT_EQ(titles[32], "line 38");
-    WalkCardTitles(kLines, {true, true}, titles);
-    EXPECT_EQ(titles[8], "line 8");
-    EXPECT_EQ(titles[11], "line 12");
-    EXPECT_EQ(titles[32], "line 34");
-}
-
 TEST(CardsFileTest, AShortFileLeavesTheLaterTitlesAsTheyWere) {
     CardTitleList titles;
     titles.fill("old");
@@ -59,13 +47,6 @@ TEST(CardsFileTest, AShortFileLeavesTheLaterTitlesAsTheyWere) {
     // Lines after card 78's are ignored.
     WalkCardTitles(NumberedLines("long ", 120), {true, true}, titles);
     EXPECT_EQ(titles[78], "long 96");
-}
-
-TEST(CardsFileTest, AFileEndingInsideAPairKeepsTheFirstLine) {
-    CardTitleList titles;
-    WalkCardTitles(NumberedLines("t", 9), {false, true}, titles);
-    EXPECT_EQ(titles[8], "t8");
-    EXPECT_EQ(titles[9], "");
 }
 
 TEST(CardsFileTest, DeckWith79thCardHasBuiltInTitlesInEveryLanguage) {

@@ -5,20 +5,6 @@
 
 namespace {
 
-TEST(HelpFilesTest, LanguageHelpReplacesTheFileOnlyWhereItExists) {
-    TestAppDir app;
-    const QString start = StartHelpFile(app.path());
-    EXPECT_EQ(start, app.path() + "/Reruv.html");
-    app.write("Langs/English/Reruv.html", "<html></html>");
-    app.write("Langs/German/List.lng", "x");
-    const QString english = HelpFileForLanguage(app.path(), "English", start);
-    EXPECT_EQ(english, app.path() + "/Langs/English/Reruv.html");
-    // A language without help keeps the one of the language before.
-    EXPECT_EQ(HelpFileForLanguage(app.path(), "German", english), english);
-    EXPECT_EQ(HelpFileForLanguage(app.path(), "German", start), start);
-    EXPECT_EQ(HelpFileForLanguage(app.path(), "..", start), start);
-}
-
 TEST(HelpFilesTest, RussianBookWinsOnlyForRussianSpelledExactly) {
     TestAppDir app;
     const QString start = StartHelpFile(app.path());

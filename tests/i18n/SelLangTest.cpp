@@ -107,13 +107,6 @@ TEST_F(SelLangTest, OkWaitsForAChoiceWhenTheLanguageIsNotListed) {
     EXPECT_EQ(dialog.LanguageName(), "English");
 }
 
-TEST_F(SelLangTest, WithoutLangsTheListIsEmpty) {
-    TestAppDir bare;
-    TForm20 dialog(messages, bare.path(), "Russian");
-    EXPECT_EQ(dialog.findChild<QListWidget*>("ListBox1")->count(), 0);
-    EXPECT_FALSE(dialog.findChild<QPushButton*>("Button1")->isEnabled());
-}
-
 TEST_F(SelLangTest, StartLoadsTheSettingsLanguage) {
     auto form = open("Russian");
     ExpectCaptionsFrom(*form, "ru");
@@ -167,14 +160,6 @@ TEST_F(SelLangTest, LineFeedOnlyMessageListIsOneMessage) {
     // Every other message is past the end and reads as empty text.
     EXPECT_EQ(form->menu().item("Menu1")->text(), "");
     EXPECT_EQ(form->Messages[2], "");
-}
-
-TEST_F(SelLangTest, ShortMessageListKeepsItsEmptyLinesInPlace) {
-    app.write("Langs/Short/List.lng", "OK\r\n\r\nReadings");
-    auto form = open("Short");
-    EXPECT_EQ(form->Messages.size(), 3);
-    EXPECT_EQ(form->menu().item("Menu1")->text(), "Readings");
-    EXPECT_EQ(form->menu().item("About1")->text(), "");
 }
 
 TEST_F(SelLangTest, DeckWith79thCardKeepsBuiltInTitlesInRussian) {
