@@ -158,7 +158,7 @@ QList<QPointF> PipLayout(int count) {
 
 void DrawPips(QPainter& p, Suit suit, int count, const QRectF& area, const Ink& ink) {
     // Pips shrink as they grow in number; a middle column leaves less room across.
-    const double fraction = count <= 3 ? 0.28 : count <= 5 ? 0.3 : count <= 8 ? 0.25 : 0.2;
+    const double fraction = count <= 3 ? 0.32 : count <= 5 ? 0.3 : count <= 8 ? 0.25 : 0.2;
     const bool middleColumn = count == 7 || count == 8 || count == 10;
     const double aspect = EmblemAspect(suit);
     double pipHeight = area.height() * fraction;
