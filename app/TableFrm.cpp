@@ -8,9 +8,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -28,6 +28,7 @@
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
 #include "spreads/SeCard.h"
+#include "spreads/SpreadCatalogue.h"
 #include "table/CardBacks.h"
 #include "table/CardFace.h"
 #include "table/CardImage.h"
@@ -59,9 +60,10 @@ QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* capt
     font.setPixelSize(16);
     font.setBold(true);
     button->setFont(font);
-    button->setStyleSheet("QToolButton { color: aqua; background: transparent; border: none; }"
-                          "QToolButton:hover { border: 1px solid aqua; }"
-                          "QToolButton:disabled { color: gray; }");
+    button->setStyleSheet(
+        "QToolButton { color: aqua; background: transparent; border: none; }"
+        "QToolButton:hover { border: 1px solid aqua; }"
+        "QToolButton:disabled { color: gray; }");
     button->hide();
     return button;
 }
@@ -123,6 +125,7 @@ void TForm1::FormCreate(const QString& programPath) {
     majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
     SetUpReadingTable();
     ConnectMenu();
+    ConnectReadingFlow();
 }
 
 void TForm1::LayOutFrame() {
@@ -185,7 +188,7 @@ void TForm1::ApplySettingsToMenu() {
 
 void TForm1::ColourFrame() {
     const QColor back = FromTColor(settings.BackColor);
-    SetBackground(this, back);
+    SetBackground(table_, back);
     SetBackground(panel1_, back);
     SetBackground(panel2_, back);
     table_->clear(back);
@@ -200,11 +203,7 @@ void TForm1::MakeDataDirectories() {
     if (QDir().mkpath(AppDir + "/Saved")) QDir().mkpath(AppDir + "/Temp");
 }
 
-void TForm1::ListSpreads() {
-    const QStringList files =
-        QDir(AppDir + "/Spreads").entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
-    for (const QString& file : files) SpreadList.append(file.left(file.size() - 7));
-}
+void TForm1::ListSpreads() { SpreadList = BuildSpreadCatalogue(AppDir); }
 
 void TForm1::ConnectMenu() {
     connect(menu_->item("Exit1"), &QAction::triggered, this, &TForm1::Exit1Click);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "i18n/CardTitles.h"
@@ -83,8 +84,28 @@ public:
     // The current deck's picture folder; empty for a deck name that could leave Pics.
     QString DeckDirectoryInUse() const;
 
+    // The reading flow: starting a reading, shuffling, cutting, dealing and the table's mouse.
+    void StartNewReading();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void Piling(int x, int y);
+    void DoPile(int k);
+    void DoRandomDraw();
+    void FormMouseDown(Qt::MouseButton button, QPoint point);
+    void RemoveDeck1Click();
+    void Showlayouttips1Click();
+    void MajorArcanaonly1Click();
+    void Usereversedpositions1Click();
+    void Drawcardsautomatically1Click();
+    void CutDeck1Click();
+    void Cutdeckin3piles1Click();
+    // The music step of a new spread.
+    void NewSpreadMusic();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate(const QString& programPath);
@@ -115,6 +136,16 @@ private:
     void FormClose();
     void EmptyTemp();
     void ConnectMenu();
+    void ConnectReadingFlow();
+    // Paints a copy of a table region at a place and shows the changed rectangle.
+    void PaintRegion(const QImage& region, QPoint at);
+    // Moves a region copy step by step to a target, one frame every frameTime milliseconds;
+    // `underneath` is painted first on every frame. Returns the target.
+    QPoint SlideRegion(const QImage& region, QPoint from, QPoint to, int step, int frameTime,
+                       const std::function<void()>& underneath = {});
+    void CutOnce(QPoint pile);
+    void CutThreePiles(QPoint pile);
+    void WipeTable();
 
     Platform& platform_;
     std::unique_ptr<MainMenu> menu_;

@@ -7,7 +7,7 @@ class QWidget;
 
 // Modal message boxes.
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
 
     // A message with an OK button, captioned with the application title.

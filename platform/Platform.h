@@ -4,6 +4,7 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Pacer.h"
 #include "platform/SettingsKey.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
@@ -16,6 +17,7 @@ struct Platform {
     std::unique_ptr<SystemInfo> systemInfo;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<HelpViewer> helpViewer;
+    std::unique_ptr<Pacer> pacer;
 };
 
 // The real services of this machine.

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtPacer.h"
 #include "platform/QtSettingsKey.h"
 #include "platform/QtShell.h"
 #include "platform/QtSystemInfo.h"
@@ -12,5 +13,6 @@ Platform RealPlatform() {
     platform.systemInfo = std::make_unique<QtSystemInfo>();
     platform.shell = std::make_unique<QtShell>();
     platform.helpViewer = std::make_unique<QtHelpViewer>();
+    platform.pacer = std::make_unique<QtPacer>();
     return platform;
 }

@@ -145,7 +145,6 @@ void TForm1::Piling(int x, int y) {
         panel1_->show();
         panel2_->show();
         label1_->setText(SpreadName);
-        QString prompt = Messages[66] + "\r\n" + Parser.PosText[Parser.SignificatorCount];
         if (!ManualInput) {
             QList<int> significators;
             for (int i = 0; i < Parser.SignificatorCount; ++i)
@@ -153,7 +152,7 @@ void TForm1::Piling(int x, int y) {
             for (int slot : MoveSignificatorsToEnds(Deck, DeckSize, significators))
                 RemoveSlotFromTable(slot);
         }
-        SetPrompt(prompt);
+        SetPrompt(Parser.FirstPositionPrompt());
         label1_->show();
         label2_->show();
         SpreadShown = true;

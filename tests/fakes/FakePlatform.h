@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/FixedSystemInfo.h"
+#include "fakes/InstantPacer.h"
 #include "fakes/MemorySettingsKey.h"
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
@@ -15,6 +16,7 @@ struct FakePlatform {
     FixedSystemInfo* systemInfo;
     RecordingShell* shell;
     RecordingHelpViewer* helpViewer;
+    InstantPacer* pacer;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -32,5 +34,8 @@ struct FakePlatform {
         auto help = std::make_unique<RecordingHelpViewer>();
         helpViewer = help.get();
         platform.helpViewer = std::move(help);
+        auto instant = std::make_unique<InstantPacer>();
+        pacer = instant.get();
+        platform.pacer = std::move(instant);
     }
 };

@@ -8,7 +8,7 @@
 // Records the text of every message and question instead of showing it, and answers the
 // questions from a script.
 class RecordingMessageBoxes : public MessageBoxes {
-  public:
+public:
     QStringList shown;
     QStringList asked;         // the text of every question
     QStringList askedCaption;  // and its caption
