@@ -143,8 +143,10 @@ private:
     // `underneath` is painted first on every frame. Returns the target.
     QPoint SlideRegion(const QImage& region, QPoint from, QPoint to, int step, int frameTime,
                        const std::function<void()>& underneath = {});
-    void CutOnce(QPoint pile);
-    void CutThreePiles(QPoint pile);
+    // The cut's animation: the pile moves right and splits; returns the upper packet's place.
+    QPoint SplitPile(QPoint pile, QPoint pileAt);
+    void JoinTwoPackets(QPoint pileAt, QPoint upperAt);
+    void GatherThreePiles(QPoint pileAt, QPoint secondAt);
     void WipeTable();
 
     Platform& platform_;

@@ -26,6 +26,8 @@ namespace {
 constexpr int kWheelStep = 40;
 constexpr double kTrailStart = 0.8;
 constexpr double kTrailStep = 0.1;
+// A packet of the cut, copied with table around it so that moving it erases its trail.
+constexpr QSize kPacketSize(187, 268);
 
 }  // namespace
 
@@ -206,59 +208,52 @@ void TForm1::DoPile(int k) {
     table_->update(button);
 
     const QPoint pile = PileOrigin(width(), height());
+    const QPoint pileAt(width() - 263, pile.y());
+    const QPoint upperAt = SplitPile(pile, pileAt);
     if (settings.CutInThreePiles) {
         CutInThreePiles(Deck, DeckSize, k);
-        CutThreePiles(pile);
+        GatherThreePiles(pileAt, upperAt);
     } else {
-        CutOnce(pile);
+        JoinTwoPackets(pileAt, upperAt);
     }
 }
 
-void TForm1::CutOnce(QPoint pile) {
+QPoint TForm1::SplitPile(QPoint pile, QPoint pileAt) {
     const QImage& backing = table_->backing();
     // The pile, with 40 pixels of table on its left to erase its trail, slides right.
     const QImage whole = backing.copy(pile.x() - 40, pile.y(), 227, 268);
-    const int pileLeft = width() - 263;
-    SlideRegion(whole, {pile.x() - 40, pile.y()}, {pileLeft - 40, pile.y()}, 20, 40);
+    SlideRegion(whole, {pile.x() - 40, pile.y()}, pileAt - QPoint(40, 0), 20, 40);
     platform_.pacer->pause(100);
 
-    // The upper packet slides left; its copy also stands at the pile's place, so the lower
-    // packet stays there.
-    const QPoint pileAt(pileLeft, pile.y());
-    const QImage upper = backing.copy(pileAt.x() + 32, pileAt.y() + 32, 187, 268);
+    // The upper packet slides to the middle; its copy also stands at the pile's place, so the
+    // lower packet stays there.
+    const QImage upper = backing.copy(QRect(pileAt + QPoint(32, 32), kPacketSize));
     const auto lowerStays = [&] { PaintRegion(upper, pileAt); };
-    QPoint upperAt = SlideRegion(upper, pileAt + QPoint(32, 32),
-                                 {(width() - 187) / 2 - 1, pileAt.y() + 32}, 20, 20, lowerStays);
+    const QPoint upperAt =
+        SlideRegion(upper, pileAt + QPoint(32, 32), {(width() - 187) / 2 - 1, pileAt.y() + 32}, 20,
+                    20, lowerStays);
     platform_.pacer->pause(100);
+    return upperAt;
+}
+
+void TForm1::JoinTwoPackets(QPoint pileAt, QPoint upperAt) {
+    const QImage& backing = table_->backing();
+    // The upper packet rises, the lower one joins it, then the deck rises to the top.
+    const QImage upper = backing.copy(QRect(upperAt, kPacketSize));
     upperAt = SlideRegion(upper, upperAt, {upperAt.x(), pileAt.y() - 36}, 10, 20);
     platform_.pacer->pause(100);
-
-    // The lower packet joins it, then the deck rises to the top.
-    const QImage lower = backing.copy(QRect(pileAt, upper.size()));
+    const QImage lower = backing.copy(QRect(pileAt, kPacketSize));
     SlideRegion(lower, pileAt, {upperAt.x() + 36, pileAt.y()}, 10, 20);
     platform_.pacer->pause(100);
-    const QImage joined = backing.copy(QRect(upperAt, upper.size() + QSize(0, 32)));
+    const QImage joined = backing.copy(QRect(upperAt, kPacketSize + QSize(0, 32)));
     SlideRegion(joined, upperAt, {upperAt.x(), 10}, 10, 20);
     platform_.pacer->pause(100);
 }
 
-void TForm1::CutThreePiles(QPoint pile) {
+void TForm1::GatherThreePiles(QPoint pileAt, QPoint secondAt) {
     const QImage& backing = table_->backing();
-    const QImage whole = backing.copy(pile.x() - 40, pile.y(), 227, 268);
-    const int pileLeft = width() - 263;
-    SlideRegion(whole, {pile.x() - 40, pile.y()}, {pileLeft - 40, pile.y()}, 20, 40);
-    platform_.pacer->pause(100);
-
-    // The second packet moves to the middle, leaving the first at the pile's place.
-    const QPoint pileAt(pileLeft, pile.y());
-    const QImage second = backing.copy(pileAt.x() + 32, pileAt.y() + 32, 187, 268);
-    const auto firstStays = [&] { PaintRegion(second, pileAt); };
-    QPoint secondAt = SlideRegion(second, pileAt + QPoint(32, 32),
-                                  {(width() - 187) / 2 - 1, pileAt.y() + 32}, 20, 20, firstStays);
-    platform_.pacer->pause(100);
-
     // The third packet, the top of the second, goes to the left edge and rises above it.
-    const QImage third = backing.copy(secondAt.x() + 16, secondAt.y() + 16, 187, 268);
+    const QImage third = backing.copy(QRect(secondAt + QPoint(16, 16), kPacketSize));
     const auto secondStays = [&] { PaintRegion(third, secondAt); };
     QPoint thirdAt =
         SlideRegion(third, secondAt + QPoint(16, 16), {20, secondAt.y() + 16}, 20, 20, secondStays);
@@ -267,11 +262,11 @@ void TForm1::CutThreePiles(QPoint pile) {
 
     // The first packet lands on the second, the second carries it onto the third, and the
     // gathered deck rises to the top.
-    const QImage first = backing.copy(QRect(pileAt, second.size()));
+    const QImage first = backing.copy(QRect(pileAt, kPacketSize));
     SlideRegion(first, pileAt, {secondAt.x() + 16, secondAt.y() - 16}, 10, 20);
     platform_.pacer->pause(100);
     const QImage carried =
-        backing.copy(QRect(secondAt - QPoint(0, 16), second.size() + QSize(16, 16)));
+        backing.copy(QRect(secondAt - QPoint(0, 16), kPacketSize + QSize(16, 16)));
     const QPoint carriedAt =
         SlideRegion(carried, secondAt - QPoint(0, 16), {thirdAt.x() + 16, thirdAt.y()}, 10, 20);
     platform_.pacer->pause(100);

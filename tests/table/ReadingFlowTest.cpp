@@ -154,6 +154,24 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     EXPECT_EQ(form->ExtraCardImage->tag(), form->Deck[next].Number);
 }
 
+TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
+    open();
+    startReading("Cross", 7);
+    form->menu().item("Cutdeckin3piles1")->trigger();
+    shuffle();
+    DeckSlots expected = form->Deck;
+    const QRect pile = PileRect(form->size());
+    const int x = pile.left() + 60;
+    clickTable({x, pile.center().y()});
+    ASSERT_TRUE(form->DeckLaidOut);
+    CutInThreePiles(expected, 78, CutDepth(x, form->size(), 78));
+    MoveSignificatorsToEnds(expected, 78, {7});
+    for (int slot = 0; slot < 78; ++slot) {
+        EXPECT_EQ(form->Deck[slot].Number, expected[slot].Number) << "slot " << slot;
+        EXPECT_EQ(form->Deck[slot].Reversed, expected[slot].Reversed) << "slot " << slot;
+    }
+}
+
 TEST_F(ReadingFlowTest, OverlappingArcCardsGiveTheTopOne) {
     open();
     startReading("Cross", 0);

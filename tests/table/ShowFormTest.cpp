@@ -14,22 +14,12 @@
 #include <gtest/gtest.h>
 
 #include "fakes/RecordingMessageBoxes.h"
+#include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/SelSave.h"
 #include "table/ShowForm.h"
 
 namespace {
-
-// Runs the action on the next modal dialog of type T as soon as it is shown.
-template <typename T>
-void OnNextModal(std::function<void(T*)> action, int attempts = 200) {
-    QTimer::singleShot(5, [action, attempts] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            action(dialog);
-        else if (attempts > 0)
-            OnNextModal<T>(action, attempts - 1);
-    });
-}
 
 // Answers the save options dialog: the two boxes, then OK.
 void AnswerSelSave(bool withDeck, bool asDefault) {
