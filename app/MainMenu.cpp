@@ -4,7 +4,7 @@
 
 namespace {
 
-struct ItemSpec {
+struct ItemRow {
     const char* name;  // empty: a separator
     const char* caption;
     const char* shortcut;
@@ -12,17 +12,17 @@ struct ItemSpec {
     bool checkable;
 };
 
-struct MenuSpec {
+struct MenuRow {
     const char* name;
     const char* caption;
     int message;
-    QList<ItemSpec> items;  // no items: a command on the menu bar itself
+    QList<ItemRow> items;  // no items: a command on the menu bar itself
 };
 
-const ItemSpec kSeparator{"", "", "", -1, false};
+const ItemRow kSeparator{"", "", "", -1, false};
 
-const QList<MenuSpec>& MenuTable() {
-    static const QList<MenuSpec> table = {
+const QList<MenuRow>& MenuTable() {
+    static const QList<MenuRow> table = {
         {"Menu1",
          "Readings",
          2,
@@ -82,29 +82,29 @@ const QList<MenuSpec>& MenuTable() {
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) {
-    for (const MenuSpec& menuSpec : MenuTable()) {
+    for (const MenuRow& menuRow : MenuTable()) {
         QAction* top;
-        if (menuSpec.items.isEmpty()) {
-            top = bar->addAction(menuSpec.caption);
+        if (menuRow.items.isEmpty()) {
+            top = bar->addAction(menuRow.caption);
         } else {
-            QMenu* menu = bar->addMenu(menuSpec.caption);
-            menu->setObjectName(menuSpec.name);
+            QMenu* menu = bar->addMenu(menuRow.caption);
+            menu->setObjectName(menuRow.name);
             top = menu->menuAction();
-            for (const ItemSpec& spec : menuSpec.items) {
-                if (*spec.name == '\0') {
+            for (const ItemRow& row : menuRow.items) {
+                if (*row.name == '\0') {
                     menu->addSeparator();
                     continue;
                 }
-                QAction* action = menu->addAction(spec.caption);
-                action->setObjectName(spec.name);
-                action->setShortcut(QKeySequence(spec.shortcut));
-                action->setCheckable(spec.checkable);
-                items_.insert(spec.name, action);
-                titled_.append({action, spec.message});
+                QAction* action = menu->addAction(row.caption);
+                action->setObjectName(row.name);
+                action->setShortcut(QKeySequence(row.shortcut));
+                action->setCheckable(row.checkable);
+                items_.insert(row.name, action);
+                titled_.append({action, row.message});
             }
         }
-        top->setObjectName(menuSpec.name);
-        items_.insert(menuSpec.name, top);
-        titled_.append({top, menuSpec.message});
+        top->setObjectName(menuRow.name);
+        items_.insert(menuRow.name, top);
+        titled_.append({top, menuRow.message});
     }
 }
