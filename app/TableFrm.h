@@ -164,4 +164,6 @@ private:
     QColor NoticeFontColor;
     CardSaveOptions SaveOptions;
     bool closed_ = false;
+    // The deck is being cut and laid out.
+    bool LayingOut = false;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -56,6 +57,7 @@ void TForm1::ConnectReadingFlow() {
 // ---- Starting a reading ----
 
 void TForm1::StartNewReading() {
+    if (LayingOut) return;
     TForm2 dialog(SpreadList, SpreadName, Messages[31], Messages[0], Messages[1],
                   Messages[119] + "\r\n" + Messages[120], this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -137,6 +139,9 @@ void TForm1::SpeedButton3Click() { Piling(width() / 2, height() / 2); }
 void TForm1::Piling(int x, int y) {
     const bool cutting = !RestoringReading && !ManualInput && settings.CutDeck;
     if (PileRect(size()).contains(x, y) || !cutting) {
+        // The cut, the wipe and the automatic deal pump events while they run: no click or new
+        // reading may step in before the deck lies ready.
+        const QScopedValueRollback layingOut(LayingOut, true);
         if (cutting) DoPile(CutDepth(x, size(), DeckSize));
         speedButton3_->hide();
         DeckLaidOut = true;
@@ -300,7 +305,7 @@ void TForm1::DoRandomDraw() {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button, QPoint point) {
-    if (button != Qt::LeftButton) return;
+    if (button != Qt::LeftButton || LayingOut) return;
     const bool dealing =
         DeckLaidOut && (NextPosition < Parser.PosCount || CardTurned) && !ManualInput;
     if (dealing && PendingSignificators <= 0 && !AutoDrawPending) {

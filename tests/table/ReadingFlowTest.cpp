@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -64,10 +65,11 @@ protected:
         form->menu().item("SelectlayoutF12")->trigger();
     }
 
-    // Shuffles for a few frames, then presses "Stop".
-    void shuffle() {
-        fake.pacer->onWait = [this] {
+    // Shuffles for a few frames, then presses "Stop"; `meanwhile` runs on every wait.
+    void shuffle(const std::function<void()>& meanwhile = {}) {
+        fake.pacer->onWait = [this, meanwhile] {
             if (fake.pacer->frames >= 3 && form->Shuffling) button("SpeedButton2")->click();
+            if (meanwhile) meanwhile();
         };
         button("SpeedButton1")->click();
         fake.pacer->onWait = nullptr;
@@ -172,6 +174,34 @@ TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
     }
 }
 
+TEST_F(ReadingFlowTest, ClicksDuringTheCutDoNotStartANewReading) {
+    open();
+    startReading("Cross", 7);
+    shuffle();
+    // A spread list that opens is noted and closed; the watch ends with the test.
+    bool listOpened = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget())) {
+            listOpened = true;
+            list->reject();
+        }
+    });
+    watch.start(1);
+    fake.pacer->onWait = [this] {
+        const bool cutting = !form->DeckLaidOut && !form->Shuffling &&
+                             button("SpeedButton1")->isHidden() &&
+                             button("SpeedButton3")->isHidden();
+        if (cutting) clickTable({5, 5});
+    };
+    const QRect pile = PileRect(form->size());
+    clickTable(pile.center());
+    fake.pacer->onWait = nullptr;
+    EXPECT_FALSE(listOpened);
+    EXPECT_TRUE(form->DeckLaidOut);
+    EXPECT_EQ(form->SpreadName, "Cross");
+}
+
 TEST_F(ReadingFlowTest, OverlappingArcCardsGiveTheTopOne) {
     open();
     startReading("Cross", 0);
@@ -207,7 +237,15 @@ TEST_F(ReadingFlowTest, AutomaticDealFillsEveryOrdinaryPositionFaceUp) {
     form->menu().item("Drawcardsautomatically1")->trigger();  // off again, for the next one
     EXPECT_EQ(fake.messageBoxes->shown.value(0), form->Messages[44]);
     form->settings.CutDeck = false;
-    shuffle();
+    // Clicks on the arc and on the table while the deal runs change nothing.
+    int clicks = 0;
+    shuffle([&] {
+        if (!form->DeckLaidOut || !form->AutoDrawPending) return;
+        const int slot = slotOnTable();
+        clickTable({form->Deck[slot].X + 5, form->Deck[slot].Y + 5});
+        ++clicks;
+    });
+    EXPECT_GT(clicks, 0);
     for (int position = 1; position <= 3; ++position) {
         EXPECT_GE(form->Parser.PosCard[position], 0);
         EXPECT_NE(form->Parser.PosCard[position], 33);
