@@ -211,6 +211,9 @@ void TForm1::ConnectMenu() {
     connect(menu_->item("Language1"), &QAction::triggered, this, &TForm1::Language1Click);
     connect(menu_->item("Contents1"), &QAction::triggered, this, &TForm1::Contents1Click);
     connect(menu_->item("Selectdesk1"), &QAction::triggered, this, &TForm1::Selectdesk1Click);
+    // "Play music" keeps its setting in step with its check mark.
+    connect(menu_->item("Playmusic1"), &QAction::toggled, this,
+            [this](bool on) { settings.PlayMusicOn = on; });
 }
 
 void TForm1::Exit1Click() { close(); }
