@@ -155,14 +155,11 @@ void TForm1::LayOutFrame() {
     label2_ = MakeColumnLabel(table_, "Label2", QColor(192, 192, 192));
     label2_->setGeometry(10, 270, 118, clientHeight - 270);
 
-    const int buttonTop = H - 120 - menuHeight;
     speedButton1_ = MakeTableButton(table_, "SpeedButton1", "Shuffle");
-    speedButton1_->move(W / 2 - 91, buttonTop);
     speedButton2_ = MakeTableButton(table_, "SpeedButton2", "Stop");
-    speedButton2_->move(W / 2 + 10, buttonTop);
     speedButton2_->setEnabled(false);
     speedButton3_ = MakeTableButton(table_, "SpeedButton3", "Cut deck");
-    speedButton3_->move((W - speedButton3_->width()) / 2, buttonTop);
+    PlaceTableButtons();
 
     NoticeFontColor = QColor(0, 0, 128);
     majorNoticeLabel_ = new QLabel(table_);
@@ -173,6 +170,20 @@ void TForm1::LayOutFrame() {
     noticeFont.setPixelSize(19);
     majorNoticeLabel_->setFont(noticeFont);
     majorNoticeLabel_->show();
+}
+
+void TForm1::PlaceTableButtons() {
+    // 81 pixels wide, or wider where a caption needs it: "Shuffle" ends 10 pixels left of the
+    // middle, "Stop" starts 10 pixels right of it and "Cut deck" is centred.
+    for (QToolButton* button : {speedButton1_, speedButton2_, speedButton3_}) {
+        const int text = button->fontMetrics().horizontalAdvance(button->text());
+        button->resize(text <= 81 ? 81 : text + 6, 25);
+    }
+    const int W = width();
+    const int top = height() - 120 - menuBar()->sizeHint().height();
+    speedButton1_->move(W / 2 - 10 - speedButton1_->width(), top);
+    speedButton2_->move(W / 2 + 10, top);
+    speedButton3_->move((W - speedButton3_->width()) / 2, top);
 }
 
 void TForm1::ApplySettingsToMenu() {
@@ -265,6 +276,7 @@ void TForm1::LoadLangu() {
     speedButton1_->setText(Messages[62]);
     speedButton2_->setText(Messages[63]);
     speedButton3_->setText(Messages[64]);
+    PlaceTableButtons();
     SetTitles();
     HelpFile = HelpFileForLanguage(AppDir, settings.LanguageName, HelpFile);
 }

@@ -128,6 +128,7 @@ private:
     std::optional<CardChoice> ChooseCard(const CardChoiceRequest& request) override;
     void ShowCardExplanation(int card, bool reversed, const QString& heading) override;
     void LayOutFrame();
+    void PlaceTableButtons();
     void ApplySettingsToMenu();
     void ColourFrame();
     void MakeDataDirectories();

@@ -60,6 +60,23 @@ TEST_F(TableFrmTest, FrameSitsWhereTheScreenSizeSays) {
     EXPECT_EQ(form->table()->backing().pixelColor(500, 100), QColor(17, 85, 17));
 }
 
+TEST_F(TableFrmTest, LongButtonCaptionsWidenTheirButtonsAroundTheMiddle) {
+    QStringList lines;
+    for (int i = 0; i < 139; ++i) lines << QString("m%1").arg(i);
+    lines[62] = QString::fromUtf8("Перетасовать колоду");
+    lines[64] = QString::fromUtf8("Снять колоду пополам");
+    app.write("Langs/Long/List.lng", lines.join("\r\n").toUtf8());
+    fake.settingsKey->values["language"] = "Long";
+    auto form = open();
+    auto* shuffle = form->findChild<QToolButton*>("SpeedButton1");
+    auto* cut = form->findChild<QToolButton*>("SpeedButton3");
+    EXPECT_GT(shuffle->width(), shuffle->fontMetrics().horizontalAdvance(shuffle->text()));
+    EXPECT_EQ(shuffle->geometry().right() + 1, 512 - 10);
+    EXPECT_EQ(form->findChild<QToolButton*>("SpeedButton2")->x(), 522);
+    EXPECT_GT(cut->width(), cut->fontMetrics().horizontalAdvance(cut->text()));
+    EXPECT_EQ(cut->x(), (1024 - cut->width()) / 2);
+}
+
 TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
     auto form = open();
     QStringList shown;
