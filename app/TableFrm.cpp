@@ -352,7 +352,7 @@ ExplanationContext TForm1::ExplanationSettings() {
     context.AppDir = AppDir;
     context.CardTitles = CardTitles;
     context.Messages = Messages;
-    context.ApplySettings(settings);
+    context.settings = settings;
     context.messageBoxes = platform_.messageBoxes.get();
     context.saveOptions = &SaveOptions;
     return context;

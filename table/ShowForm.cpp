@@ -50,19 +50,6 @@ QSize JpegSize(const QString& path) {
 
 }  // namespace
 
-void ExplanationContext::ApplySettings(const Settings& settings) {
-    DeckName = settings.DeckName;
-    LanguageName = settings.LanguageName;
-    KeepActualSize = settings.KeepActualSize;
-    KeepStraight = settings.KeepStraight;
-    EnlargedWidth = settings.EnlargedWidth;
-    EnlargedHeight = settings.EnlargedHeight;
-    ExplWindowWidth = settings.ExplWindowWidth;
-    ExplWindowHeight = settings.ExplWindowHeight;
-    TextFieldWidth = settings.TextFieldWidth;
-    TextFieldHeight = settings.TextFieldHeight;
-}
-
 // A deck or language name that would leave its folder gives no path at all.
 CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
                             const QString& languageName, int card, bool reversed) {
@@ -115,8 +102,8 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
       card_(card),
       reversed_(reversed) {
     setObjectName("ShowForm");
-    const int w = qMax(0, context_.ExplWindowWidth);
-    const int h = qMax(0, context_.ExplWindowHeight);
+    const int w = qMax(0, context_.settings.ExplWindowWidth);
+    const int h = qMax(0, context_.settings.ExplWindowHeight);
     setFixedSize(w, h);
 
     auto* panel = new QFrame(this);
@@ -134,12 +121,14 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     image1_ = new QLabel(this);
     image1_->setObjectName("Image1");
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setGeometry(24, 80, qMax(0, context_.EnlargedWidth), qMax(0, context_.EnlargedHeight));
+    image1_->setGeometry(24, 80, qMax(0, context_.settings.EnlargedWidth),
+                         qMax(0, context_.settings.EnlargedHeight));
 
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName("Memo1");
-    memo1_->setGeometry(w - context_.TextFieldWidth - 29, 80, qMax(0, context_.TextFieldWidth),
-                        qMax(0, context_.TextFieldHeight));
+    memo1_->setGeometry(w - context_.settings.TextFieldWidth - 29, 80,
+                        qMax(0, context_.settings.TextFieldWidth),
+                        qMax(0, context_.settings.TextFieldHeight));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setFont(body);
 
@@ -180,8 +169,8 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     setWindowTitle(title);
     label1_->setText(title);
 
-    loadedText_ = ForDisplay(
-        LoadCardText(context_.AppDir, context_.DeckName, context_.LanguageName, card_, reversed_));
+    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.settings.DeckName,
+                                          context_.settings.LanguageName, card_, reversed_));
     memo1_->setPlainText(loadedText_);
     connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
 
@@ -189,15 +178,16 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
 }
 
 void TForm4::ShowPicture() {
-    if (!IsSafeFileName(context_.DeckName)) return;
-    const QString path = CardFacePath(DeckDirectory(context_.AppDir, context_.DeckName), card_);
+    if (!IsSafeFileName(context_.settings.DeckName)) return;
+    const QString path =
+        CardFacePath(DeckDirectory(context_.AppDir, context_.settings.DeckName), card_);
     const QSize shown =
-        ExplanationPictureSize(JpegSize(path), image1_->size(), context_.KeepActualSize);
+        ExplanationPictureSize(JpegSize(path), image1_->size(), context_.settings.KeepActualSize);
     if (shown.isEmpty()) return;
-    const QImage face = LoadCardFace(path, shown, reversed_ && !context_.KeepStraight);
+    const QImage face = LoadCardFace(path, shown, reversed_ && !context_.settings.KeepStraight);
     if (face.isNull()) return;
     // Proportional stretching narrows or shortens the area to the picture.
-    if (!context_.KeepActualSize) image1_->resize(shown);
+    if (!context_.settings.KeepActualSize) image1_->resize(shown);
     image1_->setPixmap(QPixmap::fromImage(face));
 }
 
@@ -215,9 +205,10 @@ void TForm4::SaveCardText() {
     if (dialog.exec() == QDialog::Accepted) options = dialog.Options();
 
     const QString text = memo1_->toPlainText();
-    const QStringList failed = WriteCardText(
-        CardTextPaths(context_.AppDir, context_.DeckName, context_.LanguageName, card_, reversed_),
-        options, text);
+    const QStringList failed =
+        WriteCardText(CardTextPaths(context_.AppDir, context_.settings.DeckName,
+                                    context_.settings.LanguageName, card_, reversed_),
+                      options, text);
     if (!failed.isEmpty()) {
         // The text stays marked as modified, so closing still offers to save it.
         if (context_.messageBoxes)

@@ -12,7 +12,7 @@ class MessageBoxes;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-struct Settings;
+#include "settings/Settings.h"
 
 // Where the explanation is saved; kept by the main window for the whole run.
 struct CardSaveOptions {
@@ -23,23 +23,12 @@ struct CardSaveOptions {
 // What the card explanation window reads (and, for the save options, writes).
 struct ExplanationContext {
     QString AppDir;
-    QString DeckName;
-    QString LanguageName;
     CardTitleList CardTitles;
     MessageList Messages;
-    bool KeepActualSize = true;
-    bool KeepStraight = false;
-    int EnlargedWidth = 200;
-    int EnlargedHeight = 290;
-    int ExplWindowWidth = 532;
-    int ExplWindowHeight = 479;
-    int TextFieldWidth = 229;
-    int TextFieldHeight = 248;
+    // The deck, language, picture and window settings in use.
+    Settings settings;
     MessageBoxes* messageBoxes = nullptr;    // questions and failures
     CardSaveOptions* saveOptions = nullptr;  // owned by the caller; must be set
-
-    // Copies the deck, language, picture and window settings.
-    void ApplySettings(const Settings& settings);
 };
 
 // The three explanation files of a card and orientation ("N.txt", or "Nr.txt" reversed).

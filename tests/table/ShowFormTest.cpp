@@ -39,8 +39,8 @@ protected:
 
     ShowFormTest() {
         context.AppDir = app.path();
-        context.DeckName = "Test";
-        context.LanguageName = "Russian";
+        context.settings.DeckName = "Test";
+        context.settings.LanguageName = "Russian";
         for (int card = 0; card < kCardCount; ++card)
             context.CardTitles[card] = "Card " + QString::number(card);
         QStringList messages;
@@ -57,7 +57,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     QString load(int card, bool reversed = false) const {
-        return LoadCardText(context.AppDir, context.DeckName, context.LanguageName, card, reversed);
+        return LoadCardText(context.AppDir, context.settings.DeckName,
+                            context.settings.LanguageName, card, reversed);
     }
     // A picture of card N, red in its top half and blue in its bottom half.
     void writeFace(int card, QSize size) const {
@@ -99,7 +100,7 @@ TEST_F(ShowFormTest, EmptyLanguageFileIsUsedAsItIs) {
 TEST_F(ShowFormTest, TextsAreDecodedAndUnsafeNamesReadNothing) {
     writeText("Langs/Russian/Texts/1.txt", QByteArray("\xcc\xe0\xe3", 3));  // cp1251
     EXPECT_EQ(load(1), QString::fromUtf8("Маг"));
-    context.LanguageName = "..";
+    context.settings.LanguageName = "..";
     writeText("Texts/1.txt", "outside");
     EXPECT_EQ(load(1), "");
 }
@@ -119,7 +120,7 @@ TEST_F(ShowFormTest, WindowShowsTitleHeadingAndText) {
 
 TEST_F(ShowFormTest, ProportionalPictureNarrowsTheArea) {
     writeFace(3, QSize(120, 200));
-    context.KeepActualSize = false;
+    context.settings.KeepActualSize = false;
     TForm4 form(context, 3, false, {});
     EXPECT_EQ(form.Image1()->geometry(), QRect(24, 80, 174, 290));
     EXPECT_EQ(form.Image1()->pixmap().size(), QSize(174, 290));
@@ -150,7 +151,7 @@ TEST_F(ShowFormTest, ReversedPictureTurnsUnlessKeptStraight) {
     EXPECT_TRUE(IsBlue(shown.pixelColor(50, 20)));
     EXPECT_TRUE(IsRed(shown.pixelColor(50, 140)));
 
-    context.KeepStraight = true;
+    context.settings.KeepStraight = true;
     TForm4 straight(context, 7, true, {});
     shown = straight.Image1()->pixmap().toImage();
     EXPECT_TRUE(IsRed(shown.pixelColor(50, 20)));
@@ -223,7 +224,7 @@ TEST_F(ShowFormTest, SelSaveClosedWithoutOkKeepsTheOptionsAndStillSaves) {
 }
 
 TEST_F(ShowFormTest, FailedSaveSaysSoAndKeepsTheTextModified) {
-    context.DeckName = "Gone";  // its directory does not exist
+    context.settings.DeckName = "Gone";  // its directory does not exist
     TForm4 form(context, 14, false, {});
     form.show();
     type(form, "precious");
@@ -270,7 +271,7 @@ TEST_F(ShowFormTest, UnmodifiedTextClosesWithoutAQuestion) {
 }
 
 TEST_F(ShowFormTest, ClosingStaysOpenWhenTheSaveFails) {
-    context.DeckName = "Gone";
+    context.settings.DeckName = "Gone";
     TForm4 form(context, 18, false, {});
     form.show();
     type(form, "precious");
