@@ -1,7 +1,5 @@
 #include "spreads/Misc.h"
 
-#include <cstring>
-
 #include <QDir>
 #include <QFile>
 
@@ -29,17 +27,24 @@ QStringList FolderEntries(const QString& folder) {
     return names;
 }
 
-QByteArray ReadTextBlocks(const QString& path) {
-    QFile file(path);
+QByteArray TakeTextBlocks(const QByteArray& bytes) {
+    constexpr qsizetype kBlockSize = 2048;
     QByteArray text;
-    if (!file.open(QIODevice::ReadOnly)) return text;
-    constexpr qint64 kBlockSize = 2048;
-    char block[kBlockSize];
-    for (;;) {
-        const qint64 got = file.read(block, kBlockSize);
-        if (got <= 0) break;
-        const void* zero = memchr(block, 0, static_cast<size_t>(got));
-        text.append(block, zero ? static_cast<const char*>(zero) - block : got);
+    text.reserve(bytes.size());
+    for (qsizetype start = 0; start < bytes.size(); start += kBlockSize) {
+        const QByteArray block = bytes.mid(start, kBlockSize);
+        const qsizetype zero = block.indexOf('\0');
+        text.append(zero < 0 ? block : block.left(zero));
     }
     return text;
+}
+
+QByteArray ReadTextBlocks(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    // A read error part-way keeps what was read before it.
+    QByteArray bytes;
+    for (QByteArray chunk = file.read(1 << 16); !chunk.isEmpty(); chunk = file.read(1 << 16))
+        bytes.append(chunk);
+    return TakeTextBlocks(bytes);
 }

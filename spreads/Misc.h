@@ -19,6 +19,10 @@ bool IsSafeFileName(const QString& name);
 // A missing folder gives none.
 QStringList FolderEntries(const QString& folder);
 
+// The text of file bytes as the program reads its text files: in blocks of 2048 bytes, each
+// block taken up to its first zero byte.
+QByteArray TakeTextBlocks(const QByteArray& bytes);
+
 // The whole content of a text file of the program, read in blocks of 2048 bytes, each block
 // taken up to its first zero byte. A missing or unreadable file gives empty bytes; a read
 // error part-way keeps what was read before it.

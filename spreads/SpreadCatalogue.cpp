@@ -39,10 +39,13 @@ QStringList ArrangeSpreads(QStringList names) {
     return result + names;
 }
 
-QStringList BuildSpreadCatalogue(const QString& appDir) {
+QStringList SpreadNamesIn(const QString& folder) {
     QStringList names;
-    const QStringList files =
-        QDir(appDir + "/Spreads").entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
+    const QStringList files = QDir(folder).entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
     for (const QString& file : files) names.append(file.left(file.size() - kExtensionLength));
-    return ArrangeSpreads(names);
+    return names;
+}
+
+QStringList BuildSpreadCatalogue(const QString& appDir) {
+    return ArrangeSpreads(SpreadNamesIn(appDir + "/Spreads"));
 }

@@ -7,5 +7,9 @@
 // Empty names and a single space are dropped.
 QStringList ArrangeSpreads(QStringList names);
 
+// The names of the "*.spread" files of a folder without their extension, in the order the
+// directory search returns them.
+QStringList SpreadNamesIn(const QString& folder);
+
 // The spread names of AppDir/Spreads (every "*.spread" file without its extension), arranged.
 QStringList BuildSpreadCatalogue(const QString& appDir);

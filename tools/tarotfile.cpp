@@ -1,15 +1,27 @@
 // tarotfile: reads and writes the program's data files from the command line.
 //   tarotfile spread decode FILE.spread      prints the spread as plain UTF-8 text
 //   tarotfile spread encode TEXT OUT.spread  writes a spread file from that text
-// The plain text is the header count on the first line, then one line per position:
-// an optional "S", x, ",", y, ",", meaning.
+//   tarotfile reading decode FILE.reading SPREADS_DIR   prints the reading as one JSON object
+//   tarotfile reading encode FILE.json OUT.reading      writes a reading file from that JSON
+// The spread text is the header count on the first line, then one line per position:
+// an optional "S", x, ",", y, ",", meaning. The reading JSON has "format" ("marked" or
+// "older"), "deckSize", "spread", "deck" (one {"card", "reversed"} per slot), "positions" (the
+// card of each position) and "comment"; the position count is that of the named spread in
+// SPREADS_DIR, found without regard to case as the program finds it.
 
 #include <cstdio>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 
+#include "i18n/CardTitles.h"
+#include "platform/WholeFile.h"
+#include "readings/ReadingFile.h"
+#include "spreads/SpreadCatalogue.h"
 #include "spreads/SpreadFile.h"
 
 namespace {
@@ -71,6 +83,82 @@ int Encode(const QString& textPath, const QString& outPath) {
     return 0;
 }
 
+// A text as a JSON string, quotes and escapes included.
+QByteArray JsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+int DecodeReadingFile(const QString& path, const QString& spreadsDir) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize);
+    if (!bytes) return Fail("cannot read " + path);
+    const ReadingHead head = DecodeReadingHead(*bytes);
+    if (head.status == ReadingStatus::Empty) return Fail("empty reading file: " + path);
+    if (head.status == ReadingStatus::Malformed) return Fail("malformed reading file: " + path);
+    const QString spread = CatalogueSpreadName(SpreadNamesIn(spreadsDir), head.spreadName);
+    if (spread.isEmpty()) return Fail("no spread named '" + head.spreadName + "' in " + spreadsDir);
+    const std::optional<ReadingRecord> reading =
+        DecodeReadingBody(head, SpreadPositionCount(spreadsDir + "/" + spread + ".spread"));
+    if (!reading) return Fail("malformed reading file: " + path);
+
+    // The keys in the order of the file, not sorted as QJsonObject would write them.
+    QByteArray deck;
+    for (const ReadingSlot& slot : reading->deck)
+        deck += QByteArray(deck.isEmpty() ? "" : ",") +
+                "{\"card\":" + QByteArray::number(slot.card) +
+                ",\"reversed\":" + (slot.reversed ? "true" : "false") + "}";
+    QByteArray positions;
+    for (int card : reading->positions)
+        positions += QByteArray(positions.isEmpty() ? "" : ",") + QByteArray::number(card);
+    const QByteArray out = "{\"format\":\"" + QByteArray(reading->marked ? "marked" : "older") +
+                           "\",\"deckSize\":" + QByteArray::number(reading->deckSize) +
+                           ",\"spread\":" + JsonString(reading->spreadName) + ",\"deck\":[" + deck +
+                           "],\"positions\":[" + positions +
+                           "],\"comment\":" + JsonString(reading->comment) + "}\n";
+    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+    return 0;
+}
+
+bool IsCard(const QJsonValue& value) {
+    return value.isDouble() && value.toDouble() == value.toInt(-1) && value.toInt() >= 0 &&
+           value.toInt() <= 78;
+}
+
+int EncodeReadingFile(const QString& jsonPath, const QString& outPath) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(jsonPath, kMaxReadingFileSize);
+    if (!bytes) return Fail("cannot read " + jsonPath);
+    const QJsonObject json = QJsonDocument::fromJson(*bytes).object();
+    const QJsonArray deck = json["deck"].toArray();
+    const QJsonArray positions = json["positions"].toArray();
+    if (!json["spread"].isString() || json["spread"].toString().isEmpty() ||
+        !json["deck"].isArray() || deck.size() > kCardCount || !json["positions"].isArray() ||
+        positions.size() > kMaxPositions ||
+        (json.contains("deckSize") && json["deckSize"].toInt(-1) != deck.size()) ||
+        (json.contains("comment") && !json["comment"].isString()))
+        return Fail(jsonPath +
+                    ": needs \"spread\", \"deck\" (at most 79 slots, as many as "
+                    "\"deckSize\"), \"positions\" and a text \"comment\"");
+    ReadingRecord reading;
+    reading.spreadName = json["spread"].toString();
+    reading.comment = json["comment"].toString();
+    for (const QJsonValue& slot : deck) {
+        const QJsonObject fields = slot.toObject();
+        if (!IsCard(fields["card"]) ||
+            (fields.contains("reversed") && !fields["reversed"].isBool()))
+            return Fail(jsonPath + ": every deck slot needs a \"card\" from 0 to 78");
+        reading.deck.append({fields["card"].toInt(), fields["reversed"].toBool()});
+    }
+    for (const QJsonValue& card : positions) {
+        if (!IsCard(card)) return Fail(jsonPath + ": every position needs a card from 0 to 78");
+        reading.positions.append(card.toInt());
+    }
+    reading.deckSize = static_cast<int>(reading.deck.size());
+    QString error;
+    if (!WriteWholeFile(outPath, EncodeReading(reading), &error))
+        return Fail("cannot write " + outPath + ": " + error);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -79,5 +167,11 @@ int main(int argc, char* argv[]) {
     if (args.size() == 3 && args[0] == "spread" && args[1] == "decode") return Decode(args[2]);
     if (args.size() == 4 && args[0] == "spread" && args[1] == "encode")
         return Encode(args[2], args[3]);
-    return Fail("usage: tarotfile spread decode FILE.spread | spread encode TEXT OUT.spread");
+    if (args.size() == 4 && args[0] == "reading" && args[1] == "decode")
+        return DecodeReadingFile(args[2], args[3]);
+    if (args.size() == 4 && args[0] == "reading" && args[1] == "encode")
+        return EncodeReadingFile(args[2], args[3]);
+    return Fail(
+        "usage: tarotfile spread decode FILE.spread | spread encode TEXT OUT.spread | "
+        "reading decode FILE.reading SPREADS_DIR | reading encode FILE.json OUT.reading");
 }

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,30 @@ TEST(TarotfileTest, EncodeAndDecodeRoundTrip) {
     EXPECT_EQ(run.out, text);
 }
 
+TEST(TarotfileTest, ReadingEncodeAndDecodeRoundTrip) {
+    TestAppDir dir;
+    QDir().mkpath(dir.path() + "/Spreads");
+    ASSERT_TRUE(WriteSpreadFile(dir.path() + "/Spreads/Question.spread", 2,
+                                {{false, 0, 0, "a"}, {false, 100, 0, "b"}}));
+    QByteArray deck;
+    for (int i = 0; i < 22; ++i)
+        deck += QByteArray(i ? "," : "") + "{\"card\":" + QByteArray::number(21 - i) +
+                ",\"reversed\":" + (i == 16 ? "true" : "false") + "}";
+    const QByteArray json =
+        "{\"format\":\"marked\",\"deckSize\":22,\"spread\":\"question\","
+        "\"deck\":[" +
+        deck +
+        "],\"positions\":[5,17],"
+        "\"comment\":\"Good\\nday\"}\n";
+    dir.write("in.json", json);
+    const QString reading = dir.path() + "/out.reading";
+    ToolRun run = Tarotfile({"reading", "encode", dir.path() + "/in.json", reading});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    run = Tarotfile({"reading", "decode", reading, dir.path() + "/Spreads"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, json);
+}
+
 TEST(TarotfileTest, BadInputFailsWithOneLine) {
     TestAppDir dir;
     dir.write("bad.spread", ScrambleText("abcdef2\r\nabcdef1;2;x\r\n"));
@@ -43,7 +68,13 @@ TEST(TarotfileTest, BadInputFailsWithOneLine) {
         {"spread", "decode", dir.path() + "/missing.spread"},
         {"spread", "decode", dir.path() + "/bad.spread"},
         {"spread", "encode", dir.path() + "/bad.txt", dir.path() + "/out.spread"},
-        {"spread", "frobnicate"}};
+        {"spread", "frobnicate"},
+        {"reading", "decode", dir.path() + "/missing.reading", dir.path()},
+        {"reading", "decode", dir.path() + "/bad.spread", dir.path()},
+        {"reading", "decode", dir.path(), dir.path()},
+        {"reading", "encode", dir.path() + "/bad.txt", dir.path() + "/out.reading"},
+        {"reading", "encode", dir.path() + "/deck.json", dir.path() + "/out.reading"}};
+    dir.write("deck.json", R"({"spread":"Q","deck":[{"card":79}],"positions":[]})");
     for (const QStringList& arguments : cases) {
         const ToolRun run = Tarotfile(arguments);
         EXPECT_NE(run.exitCode, 0) << arguments.join(' ').toStdString();
