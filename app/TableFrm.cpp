@@ -26,6 +26,7 @@
 #include "i18n/LangFile.h"
 #include "i18n/SelLang.h"
 #include "platform/Platform.h"
+#include "readings/SavedReadings.h"
 #include "spreads/Misc.h"
 #include "spreads/SeCard.h"
 #include "spreads/SpreadCatalogue.h"
@@ -103,6 +104,9 @@ void TForm1::FormCreate(const QString& programPath) {
     table_->setObjectName("TableSurface");
     setCentralWidget(table_);
     LayOutFrame();
+    savedReadings_ =
+        std::make_unique<SavedReadings>(static_cast<ReadingDesk&>(*this), platform_, this);
+    connect(savedReadings_.get(), &SavedReadings::readingOpened, this, &TForm1::OpenedReadingMusic);
 
     settings = Settings();
     ReadingComments = platform_.systemInfo->shortDate(platform_.systemInfo->today());
@@ -222,6 +226,10 @@ void TForm1::ConnectMenu() {
     connect(menu_->item("Language1"), &QAction::triggered, this, &TForm1::Language1Click);
     connect(menu_->item("Contents1"), &QAction::triggered, this, &TForm1::Contents1Click);
     connect(menu_->item("Selectdesk1"), &QAction::triggered, this, &TForm1::Selectdesk1Click);
+    connect(menu_->item("Savecurrentreading1"), &QAction::triggered, this,
+            &TForm1::Savecurrentreading1Click);
+    connect(menu_->item("Openreading1"), &QAction::triggered, this, &TForm1::Openreading1Click);
+    connect(menu_->item("Input1"), &QAction::triggered, this, &TForm1::Input1Click);
     // "Play music" keeps its setting in step with its check mark.
     connect(menu_->item("Playmusic1"), &QAction::toggled, this,
             [this](bool on) { settings.PlayMusicOn = on; });
@@ -265,6 +273,12 @@ void TForm1::Selectdesk1Click() {
     SetTitles();
 }
 
+void TForm1::Savecurrentreading1Click() { savedReadings_->Savecurrentreading1Click(); }
+
+void TForm1::Openreading1Click() { savedReadings_->Openreading1Click(); }
+
+void TForm1::Input1Click() { savedReadings_->Input1Click(); }
+
 void TForm1::LoadLangu() {
     const QByteArray text =
         ReadTextBlocks(LanguageFilePath(AppDir, settings.LanguageName, "List.lng"));
@@ -277,6 +291,7 @@ void TForm1::LoadLangu() {
     speedButton2_->setText(Messages[63]);
     speedButton3_->setText(Messages[64]);
     PlaceTableButtons();
+    savedReadings_->RetitleCommentsWindow();
     SetTitles();
     HelpFile = HelpFileForLanguage(AppDir, settings.LanguageName, HelpFile);
 }
@@ -296,12 +311,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::FormCloseQuery() {
+    // A reading not kept in a file is not closed away without a word.
+    if (!savedReadings_->MayDiscardReading()) return false;
     Shuffling = false;
     return true;
 }
 
 void TForm1::FormClose() {
     closed_ = true;
+    savedReadings_->HideCommentsWindow();
     if (!SaveSettings(settings, *platform_.settingsKey))
         platform_.messageBoxes->showMessage(this, "Could not save the settings.");
     EmptyTemp();
@@ -413,6 +431,8 @@ void TForm1::ApplyShowTips() {
     for (CardImage* image : PositionImages)
         if (image) image->showHint(settings.ShowTips);
 }
+
+void TForm1::HideExtraCard() { ExtraCardImage->hide(); }
 
 void TForm1::ShowMessage(const QString& text) { platform_.messageBoxes->showMessage(this, text); }
 

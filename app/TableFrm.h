@@ -10,6 +10,7 @@
 
 #include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
+#include "readings/ReadingDesk.h"
 #include "settings/Settings.h"
 #include "spreads/SpParser.h"
 #include "spreads/SpreadTable.h"
@@ -23,13 +24,14 @@ class QLabel;
 class QPainter;
 class QScrollArea;
 class QToolButton;
+class SavedReadings;
 class TableWidget;
 struct Platform;
 
 // The main window: the reading table with its frame, menu and the program's run-time state.
 // The reading state (Deck, NextPosition, CurrentPrompt, the flags) comes from ReadingState;
 // the spread engine Parser deals into the table through SpreadTable.
-class TForm1 : public QMainWindow, public ReadingState, private SpreadTable {
+class TForm1 : public QMainWindow, public ReadingState, private SpreadTable, private ReadingDesk {
     Q_OBJECT
 
 public:
@@ -67,6 +69,9 @@ public:
     void Language1Click();
     void Contents1Click();
     void Selectdesk1Click();
+    void Savecurrentreading1Click();
+    void Openreading1Click();
+    void Input1Click();
 
     // Loads the current language: messages, captions, card titles and help file.
     void LoadLangu();
@@ -102,6 +107,8 @@ public:
     void Cutdeckin3piles1Click();
     // The music step of a new spread.
     void NewSpreadMusic();
+    // The music step of an opened reading.
+    void OpenedReadingMusic();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +134,21 @@ private:
     void ShowExtraCard(int slot) override;
     std::optional<CardChoice> ChooseCard(const CardChoiceRequest& request) override;
     void ShowCardExplanation(int card, bool reversed, const QString& heading) override;
+    // What saved readings and manual input use of the window.
+    ReadingState& reading() override { return *this; }
+    TSpreadParser& engine() override { return Parser; }
+    int deckSize() const override { return DeckSize; }
+    void setDeckSize(int size) override { DeckSize = size; }
+    bool has79thCard() const override { return Has79thCard; }
+    bool majorOnly() const override { return settings.MajorOnly; }
+    void setMajorOnly(bool on) override;
+    QString& readingComments() override { return ReadingComments; }
+    const QStringList& spreadList() const override { return SpreadList; }
+    QString appDir() const override { return AppDir; }
+    QString readingDialogDir() const override { return ReadingDialogDir; }
+    const MessageList& messages() const override { return Messages; }
+    bool tableBusy() const override { return LayingOut; }
+    void HideExtraCard() override;
     void LayOutFrame();
     void PlaceTableButtons();
     void ApplySettingsToMenu();
@@ -152,6 +174,7 @@ private:
 
     Platform& platform_;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<SavedReadings> savedReadings_;
     TableWidget* table_ = nullptr;
     QFrame* panel1_ = nullptr;
     QFrame* panel2_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "decks/DeckDirectory.h"
 #include "i18n/CardTitles.h"
 #include "spreads/Misc.h"
 #include "spreads/SpreadFile.h"
@@ -134,4 +135,25 @@ QString CatalogueSpreadName(const QStringList& catalogue, const QString& name) {
 int SpreadPositionCount(const QString& spreadPath) {
     const SpreadContent content = ReadSpreadFile(spreadPath);
     return content.countRead ? content.count : 0;
+}
+
+int DeckSizeForReading(int fileDeckSize, bool majorOnly, bool has79thCard) {
+    // 25 lies between the Major Arcana (22 or 23 cards) and the whole deck (78 or 79).
+    constexpr int kBetween = 25;
+    constexpr int kMinorArcana = 56;
+    int size = DeckSizeFor(majorOnly, has79thCard);
+    if (fileDeckSize > kBetween && size < kBetween) size += kMinorArcana;
+    if (fileDeckSize < kBetween && size > kBetween) size -= kMinorArcana;
+    return size;
+}
+
+bool PositionsDealable(const ReadingRecord& reading, int deckSize) {
+    if (deckSize < kCardCount) return true;
+    for (int card : reading.positions) {
+        bool carried = false;
+        for (int slot = 0; slot < deckSize && !carried; ++slot)
+            carried = (slot < reading.deck.size() ? reading.deck[slot].card : kLastCard) == card;
+        if (!carried) return false;
+    }
+    return true;
 }

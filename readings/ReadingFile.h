@@ -67,3 +67,12 @@ QString CatalogueSpreadName(const QStringList& catalogue, const QString& name);
 // The position count the spread engine takes from a spread file: its header count, or 0 when
 // the file is missing or its header unreadable.
 int SpreadPositionCount(const QString& spreadPath);
+
+// The number of cards in play once a reading of fileDeckSize cards is opened: the deck of the
+// current settings, switched between the Major Arcana and the whole deck to follow the file.
+int DeckSizeForReading(int fileDeckSize, bool majorOnly, bool has79thCard);
+
+// True when every position's card can be dealt once the reading's deck lies in deckSize
+// slots in play (slots past the file's deck carry card 78): either a slot in play carries it,
+// or a slot after those in play is free to take it.
+bool PositionsDealable(const ReadingRecord& reading, int deckSize);

@@ -16,6 +16,7 @@
 #include "decks/DeckDirectory.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "readings/SavedReadings.h"
 #include "spreads/SelectSp.h"
 #include "table/CardImage.h"
 #include "table/Shuffle.h"
@@ -57,13 +58,14 @@ void TForm1::ConnectReadingFlow() {
 // ---- Starting a reading ----
 
 void TForm1::StartNewReading() {
-    if (LayingOut) return;
+    if (LayingOut || !savedReadings_->MayDiscardReading()) return;
     TForm2 dialog(SpreadList, SpreadName, Messages[31], Messages[0], Messages[1],
                   Messages[119] + "\r\n" + Messages[120], this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!dialog.chosenName().isEmpty()) SpreadName = dialog.chosenName();
 
     Shuffling = DeckLaidOut = ManualInput = false;
+    savedReadings_->HideCommentsWindow();
     for (QWidget* widget : {static_cast<QWidget*>(scrollBox1_), static_cast<QWidget*>(panel1_),
                             static_cast<QWidget*>(panel2_), static_cast<QWidget*>(label1_),
                             static_cast<QWidget*>(label2_), static_cast<QWidget*>(ExtraCardImage)})
@@ -100,11 +102,16 @@ void TForm1::NewSpreadMusic() {
     // Music follows the spread once playback is part of the program; nothing to do yet.
 }
 
+void TForm1::OpenedReadingMusic() {
+    // Music follows an opened reading once playback is part of the program; nothing to do yet.
+}
+
 // ---- Shuffle ----
 
 void TForm1::SpeedButton1Click() {
     if (Parser.SignificatorCount == 0) DeckSize = DeckSizeFor(settings.MajorOnly, Has79thCard);
     SetCards();
+    savedReadings_->HideCommentsWindow();
     const int k = ShuffleStrength(settings.UseReverse);
     speedButton2_->setEnabled(true);
     Shuffling = true;
@@ -367,9 +374,12 @@ void TForm1::Showlayouttips1Click() {
     ApplyShowTips();
 }
 
-void TForm1::MajorArcanaonly1Click() {
-    settings.MajorOnly = menu_->item("MajorArcanaonly1")->isChecked();
-    majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
+void TForm1::MajorArcanaonly1Click() { setMajorOnly(menu_->item("MajorArcanaonly1")->isChecked()); }
+
+void TForm1::setMajorOnly(bool on) {
+    settings.MajorOnly = on;
+    menu_->item("MajorArcanaonly1")->setChecked(on);
+    majorNoticeLabel_->setText(on ? Messages[115] : QString());
 }
 
 void TForm1::Usereversedpositions1Click() {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) override;
+};

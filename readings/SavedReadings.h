@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+#include "readings/ReadingFile.h"
+
+class ReadingDesk;
+class TForm9;
+class QWidget;
+struct Platform;
+
+// Saved readings, manual input and the comments window: saving the reading on the table with
+// a comment, opening a saved one by rebuilding the table through the reading flow's steps, and
+// entering the cards of a reading laid out with real cards.
+class SavedReadings : public QObject {
+    Q_OBJECT
+
+public:
+    // window: the main window, parent of the dialogs and of the comments window.
+    SavedReadings(ReadingDesk& desk, Platform& platform, QWidget* window);
+    ~SavedReadings() override;
+
+    // The long-lived comments window: hidden, stay-on-top, at the window's top right.
+    TForm9* CommentsWindow() const { return commentsWindow_.get(); }
+    // Captions of the comments window from the current language.
+    void RetitleCommentsWindow();
+    void HideCommentsWindow();
+
+    void Savecurrentreading1Click();
+    void Openreading1Click();
+    void Input1Click();
+    // Opens a reading file; false when it was not opened (a message says why, except for an
+    // empty file) and the table is as it was.
+    bool OpenReading(const QString& path);
+
+    // True when the reading on the table may give way to another: it is not complete, it is
+    // kept in a file as it lies, or the user agrees to discard it.
+    bool MayDiscardReading();
+
+signals:
+    // A saved reading replaced the spread on the table: the music step of an opened reading.
+    void readingOpened();
+
+private:
+    bool ReadingComplete() const;
+    // The reading on the table as a file would hold it, without comment.
+    ReadingRecord TableRecord() const;
+    QString AskComment();
+    QString ProposedFileName() const;
+    void RestoreReading(const ReadingRecord& reading, const QString& spreadName, int deckSize);
+    void ShowComment(const QString& comment);
+    void ShowMessage(const QString& text);
+
+    ReadingDesk& desk_;
+    Platform& platform_;
+    QWidget* window_;
+    std::unique_ptr<TForm9> commentsWindow_;
+    // The reading as it was last saved or opened; a reading equal to it is kept in a file.
+    std::optional<ReadingRecord> kept_;
+};
