@@ -50,7 +50,12 @@ const char* const kDiscardReading = "The reading on the table has not been saved
 }  // namespace
 
 SavedReadings::SavedReadings(ReadingDesk& desk, Platform& platform, QWidget* window)
-    : desk_(desk), platform_(platform), window_(window), commentsWindow_(new TForm9(window)) {
+    : QObject(window),
+      desk_(desk),
+      platform_(platform),
+      window_(window),
+      commentsWindow_(new TForm9(window)) {
+    setObjectName("SavedReadings");
     commentsWindow_->setObjectName("CommentsWindow");
     commentsWindow_->MakeCommentsWindow();
     commentsWindow_->move(window->width() - commentsWindow_->width(), 0);
