@@ -88,7 +88,13 @@ ReadingRecord SavedReadings::TableRecord() const {
         record.deck.append(
             {desk_.reading().Deck[slot].Number, desk_.reading().Deck[slot].Reversed});
     const TSpreadParser& engine = desk_.engine();
-    for (int k = 0; k < engine.PosCount; ++k) record.positions.append(engine.PosCard[k]);
+    for (int k = 0; k < engine.PosCount; ++k) {
+        record.positions.append(engine.PosCard[k]);
+        // A card keeps its orientation through its slot. A significator's slot got a random
+        // one in the shuffle after the card was chosen: give it the card's own again.
+        for (ReadingSlot& slot : record.deck)
+            if (slot.card == engine.PosCard[k]) slot.reversed = engine.PosReversed[k];
+    }
     return record;
 }
 

@@ -33,8 +33,9 @@ namespace {
 struct TableState {
     QString spread;
     int deckSize;
-    QList<int> deck;
+    QList<int> deck;  // card N as N + 1, negative when reversed
     QList<int> positions;
+    QList<bool> reversed;  // of the positions' cards
     bool majorOnly;
     QString prompt;
     QString comment;
@@ -149,13 +150,18 @@ protected:
                      form->DeckSize,
                      {},
                      {},
+                     {},
                      form->settings.MajorOnly,
                      form->CurrentPrompt,
                      commentsWindow()->Memo1()->toPlainText(),
                      commentsWindow()->isVisible()};
+        // Card N as N + 1, negative when reversed.
         for (int i = 0; i < form->DeckSize; ++i)
-            s.deck.append(form->Deck[i].Number * (form->Deck[i].Reversed ? -1 : 1));
-        for (int k = 0; k < form->Parser.PosCount; ++k) s.positions.append(form->Parser.PosCard[k]);
+            s.deck.append((form->Deck[i].Number + 1) * (form->Deck[i].Reversed ? -1 : 1));
+        for (int k = 0; k < form->Parser.PosCount; ++k) {
+            s.positions.append(form->Parser.PosCard[k]);
+            s.reversed.append(form->Parser.PosReversed[k]);
+        }
         return s;
     }
 };
@@ -163,7 +169,13 @@ protected:
 TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     start();
     deal("Three");
-    const TableState dealt = state();
+    // The shuffle after the significator was chosen may turn its slot either way: the card
+    // keeps its own orientation in the file.
+    int significator = 0;
+    while (form->Deck[significator].Number != 60) ++significator;
+    form->Deck[significator].Reversed = !form->Parser.PosReversed[0];
+    TableState dealt = state();
+    dealt.deck[significator] = -dealt.deck[significator];
     const QString path = app.path() + "/Saved/a.reading";
     save(TypeTwoLines, path);
     ASSERT_EQ(fake.fileDialogs->saved.size(), 1);
