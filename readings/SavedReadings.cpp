@@ -206,12 +206,15 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
     emit readingOpened();
     state.ManualInput = false;
     desk_.setDeckSize(deckSize);
-    desk_.setMajorOnly(deckSize <= 25);
+    desk_.setMajorOnly(IsMajorArcanaDeck(deckSize));
 
     state.RestoringReading = true;
     desk_.SetCards();
     if (deckSize > reading.deckSize)
-        for (int slot = 0; slot < deckSize; ++slot) state.Deck[slot] = {78, 0, 0, 0, false};
+        for (int slot = 0; slot < deckSize; ++slot) {
+            state.Deck[slot].Number = 78;
+            state.Deck[slot].Reversed = false;
+        }
     desk_.HideExtraCard();
     // An automatic deal left due by an earlier reading would deal into this one.
     state.AutoDrawPending = false;

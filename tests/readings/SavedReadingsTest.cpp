@@ -315,6 +315,10 @@ TEST_F(SavedReadingsTest, OpeningFollowsTheFileOrRefusesIt) {
         if (row.deckSize == 79) {
             EXPECT_EQ(form->Deck[78].Number, 78);
         }
+        // The arc lies ready, less the two cards dealt.
+        int onTable = 0;
+        for (int i = 0; i < form->DeckSize; ++i) onTable += form->Deck[i].X > 0 ? 1 : 0;
+        EXPECT_EQ(onTable, row.deckSize - 2) << row.name;
         EXPECT_EQ(state().positions, file.positions) << row.name;
         EXPECT_EQ(commentsWindow()->Memo1()->toPlainText(), "note") << row.name;
     }
