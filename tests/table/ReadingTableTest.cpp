@@ -13,16 +13,13 @@
 #include "decks/JpegDecoder.h"
 #include "decks/JpegWriter.h"
 #include "fakes/FakePlatform.h"
-#include "settings/Settings.h"
 #include "spreads/SeCard.h"
 #include "support/ModalDialog.h"
+#include "support/TableParts.h"
 #include "support/TestAppDir.h"
 #include "table/CardImage.h"
-#include "table/ProgramState.h"
-#include "table/ReadingModel.h"
 #include "table/ShowForm.h"
 #include "table/TablePainting.h"
-#include "table/TableView.h"
 #include "table/TableWidget.h"
 
 namespace {
@@ -51,11 +48,12 @@ class ReadingTableTest : public ::testing::Test {
 protected:
     TestAppDir app;
     FakePlatform fake;
-    ProgramState program{fake.platform};
-    ReadingModel model;
-    QWidget window;
-    TableWidget* table = nullptr;
-    std::unique_ptr<TableView> view;
+    TableParts parts{fake, app.path()};
+    ProgramState& program = parts.program;
+    ReadingModel& model = parts.model;
+    QWidget& window = parts.window;
+    TableWidget* table = parts.table;
+    TableView* view = parts.view.get();
 
     void SetUp() override {
         for (int card : {3, 7, 9, 11}) {
@@ -67,15 +65,6 @@ protected:
                     {{true, 10, 20, "You"}, {false, 300, 40, "Past"}, {false, 120, 400, "Future"}});
         WriteSpread("Pair", 2, {{true, 0, 0, "First"}, {true, 100, 0, "Second"}});
         WriteSpread("Empty", 0, {});
-        program.AppDir = app.path();
-        LoadSettings(program.settings, *fake.platform.settingsKey, app.path());
-        // The table lies below a 28-pixel menu bar of a 1024 x 768 window.
-        window.resize(1024, 768);
-        table = new TableWidget(&window);
-        table->setGeometry(0, 28, 1024, 740);
-        view = std::make_unique<TableView>(program, model, *table, table->size());
-        view->ColourTable();
-        window.show();
         window.findChild<QScrollArea*>("ScrollBox1")->show();
     }
 
