@@ -25,8 +25,14 @@
 namespace {
 
 constexpr int kWheelStep = 40;
-// The notice's colour, unless the table is mostly blue.
+// The notice's colour, and its colour on a table where blue is strongest.
 const QColor kNoticeColor(0, 0, 128);
+const QColor kGreyNoticeColor(119, 119, 119);
+// A wheel notch: 120 units of angle delta scroll the spread area kWheelStep pixels.
+constexpr int kWheelNotch = 120;
+// Places a spread file gives are held within what a widget can reach, so that a place far off
+// the table stays far off and no geometry overflows.
+constexpr int kFarthestPlace = QWIDGETSIZE_MAX / 2;
 
 QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
     auto* label = new QLabel(parent);
@@ -37,6 +43,7 @@ QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) 
     font.setPixelSize(15);
     label->setFont(font);
     label->setStyleSheet(QString("color: %1;").arg(color.name()));
+    label->setAttribute(Qt::WA_NoMousePropagation);
     label->hide();
     return label;
 }
@@ -88,6 +95,8 @@ void TableView::LayOut(QSize clientSize) {
     scrollBox1_->setFrameShape(QFrame::NoFrame);
     scrollBox1_->setGeometry(150, 200, width - 150, height - 200);
     scrollBox1_->hide();
+    // Only clicks outside the spread area and the left column's labels are table clicks.
+    scrollBox1_->setAttribute(Qt::WA_NoMousePropagation);
     auto* content = new QWidget;
     content->setObjectName("SpreadAreaContent");
     scrollBox1_->setWidget(content);
@@ -104,6 +113,7 @@ void TableView::LayOut(QSize clientSize) {
     majorNoticeLabel_->setObjectName("Label4");
     majorNoticeLabel_->setGeometry(width - 240, 10, 220, 24);
     majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    majorNoticeLabel_->setAttribute(Qt::WA_NoMousePropagation);
     QFont noticeFont = majorNoticeLabel_->font();
     noticeFont.setPixelSize(19);
     majorNoticeLabel_->setFont(noticeFont);
@@ -148,7 +158,7 @@ void TableView::ColourTable() {
     table_.clear(back);
     // On a background where blue is strongest the navy notice would vanish: use grey.
     const bool blueStrongest = back.blue() > back.red() && back.blue() > back.green();
-    const QColor notice = blueStrongest ? QColor(128, 128, 128) : kNoticeColor;
+    const QColor notice = blueStrongest ? kGreyNoticeColor : kNoticeColor;
     majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(notice.name()));
 }
 
@@ -182,14 +192,16 @@ void TableView::MakeSpreadAndImages() {
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
-        CardImage* image = MakePositionImage(
-            i, QRect(QPoint(parser.PosX[i], parser.PosY[i]), cardSize), back,
-            parser.PositionNumber(i), parser.PositionHint(i), program_.settings.ShowTips, content);
+        const QPoint place(std::clamp(parser.PosX[i], -kFarthestPlace, kFarthestPlace),
+                           std::clamp(parser.PosY[i], -kFarthestPlace, kFarthestPlace));
+        CardImage* image =
+            MakePositionImage(i, QRect(place, cardSize), back, parser.PositionNumber(i),
+                              parser.PositionHint(i), program_.settings.ShowTips, content);
         connect(image, &CardImage::clicked, this,
                 [this](int i) { model_.Parser.ActivatePosition(i); });
         positionImages_[i] = image;
-        right = std::max(right, parser.PosX[i]);
-        bottom = std::max(bottom, parser.PosY[i]);
+        right = std::max(right, place.x());
+        bottom = std::max(bottom, place.y());
     }
     // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
     spacerImage_->move(right + model_.TableCardWidth, bottom + model_.TableCardHeight);
@@ -234,13 +246,15 @@ void TableView::ToggleSpreadView() {
 }
 
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return QObject::eventFilter(watched, event);
-    // One wheel notch scrolls the spread area 40 pixels, down when turned toward the user.
-    if (!scrollBox1_->isHidden()) {
-        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
-        QScrollBar* bar = scrollBox1_->verticalScrollBar();
-        bar->setValue(bar->value() - notches * kWheelStep);
-    }
+    if (event->type() != QEvent::Wheel || scrollBox1_->isHidden())
+        return QObject::eventFilter(watched, event);
+    // A notch scrolls the spread area 40 pixels, down when turned toward the user. Touchpads
+    // and fine wheels send parts of a notch: they add up, and the rest waits for the next turn.
+    wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+    const int notches = wheelTurn_ / kWheelNotch;
+    wheelTurn_ %= kWheelNotch;
+    QScrollBar* bar = scrollBox1_->verticalScrollBar();
+    bar->setValue(bar->value() - notches * kWheelStep);
     return true;
 }
 

@@ -96,4 +96,6 @@ private:
     std::array<CardImage*, kMaxPositions> positionImages_{};
     CardImage* extraCardImage_ = nullptr;
     QWidget* spacerImage_ = nullptr;
+    // Wheel turn not yet scrolled, in angle-delta units.
+    int wheelTurn_ = 0;
 };

@@ -5,7 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest/QTest>
+
+#include <climits>
 
 #include <gtest/gtest.h>
 
@@ -267,6 +271,87 @@ TEST_F(ReadingTableTest, AMissingFaceLeavesThePositionAsItWas) {
     QTest::mouseClick(view->PositionImage(1), Qt::LeftButton);
     EXPECT_TRUE(model.Parser.PosFaceUp[1]);
     EXPECT_EQ(view->PositionImage(1)->picture(), before);
+}
+
+TEST_F(ReadingTableTest, OnlyClicksOutsideTheSpreadAreaAndItsLabelsAreTableClicks) {
+    Open("Three");
+    model.SpreadName = "Three";
+    view->ShowSpread();
+    QSignalSpy tableClicks(table, &TableWidget::mousePressed);
+    struct Row {
+        const char* widget;  // nullptr: the bare table
+        QPoint at;
+        int tableClicks;
+    };
+    for (const Row& row :
+         {Row{"Label1", {5, 5}, 0}, Row{"Label2", {5, 5}, 0}, Row{"Label4", {200, 10}, 0},
+          Row{"SpreadAreaContent", {700, 300}, 0}, Row{nullptr, {500, 100}, 1}}) {
+        tableClicks.clear();
+        QWidget* target = row.widget ? window.findChild<QWidget*>(row.widget) : table;
+        ASSERT_NE(target, nullptr) << row.widget;
+        QTest::mouseClick(target, Qt::LeftButton, {}, row.at);
+        EXPECT_EQ(tableClicks.size(), row.tableClicks) << (row.widget ? row.widget : "table");
+    }
+}
+
+TEST_F(ReadingTableTest, WheelPartsAddUpToNotchesOfFortyPixels) {
+    WriteSpread("Tall", 2, {{false, 0, 0, "Top"}, {false, 0, 3000, "Bottom"}});
+    Open("Tall");
+    view->ShowSpread();
+    QScrollBar* bar = window.findChild<QScrollArea*>("ScrollBox1")->verticalScrollBar();
+    QWidget* viewport = window.findChild<QScrollArea*>("ScrollBox1")->viewport();
+    struct Row {
+        const char* name;
+        QList<int> deltas;  // toward the user is negative
+        int scrolled;
+    };
+    // Every row ends on a whole number of notches, so no rest passes to the next.
+    for (const Row& row :
+         {Row{"one notch", {-120}, 40}, Row{"two halves", {-60, -60}, 40},
+          Row{"thirds", {-40, -40, -40}, 40}, Row{"rest carries over", {-200, -40}, 80},
+          Row{"a part turned back", {-100, 100}, 0}, Row{"back and forth", {-90, 60, -90}, 40}}) {
+        bar->setValue(400);
+        for (int delta : row.deltas) {
+            QWheelEvent wheel(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), {},
+                              {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &wheel);
+        }
+        EXPECT_EQ(bar->value() - 400, row.scrolled) << row.name;
+    }
+}
+
+TEST_F(ReadingTableTest, TheNoticeTurnsGreyWhereBlueIsStrongest) {
+    struct Row {
+        QColor table;
+        QColor notice;
+    };
+    for (const Row& row :
+         {Row{QColor(0, 0, 128), QColor(119, 119, 119)}, Row{QColor(17, 85, 17), QColor(0, 0, 128)},
+          Row{QColor(60, 60, 60), QColor(0, 0, 128)}}) {
+        program.settings.BackColor = ToTColor(row.table);
+        view->ColourTable();
+        EXPECT_TRUE(window.findChild<QLabel*>("Label4")->styleSheet().contains(row.notice.name()))
+            << row.table.name().toStdString();
+    }
+}
+
+TEST_F(ReadingTableTest, PlacesNearTheIntegerLimitsLieFarOffWithoutOverflow) {
+    WriteSpread("Far", 3,
+                {{false, INT_MAX, INT_MAX, "Far right"},
+                 {false, INT_MIN, 10, "Far left"},
+                 {false, 100, INT_MAX - 100, "Far down"}});
+    Open("Far");
+    ASSERT_TRUE(fake.messageBoxes->shown.isEmpty());
+    ASSERT_EQ(model.Parser.PosX[0], INT_MAX);  // the file's numbers are kept as read
+    const QRect right = view->PositionImage(0)->geometry();
+    const QRect left = view->PositionImage(1)->geometry();
+    EXPECT_GT(right.left(), 1000000);
+    EXPECT_GT(right.right(), right.left());
+    EXPECT_LT(left.left(), -1000000);
+    EXPECT_EQ(left.size(), QSize(87, 148));
+    // The spacer still lies beyond the rightmost, lowest card.
+    EXPECT_GE(view->SpacerImage()->x(), right.right());
+    EXPECT_GE(view->SpacerImage()->y(), view->PositionImage(2)->geometry().bottom());
 }
 
 }  // namespace
