@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "table/CutScene.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 #include "table/Shuffle.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr double kTrailStart = 0.8;
 constexpr double kTrailStep = 0.1;
-// A packet of the cut, copied with table around it so that moving it erases its trail.
+// A packet of the cut: a region of the pile with the table around it.
 constexpr QSize kPacketSize(187, 268);
 
 }  // namespace
@@ -75,93 +76,78 @@ void TableAnimations::PaintRegion(const QImage& region, QPoint at) {
     view_.table().update(QRect(at, region.size()));
 }
 
-QPoint TableAnimations::SlideRegion(const QImage& region, QPoint from, QPoint to, int step,
-                                    int frameTime, const std::function<void()>& underneath) {
-    QPoint at = from;
-    while (at != to) {
-        at.rx() += std::clamp(to.x() - at.x(), -step, step);
-        at.ry() += std::clamp(to.y() - at.y(), -step, step);
-        if (underneath) underneath();
-        PaintRegion(region, at);
-        program_.platform.pacer->pause(frameTime);
-    }
-    return at;
-}
-
 void TableAnimations::DoPile(int k, QRect cutButton) {
     const Running running(*this);
+    const QColor back = FromTColor(program_.settings.BackColor);
     const QRect button = cutButton.adjusted(0, 0, 1, 1);
-    QPainter(&view_.table().backing()).fillRect(button, FromTColor(program_.settings.BackColor));
+    QPainter(&view_.table().backing()).fillRect(button, back);
     view_.table().update(button);
 
     const QSize window = windowSize();
-    const QPoint pile = PileOrigin(window.width(), window.height());
-    const QPoint pileAt(window.width() - 263, pile.y());
-    const QPoint upperAt = SplitPile(pile, pileAt);
+    const QPoint pileAt(window.width() - 263, PileOrigin(window.width(), window.height()).y());
+    CutScene scene(view_.table(), back, *program_.platform.pacer);
+    SplitPile(scene, pileAt);
     if (program_.settings.CutInThreePiles) {
         CutInThreePiles(model_.Deck, model_.DeckSize, k);
-        GatherThreePiles(pileAt, upperAt);
+        GatherThreePiles(scene);
     } else {
-        JoinTwoPackets(pileAt, upperAt);
+        JoinTwoPackets(scene);
     }
 }
 
-QPoint TableAnimations::SplitPile(QPoint pile, QPoint pileAt) {
-    const QImage& backing = view_.table().backing();
-    // The pile, with 40 pixels of table on its left to erase its trail, slides right.
-    const QImage whole = backing.copy(pile.x() - 40, pile.y(), 227, 268);
-    SlideRegion(whole, {pile.x() - 40, pile.y()}, pileAt - QPoint(40, 0), 20, 40);
-    program_.platform.pacer->pause(100);
+void TableAnimations::SplitPile(CutScene& scene, QPoint pileAt) {
+    Pacer& pacer = *program_.platform.pacer;
+    // The pile slides right.
+    scene.Set({scene.Take(PileRect(windowSize()))});
+    scene.Slide(0, pileAt, 20, 40);
+    pacer.pause(100);
 
-    // The upper packet slides to the middle; its copy also stands at the pile's place, so the
-    // lower packet stays there.
-    const QImage upper = backing.copy(QRect(pileAt + QPoint(32, 32), kPacketSize));
-    const auto lowerStays = [&] { PaintRegion(upper, pileAt); };
-    const QPoint upperAt =
-        SlideRegion(upper, pileAt + QPoint(32, 32),
-                    {(windowSize().width() - 187) / 2 - 1, pileAt.y() + 32}, 20, 20, lowerStays);
-    program_.platform.pacer->pause(100);
-    return upperAt;
+    // The upper packet slides to the middle; the lower one, looking the same, stays.
+    CutScene::Packet upper = scene.Take(QRect(pileAt + QPoint(32, 32), kPacketSize));
+    CutScene::Packet lower{upper.image, pileAt};
+    scene.Set({lower, upper});
+    scene.Slide(1, {(windowSize().width() - 187) / 2 - 1, pileAt.y() + 32}, 20, 20);
+    pacer.pause(100);
 }
 
-void TableAnimations::JoinTwoPackets(QPoint pileAt, QPoint upperAt) {
-    const QImage& backing = view_.table().backing();
-    // The upper packet rises, the lower one joins it, then the deck rises to the top.
-    const QImage upper = backing.copy(QRect(upperAt, kPacketSize));
-    upperAt = SlideRegion(upper, upperAt, {upperAt.x(), pileAt.y() - 36}, 10, 20);
-    program_.platform.pacer->pause(100);
-    const QImage lower = backing.copy(QRect(pileAt, kPacketSize));
-    SlideRegion(lower, pileAt, {upperAt.x() + 36, pileAt.y()}, 10, 20);
-    program_.platform.pacer->pause(100);
-    const QImage joined = backing.copy(QRect(upperAt, kPacketSize + QSize(0, 32)));
-    SlideRegion(joined, upperAt, {upperAt.x(), 10}, 10, 20);
-    program_.platform.pacer->pause(100);
+void TableAnimations::JoinTwoPackets(CutScene& scene) {
+    Pacer& pacer = *program_.platform.pacer;
+    const QPoint pileAt = scene[0].at;
+    // The upper packet rises, the lower one joins it on top, then the deck rises to the top.
+    const QPoint upperAt = scene.Slide(1, {scene[1].at.x(), pileAt.y() - 36}, 10, 20);
+    pacer.pause(100);
+    scene.Set({scene[1], scene[0]});
+    scene.Slide(1, {upperAt.x() + 36, pileAt.y()}, 10, 20);
+    pacer.pause(100);
+    scene.Set({scene.Take(QRect(upperAt, kPacketSize + QSize(0, 32)))});
+    scene.Slide(0, {upperAt.x(), 10}, 10, 20);
+    pacer.pause(100);
 }
 
-void TableAnimations::GatherThreePiles(QPoint pileAt, QPoint secondAt) {
-    const QImage& backing = view_.table().backing();
+void TableAnimations::GatherThreePiles(CutScene& scene) {
+    Pacer& pacer = *program_.platform.pacer;
+    const QPoint secondAt = scene[1].at;
     // The third packet, the top of the second, goes to the left edge and rises above it.
-    const QImage third = backing.copy(QRect(secondAt + QPoint(16, 16), kPacketSize));
-    const auto secondStays = [&] { PaintRegion(third, secondAt); };
-    QPoint thirdAt =
-        SlideRegion(third, secondAt + QPoint(16, 16), {20, secondAt.y() + 16}, 20, 20, secondStays);
-    thirdAt = SlideRegion(third, thirdAt, {thirdAt.x(), secondAt.y() - 16}, 10, 20);
-    program_.platform.pacer->pause(100);
+    CutScene::Packet third = scene.Take(QRect(secondAt + QPoint(16, 16), kPacketSize));
+    CutScene::Packet second{third.image, secondAt};
+    scene.Set({scene[0], second, third});
+    QPoint thirdAt = scene.Slide(2, {20, secondAt.y() + 16}, 20, 20);
+    thirdAt = scene.Slide(2, {thirdAt.x(), secondAt.y() - 16}, 10, 20);
+    pacer.pause(100);
 
     // The first packet lands on the second, the second carries it onto the third, and the
     // gathered deck rises to the top.
-    const QImage first = backing.copy(QRect(pileAt, kPacketSize));
-    SlideRegion(first, pileAt, {secondAt.x() + 16, secondAt.y() - 16}, 10, 20);
-    program_.platform.pacer->pause(100);
-    const QImage carried =
-        backing.copy(QRect(secondAt - QPoint(0, 16), kPacketSize + QSize(16, 16)));
-    const QPoint carriedAt =
-        SlideRegion(carried, secondAt - QPoint(0, 16), {thirdAt.x() + 16, thirdAt.y()}, 10, 20);
-    program_.platform.pacer->pause(100);
-    const QImage gathered = backing.copy(QRect(thirdAt, carried.size() + QSize(16, 0)));
-    SlideRegion(gathered, {thirdAt.x(), std::min(thirdAt.y(), carriedAt.y())}, {thirdAt.x(), 10},
-                10, 20);
-    program_.platform.pacer->pause(100);
+    scene.Set({scene[2], scene[1], scene[0]});
+    scene.Slide(2, {secondAt.x() + 16, secondAt.y() - 16}, 10, 20);
+    pacer.pause(100);
+    const CutScene::Packet carried =
+        scene.Take(QRect(secondAt - QPoint(0, 16), kPacketSize + QSize(16, 16)));
+    scene.Set({scene[0], carried});
+    scene.Slide(1, {thirdAt.x() + 16, thirdAt.y()}, 10, 20);
+    pacer.pause(100);
+    scene.Set({scene.Take(QRect(thirdAt, carried.image.size() + QSize(16, 0)))});
+    scene.Slide(0, {thirdAt.x(), 10}, 10, 20);
+    pacer.pause(100);
 }
 
 void TableAnimations::DoRandomDraw() {

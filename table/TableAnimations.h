@@ -4,8 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include <functional>
-
+class CutScene;
 class ReadingModel;
 class TableView;
 struct ProgramState;
@@ -37,14 +36,11 @@ private:
     QSize windowSize() const;
     // Paints a copy of a table region at a place and shows the changed rectangle.
     void PaintRegion(const QImage& region, QPoint at);
-    // Moves a region copy step by step to a target, one frame every frameTime milliseconds;
-    // `underneath` is painted first on every frame. Returns the target.
-    QPoint SlideRegion(const QImage& region, QPoint from, QPoint to, int step, int frameTime,
-                       const std::function<void()>& underneath = {});
-    // The cut's animation: the pile moves right and splits; returns the upper packet's place.
-    QPoint SplitPile(QPoint pile, QPoint pileAt);
-    void JoinTwoPackets(QPoint pileAt, QPoint upperAt);
-    void GatherThreePiles(QPoint pileAt, QPoint secondAt);
+    // The cut's animation: the pile moves right and splits into a lower packet (0) at
+    // pileAt and an upper one (1) in the middle.
+    void SplitPile(CutScene& scene, QPoint pileAt);
+    void JoinTwoPackets(CutScene& scene);
+    void GatherThreePiles(CutScene& scene);
 
     ProgramState& program_;
     ReadingModel& model_;

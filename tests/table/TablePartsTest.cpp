@@ -115,4 +115,33 @@ TEST_F(TableAnimationsTest, SingleCutKeepsTheOrder) {
     EXPECT_GT(fake.pacer->pauses, 0);  // the packets moved frame by frame
 }
 
+TEST_F(TableAnimationsTest, ACutLeavesNothingButTheGatheredDeck) {
+    struct Row {
+        const char* name;
+        bool threePiles;
+        QRect deck;  // where the gathered deck ends, at the top
+    };
+    const QColor table(17, 85, 17);
+    for (const Row& row : {Row{"one cut", false, QRect(417, 10, 187, 300)},
+                           Row{"three piles", true, QRect(20, 10, 219, 284)}}) {
+        NumberedDeck();
+        parts.program.settings.CutInThreePiles = row.threePiles;
+        parts.view->Repaint();  // the pile
+        parts.animations->DoPile(30, QRect(471, 620, 81, 25));
+        const QImage& backing = parts.table->backing();
+        int strays = 0;
+        bool deckShown = false;
+        for (int y = 0; y < backing.height(); ++y)
+            for (int x = 0; x < backing.width(); ++x) {
+                const bool bare = backing.pixelColor(x, y) == table;
+                if (row.deck.contains(x, y))
+                    deckShown = deckShown || !bare;
+                else
+                    strays += bare ? 0 : 1;
+            }
+        EXPECT_EQ(strays, 0) << row.name;
+        EXPECT_TRUE(deckShown) << row.name;
+    }
+}
+
 }  // namespace
