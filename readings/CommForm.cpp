@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "i18n/FixedTexts.h"
+
 namespace {
 
 constexpr int kButtonWidth = 89;
@@ -18,12 +20,12 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 TForm9::TForm9(QWidget* parent)
     : QDialog(parent),
       memo1_(new QPlainTextEdit(this)),
-      button1_(new QPushButton("OK", this)),
-      button2_(new QPushButton("No comments", this)) {
+      button1_(new QPushButton(FixedText::OkCaption, this)),
+      button2_(new QPushButton(FixedText::NoCommentsCaption, this)) {
     setObjectName("TForm9");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle("Comments");
+    setWindowTitle(FixedText::CommentsCaption);
     setFixedSize(291, 163);
 
     memo1_->setObjectName("Memo1");

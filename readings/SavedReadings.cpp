@@ -4,55 +4,29 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "decks/DeckDirectory.h"
-#include "i18n/MessageList.h"
+#include "i18n/FixedTexts.h"
+#include "i18n/Msg.h"
 #include "platform/Platform.h"
 #include "platform/WholeFile.h"
 #include "readings/CommForm.h"
-#include "readings/ReadingDesk.h"
 #include "readings/WarnForm.h"
 #include "spreads/Misc.h"
 #include "spreads/SelectSp.h"
-#include "spreads/SpParser.h"
-#include "table/ReadingState.h"
+#include "table/CardImage.h"
+#include "table/ProgramState.h"
+#include "table/ReadingFlow.h"
+#include "table/ReadingModel.h"
+#include "table/TableAnimations.h"
+#include "table/TableView.h"
 
-namespace {
-
-// Language messages used here.
-constexpr int kMsgOk = 0;
-constexpr int kMsgCancel = 1;
-constexpr int kMsgSelectSpread = 31;
-constexpr int kMsgForManualInput = 32;
-constexpr int kMsgManualInputPrompt = 75;
-constexpr int kMsgReadingNotComplete = 92;
-constexpr int kMsgNeeds79Cards = 106;
-constexpr int kMsgSelect79CardDeck = 107;
-constexpr int kMsgSpreadNotInstalled = 108;
-constexpr int kMsgComments = 112;
-constexpr int kMsgNoComments = 113;
-constexpr int kMsgReadingOpened = 116;
-constexpr int kMsgNoSpreads = 119;
-constexpr int kMsgNoSpreadsHint = 120;
-constexpr int kMsgDiscardReading = 139;
-
-// The program's fixed English texts.
-const char* const kCouldNotWrite = "Could not write in a file.";
-const char* const kCouldNotRead = "Could not read from file.";
-const char* const kNoSuchFile = "No such file!";
-const char* const kReadingFilter = "Reading files (*.reading)";
-const char* const kReadingSuffix = "reading";
-const char* const kDeck79Mark = " -Velmar Dav Izove- ";
-const char* const kDeckMark = " - ";
-const char* const kCaption = "Lumenfold";
-// Asked when a language file predates the question.
-const char* const kDiscardReading = "The reading on the table has not been saved. Discard it?";
-
-}  // namespace
-
-SavedReadings::SavedReadings(ReadingDesk& desk, Platform& platform, QWidget* window)
+SavedReadings::SavedReadings(ProgramState& program, ReadingModel& model, TableView& view,
+                             ReadingFlow& flow, const TableAnimations& animations, QWidget* window)
     : QObject(window),
-      desk_(desk),
-      platform_(platform),
+      program_(program),
+      model_(model),
+      view_(view),
+      flow_(flow),
+      animations_(animations),
       window_(window),
       commentsWindow_(new TForm9(window)) {
     setObjectName("SavedReadings");
@@ -64,75 +38,71 @@ SavedReadings::SavedReadings(ReadingDesk& desk, Platform& platform, QWidget* win
 SavedReadings::~SavedReadings() = default;
 
 void SavedReadings::RetitleCommentsWindow() {
-    const MessageList& messages = desk_.messages();
-    commentsWindow_->SetCaptions(messages[kMsgComments], messages[kMsgOk],
-                                 messages[kMsgNoComments]);
+    const MessageList& messages = program_.Messages;
+    commentsWindow_->SetCaptions(messages[Msg::Comments], messages[Msg::Ok],
+                                 messages[Msg::NoComments]);
 }
 
 void SavedReadings::HideCommentsWindow() { commentsWindow_->hide(); }
 
 void SavedReadings::ShowMessage(const QString& text) {
-    platform_.messageBoxes->showMessage(window_, text);
-}
-
-bool SavedReadings::ReadingComplete() const {
-    const ReadingState& state = desk_.reading();
-    return state.DeckLaidOut && state.NextPosition >= desk_.engine().PosCount;
+    program_.platform.messageBoxes->showMessage(window_, text);
 }
 
 ReadingRecord SavedReadings::TableRecord() const {
+    const ReadingSnapshot snapshot = model_.Snapshot();
     ReadingRecord record;
-    record.deckSize = desk_.deckSize();
-    record.spreadName = desk_.reading().SpreadName;
-    for (int slot = 0; slot < record.deckSize; ++slot)
-        record.deck.append(
-            {desk_.reading().Deck[slot].Number, desk_.reading().Deck[slot].Reversed});
-    const TSpreadParser& engine = desk_.engine();
-    for (int k = 0; k < engine.PosCount; ++k) {
-        record.positions.append(engine.PosCard[k]);
+    record.deckSize = snapshot.deckSize;
+    record.spreadName = snapshot.spreadName;
+    for (const ReadingSnapshot::Slot& slot : snapshot.deck)
+        record.deck.append({slot.card, slot.reversed});
+    for (const ReadingSnapshot::Position& position : snapshot.positions) {
+        record.positions.append(position.card);
         // A card keeps its orientation through its slot. A significator's slot got a random
         // one in the shuffle after the card was chosen: give it the card's own again.
         for (ReadingSlot& slot : record.deck)
-            if (slot.card == engine.PosCard[k]) slot.reversed = engine.PosReversed[k];
+            if (slot.card == position.card) slot.reversed = position.reversed;
     }
     return record;
 }
 
 bool SavedReadings::MayDiscardReading() {
-    if (!ReadingComplete() || desk_.engine().PosCount == 0 || kept_ == TableRecord()) return true;
-    const QString question = desk_.messages()[kMsgDiscardReading];
-    return platform_.messageBoxes->ask(window_, kCaption,
-                                       question.isEmpty() ? kDiscardReading : question,
-                                       QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    if (!model_.Complete() || model_.Parser.PosCount == 0 || kept_ == TableRecord()) return true;
+    const QString question = program_.Messages[Msg::DiscardReading];
+    return program_.platform.messageBoxes->ask(
+               window_, FixedText::ProgramTitle,
+               question.isEmpty() ? FixedText::DiscardReading : question,
+               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 // ---- Saving ----
 
 void SavedReadings::Savecurrentreading1Click() {
-    if (!ReadingComplete()) {
-        ShowMessage(desk_.messages()[kMsgReadingNotComplete]);
+    if (!model_.Complete()) {
+        ShowMessage(program_.Messages[Msg::ReadingNotComplete]);
         return;
     }
     // The comment is kept even when the file dialog is cancelled.
-    desk_.readingComments() = AskComment();
-    const std::optional<QString> path = platform_.fileDialogs->saveFile(
-        window_, {desk_.readingDialogDir(), ProposedFileName(), kReadingFilter, kReadingSuffix});
+    model_.ReadingComments = AskComment();
+    const std::optional<QString> path = program_.platform.fileDialogs->saveFile(
+        window_, {program_.ReadingDialogDir, ProposedFileName(), FixedText::ReadingFilter,
+                  FixedText::ReadingSuffix});
     if (!path) return;
 
     ReadingRecord reading = TableRecord();
-    reading.comment = desk_.readingComments();
+    reading.comment = model_.ReadingComments;
     // All or nothing: a failed write leaves any earlier file of that name as it was.
     if (!WriteWholeFile(*path, EncodeReading(reading))) {
-        ShowMessage(kCouldNotWrite);
+        ShowMessage(FixedText::CouldNotWriteFile);
         return;
     }
     kept_ = TableRecord();
 }
 
 QString SavedReadings::AskComment() {
-    const MessageList& messages = desk_.messages();
+    const MessageList& messages = program_.Messages;
     TForm9 dialog(window_);
-    dialog.SetCaptions(messages[kMsgComments], messages[kMsgOk], messages[kMsgNoComments]);
+    dialog.SetCaptions(messages[Msg::Comments], messages[Msg::Ok], messages[Msg::NoComments]);
     dialog.move(window_->pos() + QPoint((window_->width() - dialog.width()) / 2,
                                         (window_->height() - dialog.height()) / 2));
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -140,17 +110,19 @@ QString SavedReadings::AskComment() {
 }
 
 QString SavedReadings::ProposedFileName() const {
-    const QString date = platform_.systemInfo->shortDate(platform_.systemInfo->today());
-    return SlashesAsDots(date) + (desk_.has79thCard() ? kDeck79Mark : kDeckMark) +
-           desk_.reading().SpreadName;
+    const SystemInfo& system = *program_.platform.systemInfo;
+    return SlashesAsDots(system.shortDate(system.today())) +
+           (model_.Has79thCard ? FixedText::Deck79FileMark : FixedText::DeckFileMark) +
+           model_.SpreadName;
 }
 
 // ---- Opening ----
 
 void SavedReadings::Openreading1Click() {
-    if (desk_.tableBusy() || !MayDiscardReading()) return;
-    const std::optional<QString> path = platform_.fileDialogs->openFile(
-        window_, {desk_.readingDialogDir(), QString(), kReadingFilter, kReadingSuffix});
+    if (animations_.isRunning() || !MayDiscardReading()) return;
+    const std::optional<QString> path = program_.platform.fileDialogs->openFile(
+        window_,
+        {program_.ReadingDialogDir, QString(), FixedText::ReadingFilter, FixedText::ReadingSuffix});
     if (path) OpenReading(*path);
 }
 
@@ -158,37 +130,38 @@ bool SavedReadings::OpenReading(const QString& path) {
     // The whole file is checked before anything on the table changes.
     const QFileInfo info(path);
     if (info.isFile() && info.size() > kMaxReadingFileSize) {
-        ShowMessage(kCouldNotRead);
+        ShowMessage(FixedText::CouldNotReadFile);
         return false;
     }
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize);
     if (!bytes) {
-        ShowMessage(kNoSuchFile);
+        ShowMessage(FixedText::NoSuchFile);
         return false;
     }
     const ReadingHead head = DecodeReadingHead(*bytes);
     if (head.status == ReadingStatus::Empty) return false;
     if (head.status == ReadingStatus::Malformed) {
-        ShowMessage(kCouldNotRead);
+        ShowMessage(FixedText::CouldNotReadFile);
         return false;
     }
-    const MessageList& messages = desk_.messages();
-    const QString spreadName = CatalogueSpreadName(desk_.spreadList(), head.spreadName);
+    const MessageList& messages = program_.Messages;
+    const QString spreadName = CatalogueSpreadName(program_.SpreadList, head.spreadName);
     if (spreadName.isEmpty()) {
-        ShowMessage(messages[kMsgSpreadNotInstalled] + " '" + head.spreadName + "'.");
+        ShowMessage(messages[Msg::SpreadNotInstalled] + " '" + head.spreadName + "'.");
         return false;
     }
-    if ((head.deckSize == 23 || head.deckSize == 79) && !desk_.has79thCard()) {
-        TForm14 warning(messages[kMsgNeeds79Cards] + " " + messages[kMsgSelect79CardDeck],
-                        messages[kMsgOk], window_);
+    if ((head.deckSize == 23 || head.deckSize == 79) && !model_.Has79thCard) {
+        TForm14 warning(messages[Msg::Needs79CardDeck] + " " + messages[Msg::Select79CardDeck],
+                        messages[Msg::Ok], window_);
         warning.exec();
         return false;
     }
     const std::optional<ReadingRecord> reading =
-        DecodeReadingBody(head, SpreadPositionCount(SpreadFilePath(desk_.appDir(), spreadName)));
-    const int deckSize = DeckSizeForReading(head.deckSize, desk_.majorOnly(), desk_.has79thCard());
+        DecodeReadingBody(head, SpreadPositionCount(SpreadFilePath(program_.AppDir, spreadName)));
+    const int deckSize =
+        DeckSizeForReading(head.deckSize, program_.settings.MajorOnly, model_.Has79thCard);
     if (!reading || !PositionsDealable(*reading, deckSize)) {
-        ShowMessage(kCouldNotRead);
+        ShowMessage(FixedText::CouldNotReadFile);
         return false;
     }
     RestoreReading(*reading, spreadName, deckSize);
@@ -197,54 +170,57 @@ bool SavedReadings::OpenReading(const QString& path) {
 
 void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& spreadName,
                                    int deckSize) {
-    ReadingState& state = desk_.reading();
-    TSpreadParser& engine = desk_.engine();
+    TSpreadParser& engine = model_.Parser;
     // The catalogue's spelling names the spread file on a file system that tells case apart.
-    state.SpreadName = spreadName;
+    model_.SpreadName = spreadName;
     engine.ResetReading();
-    desk_.MakeSpreadAndImages();
-    emit readingOpened();
-    state.ManualInput = false;
-    desk_.setDeckSize(deckSize);
-    desk_.setMajorOnly(IsMajorArcanaDeck(deckSize));
+    view_.MakeSpreadAndImages();
+    OpenedReadingMusic();
+    model_.ManualInput = false;
+    model_.DeckSize = deckSize;
+    program_.settings.MajorOnly = IsMajorArcanaDeck(deckSize);
+    view_.ShowMajorNotice(program_.settings.MajorOnly);
+    emit majorOnlyChanged(program_.settings.MajorOnly);
 
-    state.RestoringReading = true;
-    desk_.SetCards();
+    model_.RestoringReading = true;
+    model_.SetCards(window_->width(), program_.settings.UseReverse);
     if (deckSize > reading.deckSize)
         for (int slot = 0; slot < deckSize; ++slot) {
-            state.Deck[slot].Number = 78;
-            state.Deck[slot].Reversed = false;
+            model_.Deck[slot].Number = 78;
+            model_.Deck[slot].Reversed = false;
         }
-    desk_.HideExtraCard();
+    view_.ExtraCardImage()->hide();
     // An automatic deal left due by an earlier reading would deal into this one.
-    state.AutoDrawPending = false;
-    desk_.SpeedButton2Click();
+    model_.AutoDrawPending = false;
+    flow_.SpeedButton2Click();
 
     for (int j = 0; j < reading.deckSize; ++j) {
-        state.Deck[j].Number = reading.deck[j].card;
-        state.Deck[j].Reversed = reading.deck[j].reversed;
+        model_.Deck[j].Number = reading.deck[j].card;
+        model_.Deck[j].Reversed = reading.deck[j].reversed;
     }
     for (int k = 0; k < reading.positions.size(); ++k) {
         const int card = reading.positions[k];
         bool dealt = false;
         for (int slot = 0; slot < deckSize; ++slot) {
-            if (state.Deck[slot].Number != card) continue;
+            if (model_.Deck[slot].Number != card) continue;
             engine.TakeCard(slot);
             dealt = true;
         }
         if (!dealt) {
-            state.Deck[deckSize].Number = card;
-            state.Deck[deckSize].Reversed = false;
+            model_.Deck[deckSize].Number = card;
+            model_.Deck[deckSize].Reversed = false;
             engine.TakeCard(deckSize);
         }
         engine.ActivatePosition(k);
     }
-    state.PendingSignificators = 0;
-    desk_.SetPrompt(desk_.messages()[kMsgReadingOpened]);
-    state.SpreadShown = true;
+    model_.PendingSignificators = 0;
+    view_.SetPrompt(program_.Messages[Msg::ReadingOpened]);
+    model_.SpreadShown = true;
     ShowComment(reading.comment);
     kept_ = TableRecord();
 }
+
+void SavedReadings::OpenedReadingMusic() { emit readingOpened(model_.SpreadName); }
 
 void SavedReadings::ShowComment(const QString& comment) {
     commentsWindow_->Memo1()->setPlainText(comment);
@@ -259,27 +235,27 @@ void SavedReadings::ShowComment(const QString& comment) {
 // ---- Manual input ----
 
 void SavedReadings::Input1Click() {
-    if (desk_.tableBusy() || !MayDiscardReading()) return;
-    const MessageList& messages = desk_.messages();
-    ReadingState& state = desk_.reading();
-    TForm2 dialog(desk_.spreadList(), state.SpreadName,
-                  messages[kMsgSelectSpread] + messages[kMsgForManualInput], messages[kMsgOk],
-                  messages[kMsgCancel],
-                  messages[kMsgNoSpreads] + "\r\n" + messages[kMsgNoSpreadsHint], window_);
+    if (animations_.isRunning() || !MayDiscardReading()) return;
+    const MessageList& messages = program_.Messages;
+    TForm2 dialog(program_.SpreadList, model_.SpreadName,
+                  messages[Msg::SelectSpread] + messages[Msg::ForManualInput], messages[Msg::Ok],
+                  messages[Msg::Cancel],
+                  messages[Msg::NoSpreadsFirstLine] + "\r\n" + messages[Msg::NoSpreadsSecondLine],
+                  window_);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!dialog.chosenName().isEmpty()) state.SpreadName = dialog.chosenName();
+    if (!dialog.chosenName().isEmpty()) model_.SpreadName = dialog.chosenName();
     // Without any spread there is nothing to enter.
-    if (state.SpreadName.isEmpty()) return;
+    if (model_.SpreadName.isEmpty()) return;
 
-    desk_.setDeckSize(DeckSizeFor(desk_.majorOnly(), desk_.has79thCard()));
-    desk_.engine().ResetReading();
-    desk_.MakeSpreadAndImages();
-    desk_.SetCards();
-    desk_.HideExtraCard();
-    state.ManualInput = true;
+    model_.SetDeckSize(program_.settings.MajorOnly);
+    model_.Parser.ResetReading();
+    view_.MakeSpreadAndImages();
+    model_.SetCards(window_->width(), program_.settings.UseReverse);
+    view_.ExtraCardImage()->hide();
+    model_.ManualInput = true;
     // Cards are entered by hand: no automatic deal left due by an earlier reading.
-    state.AutoDrawPending = false;
-    desk_.SpeedButton2Click();
+    model_.AutoDrawPending = false;
+    flow_.SpeedButton2Click();
     HideCommentsWindow();
-    desk_.SetPrompt(messages[kMsgManualInputPrompt]);
+    view_.SetPrompt(messages[Msg::ManualInputPrompt]);
 }

@@ -6,10 +6,13 @@
 
 #include "readings/ReadingFile.h"
 
-class ReadingDesk;
+class ReadingFlow;
+class ReadingModel;
+class TableAnimations;
+class TableView;
 class TForm9;
 class QWidget;
-struct Platform;
+struct ProgramState;
 
 // Saved readings, manual input and the comments window: saving the reading on the table with
 // a comment, opening a saved one by rebuilding the table through the reading flow's steps, and
@@ -19,7 +22,8 @@ class SavedReadings : public QObject {
 
 public:
     // window: the main window, parent of the dialogs and of the comments window.
-    SavedReadings(ReadingDesk& desk, Platform& platform, QWidget* window);
+    SavedReadings(ProgramState& program, ReadingModel& model, TableView& view, ReadingFlow& flow,
+                  const TableAnimations& animations, QWidget* window);
     ~SavedReadings() override;
 
     // The long-lived comments window: hidden, stay-on-top, at the window's top right.
@@ -41,20 +45,26 @@ public:
 
 signals:
     // A saved reading replaced the spread on the table: the music step of an opened reading.
-    void readingOpened();
+    void readingOpened(const QString& spreadName);
+    // An opened reading switched "Major Arcana only" to follow its deck.
+    void majorOnlyChanged(bool on);
 
 private:
-    bool ReadingComplete() const;
     // The reading on the table as a file would hold it, without comment.
     ReadingRecord TableRecord() const;
     QString AskComment();
     QString ProposedFileName() const;
     void RestoreReading(const ReadingRecord& reading, const QString& spreadName, int deckSize);
+    // The music step of an opened reading.
+    void OpenedReadingMusic();
     void ShowComment(const QString& comment);
     void ShowMessage(const QString& text);
 
-    ReadingDesk& desk_;
-    Platform& platform_;
+    ProgramState& program_;
+    ReadingModel& model_;
+    TableView& view_;
+    ReadingFlow& flow_;
+    const TableAnimations& animations_;
     QWidget* window_;
     std::unique_ptr<TForm9> commentsWindow_;
     // The reading as it was last saved or opened; a reading equal to it is kept in a file.

@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "i18n/FixedTexts.h"
+
 TForm14::TForm14(const QString& text, const QString& ok, QWidget* parent)
     : QDialog(parent), label1_(new QLabel(text, this)), button1_(new QPushButton(ok, this)) {
     setObjectName("TForm14");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle("Lumenfold");
+    setWindowTitle(FixedText::ProgramTitle);
 
     label1_->setObjectName("Label1");
     label1_->setWordWrap(true);

@@ -14,6 +14,7 @@
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
 #include "fakes/FakePlatform.h"
+#include "i18n/SelLang.h"
 #include "platform/WholeFile.h"
 #include "readings/CommForm.h"
 #include "readings/ReadingFile.h"
@@ -25,6 +26,7 @@
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/CardImage.h"
+#include "table/TableView.h"
 #include "table/TableWidget.h"
 
 namespace {
@@ -84,7 +86,6 @@ protected:
         form = std::make_unique<TForm1>(fake.platform, app.programPath());
         form->show();
     }
-    QAction* item(const char* name) { return form->menu().item(name); }
     TForm9* commentsWindow() { return form->findChild<TForm9*>("CommentsWindow"); }
 
     // Deals a complete reading of the spread automatically, choosing card 60 for the
@@ -101,9 +102,9 @@ protected:
                 dialog->ClickQuer(60);
                 dialog->Button1()->click();
             });
-        item("SelectlayoutF12")->trigger();
+        form->menu().SelectlayoutF12->trigger();
         fake.pacer->onWait = [this] {
-            if (fake.pacer->frames >= 2 && form->Shuffling)
+            if (fake.pacer->frames >= 2 && form->reading().Shuffling)
                 form->findChild<QToolButton*>("SpeedButton2")->click();
         };
         form->findChild<QToolButton*>("SpeedButton1")->click();
@@ -114,7 +115,7 @@ protected:
     void save(const std::function<void(TForm9*)>& act, const std::optional<QString>& path) {
         fake.fileDialogs->answers = {path};
         OnNextModal<TForm9>(act);
-        item("Savecurrentreading1")->trigger();
+        form->menu().Savecurrentreading1->trigger();
     }
     static void TypeTwoLines(TForm9* dialog) {
         QTest::keyClicks(dialog->Memo1(), "first");
@@ -124,7 +125,7 @@ protected:
     }
     void openFile(const QString& path) {
         fake.fileDialogs->answers = {path};
-        item("Openreading1")->trigger();
+        form->menu().Openreading1->trigger();
     }
     QString writeFile(const QString& name, const QByteArray& bytes) {
         app.write("Saved/" + name, bytes);
@@ -146,21 +147,22 @@ protected:
     }
 
     TableState state() {
-        TableState s{form->SpreadName,
-                     form->DeckSize,
+        TableState s{form->reading().SpreadName,
+                     form->reading().DeckSize,
                      {},
                      {},
                      {},
-                     form->settings.MajorOnly,
-                     form->CurrentPrompt,
+                     form->program().settings.MajorOnly,
+                     form->reading().CurrentPrompt,
                      commentsWindow()->Memo1()->toPlainText(),
                      commentsWindow()->isVisible()};
         // Card N as N + 1, negative when reversed.
-        for (int i = 0; i < form->DeckSize; ++i)
-            s.deck.append((form->Deck[i].Number + 1) * (form->Deck[i].Reversed ? -1 : 1));
-        for (int k = 0; k < form->Parser.PosCount; ++k) {
-            s.positions.append(form->Parser.PosCard[k]);
-            s.reversed.append(form->Parser.PosReversed[k]);
+        for (int i = 0; i < form->reading().DeckSize; ++i)
+            s.deck.append((form->reading().Deck[i].Number + 1) *
+                          (form->reading().Deck[i].Reversed ? -1 : 1));
+        for (int k = 0; k < form->reading().Parser.PosCount; ++k) {
+            s.positions.append(form->reading().Parser.PosCard[k]);
+            s.reversed.append(form->reading().Parser.PosReversed[k]);
         }
         return s;
     }
@@ -172,8 +174,9 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     // The shuffle after the significator was chosen may turn its slot either way: the card
     // keeps its own orientation in the file.
     int significator = 0;
-    while (form->Deck[significator].Number != 60) ++significator;
-    form->Deck[significator].Reversed = !form->Parser.PosReversed[0];
+    while (form->reading().Deck[significator].Number != 60) ++significator;
+    const_cast<ReadingModel&>(form->reading()).Deck[significator].Reversed =
+        !form->reading().Parser.PosReversed[0];
     TableState dealt = state();
     dealt.deck[significator] = -dealt.deck[significator];
     const QString path = app.path() + "/Saved/a.reading";
@@ -184,25 +187,29 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     EXPECT_EQ(request.directory, app.path() + "/Saved/");
     EXPECT_EQ(request.filter, "Reading files (*.reading)");
     EXPECT_EQ(request.defaultSuffix, "reading");
-    EXPECT_EQ(form->ReadingComments, "first\nsecond");
+    EXPECT_EQ(form->reading().ReadingComments, "first\nsecond");
 
     // A reading kept in a file gives way without a question; one never saved asks first.
     deal("Question");
     EXPECT_TRUE(fake.messageBoxes->asked.isEmpty());
     fake.messageBoxes->answers = {QMessageBox::Ok};
     openFile(path);
-    EXPECT_EQ(fake.messageBoxes->asked, QStringList({form->Messages[139]}));
+    EXPECT_EQ(fake.messageBoxes->asked, QStringList({form->program().Messages[139]}));
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty())
         << fake.messageBoxes->shown.join('|').toStdString();
     TableState opened = dealt;
-    opened.prompt = form->Messages[116];
+    opened.prompt = form->program().Messages[116];
     opened.comment = "first\nsecond";
     opened.commentShown = true;
     EXPECT_EQ(state(), opened);
-    for (int k = 0; k < 3; ++k) EXPECT_TRUE(form->Parser.PosFaceUp[k]) << k;
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(form->reading().Parser.PosFaceUp[k]) << k;
     // Another language retitles the open comments window at once.
-    form->settings.LanguageName = "Russian";
-    form->LoadLangu();
+    OnNextModal<TForm20>([](TForm20* dialog) {
+        auto* list = dialog->findChild<QListWidget*>("ListBox1");
+        list->setCurrentItem(list->findItems("Russian", Qt::MatchContains).value(0));
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    form->menu().Language1->trigger();
     EXPECT_EQ(commentsWindow()->windowTitle(), "Комментарии");
     EXPECT_EQ(commentsWindow()->Button1()->text(), "ОК");
 
@@ -213,7 +220,7 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     EXPECT_EQ(DecodeReadingBody(head, 3)->comment, "");
     openFile(app.path() + "/Saved/b.reading");
     EXPECT_TRUE(commentsWindow()->isHidden());
-    EXPECT_EQ(form->ReadingComments, "");
+    EXPECT_EQ(form->reading().ReadingComments, "");
 }
 
 TEST_F(SavedReadingsTest, TheCommentIsKeptWhateverTheFileDialogSays) {
@@ -243,14 +250,14 @@ TEST_F(SavedReadingsTest, TheCommentIsKeptWhateverTheFileDialogSays) {
     for (const Row& row : rows) {
         fake.messageBoxes->shown.clear();
         save(row.act, row.path);
-        EXPECT_EQ(form->ReadingComments, row.comment) << row.name;
+        EXPECT_EQ(form->reading().ReadingComments, row.comment) << row.name;
         EXPECT_EQ(fake.fileDialogs->saved.last().fileName,
                   "09.12.2026 -Velmar Dav Izove- Question");
         EXPECT_EQ(fake.messageBoxes->shown, row.messages) << row.name;
     }
     // Nothing was saved: closing the program asks, and Cancel keeps it open.
     form->close();
-    EXPECT_EQ(fake.messageBoxes->asked, QStringList({form->Messages[139]}));
+    EXPECT_EQ(fake.messageBoxes->asked, QStringList({form->program().Messages[139]}));
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -295,29 +302,34 @@ TEST_F(SavedReadingsTest, OpeningFollowsTheFileOrRefusesIt) {
         if (row.deckSize == 0) {
             EXPECT_EQ(state(), before) << row.name;
             EXPECT_EQ(row.message == "warning" ? warning : fake.messageBoxes->shown.value(0),
-                      row.message == "warning" ? form->Messages[106] + " " + form->Messages[107]
-                                               : row.message)
+                      row.message == "warning"
+                          ? form->program().Messages[106] + " " + form->program().Messages[107]
+                          : row.message)
                 << row.name;
             continue;
         }
         EXPECT_TRUE(fake.messageBoxes->shown.isEmpty()) << row.name;
         const bool major = row.deckSize < 25;
-        EXPECT_EQ(form->SpreadName, question) << row.name;
-        EXPECT_EQ(form->DeckSize, row.deckSize) << row.name;
-        EXPECT_EQ(form->settings.MajorOnly, major) << row.name;
-        EXPECT_EQ(item("MajorArcanaonly1")->isChecked(), major) << row.name;
-        EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(), major ? form->Messages[115] : "")
+        EXPECT_EQ(form->reading().SpreadName, question) << row.name;
+        EXPECT_EQ(form->reading().DeckSize, row.deckSize) << row.name;
+        EXPECT_EQ(form->program().settings.MajorOnly, major) << row.name;
+        EXPECT_EQ(form->menu().MajorArcanaonly1->isChecked(), major) << row.name;
+        EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(),
+                  major ? form->program().Messages[115] : "")
             << row.name;
         const ReadingRecord file = Reading(std::min(row.deckSize, 78), question);
         for (int j = 0; j < file.deckSize; ++j)
-            EXPECT_EQ(ReadingSlot({form->Deck[j].Number, form->Deck[j].Reversed}), file.deck[j])
+            EXPECT_EQ(
+                ReadingSlot({form->reading().Deck[j].Number, form->reading().Deck[j].Reversed}),
+                file.deck[j])
                 << row.name << " slot " << j;
         if (row.deckSize == 79) {
-            EXPECT_EQ(form->Deck[78].Number, 78);
+            EXPECT_EQ(form->reading().Deck[78].Number, 78);
         }
         // The arc lies ready, less the two cards dealt.
         int onTable = 0;
-        for (int i = 0; i < form->DeckSize; ++i) onTable += form->Deck[i].X > 0 ? 1 : 0;
+        for (int i = 0; i < form->reading().DeckSize; ++i)
+            onTable += form->reading().Deck[i].X > 0 ? 1 : 0;
         EXPECT_EQ(onTable, row.deckSize - 2) << row.name;
         EXPECT_EQ(state().positions, file.positions) << row.name;
         EXPECT_EQ(commentsWindow()->Memo1()->toPlainText(), "note") << row.name;
@@ -375,25 +387,24 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
     openFile(writeFile("good.reading", EncodeReading(Reading(78, "Question"))));
     ASSERT_TRUE(commentsWindow()->isVisible());
     int opened = 0;
-    QObject::connect(form->findChild<SavedReadings*>(), &SavedReadings::readingOpened,
-                     [&] { ++opened; });
+    QObject::connect(&form->savedReadings(), &SavedReadings::readingOpened, [&] { ++opened; });
     OnNextModal<TForm2>([](TForm2* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Select spread for manual input");
         auto* list = dialog->findChild<QListWidget*>("ListBox1");
         list->setCurrentItem(list->findItems("Three", Qt::MatchExactly).value(0));
         dialog->findChild<QPushButton*>("Button1")->click();
     });
-    item("Input1")->trigger();
-    EXPECT_TRUE(form->ManualInput);
+    form->menu().Input1->trigger();
+    EXPECT_TRUE(form->reading().ManualInput);
     EXPECT_TRUE(commentsWindow()->isHidden());
-    EXPECT_EQ(form->CurrentPrompt, form->Messages[75]);
+    EXPECT_EQ(form->reading().CurrentPrompt, form->program().Messages[75]);
     EXPECT_EQ(opened, 0);
 
     // The arc deals nothing.
-    const TCard top = form->Deck[form->DeckSize - 1];
+    const TCard top = form->reading().Deck[form->reading().DeckSize - 1];
     QTest::mouseClick(form->table(), Qt::LeftButton, {}, QPoint(top.X + 5, top.Y + 5));
-    EXPECT_EQ(form->Deck[form->DeckSize - 1].X, top.X);
-    EXPECT_EQ(form->NextPosition, 0);
+    EXPECT_EQ(form->reading().Deck[form->reading().DeckSize - 1].X, top.X);
+    EXPECT_EQ(form->reading().NextPosition, 0);
 
     // Position 2, then 0; a cancelled list leaves 1 empty until it is chosen.
     const auto choose = [&](int position, int card) {
@@ -402,24 +413,25 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
             dialog->ClickQuer(card);
             dialog->Button1()->click();
         });
-        QTest::mouseClick(form->PositionImages[position], Qt::LeftButton);
+        QTest::mouseClick(form->view().PositionImage(position), Qt::LeftButton);
     };
     choose(2, 40);
     choose(0, 41);
     choose(1, -1);
-    EXPECT_FALSE(form->Parser.PosPlaced[1]);
-    EXPECT_TRUE(form->ManualInput);
+    EXPECT_FALSE(form->reading().Parser.PosPlaced[1]);
+    EXPECT_TRUE(form->reading().ManualInput);
     choose(1, 42);
     EXPECT_EQ(state().positions, QList<int>({41, 42, 40}));
-    EXPECT_EQ(form->CurrentPrompt, "Spread completed");
-    EXPECT_FALSE(form->ManualInput);
+    EXPECT_EQ(form->reading().CurrentPrompt, "Spread completed");
+    EXPECT_FALSE(form->reading().ManualInput);
     EXPECT_TRUE(fake.messageBoxes->asked.isEmpty());
 
     // Complete and never saved: each command that would replace it asks, Cancel keeps it.
     const TableState entered = state();
-    const std::function<void()> commands[] = {
-        [&] { item("SelectlayoutF12")->trigger(); }, [&] { item("Openreading1")->trigger(); },
-        [&] { item("Input1")->trigger(); }, [&] { form->close(); }};
+    const std::function<void()> commands[] = {[&] { form->menu().SelectlayoutF12->trigger(); },
+                                              [&] { form->menu().Openreading1->trigger(); },
+                                              [&] { form->menu().Input1->trigger(); },
+                                              [&] { form->close(); }};
     for (const auto& command : commands) command();
     EXPECT_EQ(fake.messageBoxes->asked.size(), 4);
     EXPECT_EQ(state(), entered);
