@@ -50,20 +50,6 @@ TEST(ReadingFileTest, EveryReadingReadsBackAsWritten) {
     }
 }
 
-TEST(ReadingFileTest, AFileWithoutTheMarkerIsTheOlderFormatOf78Cards) {
-    QByteArray body = "Relationship\r\n";
-    for (int i = 0; i < 78; ++i) body += (i == 4 ? "r" : "") + QByteArray::number(77 - i) + "\r\n";
-    body += "73\r\n72\r\nold\r\ncomment";
-    const std::optional<ReadingRecord> reading = Decode(ScrambleText(body), 2);
-    ASSERT_TRUE(reading);
-    EXPECT_FALSE(reading->marked);
-    EXPECT_EQ(reading->deckSize, 78);
-    EXPECT_EQ(reading->deck.size(), 78);
-    EXPECT_EQ(reading->deck[4], (ReadingSlot{73, true}));
-    EXPECT_EQ(reading->positions, QList<int>({73, 72}));
-    EXPECT_EQ(reading->comment, "old\ncomment");
-}
-
 TEST(ReadingFileTest, MalformedFilesAreRefused) {
     const QByteArray marker = "!updatedformat!";
     const auto marked = [&](const QByteArray& body) { return marker + ScrambleText(body); };
@@ -102,15 +88,6 @@ TEST(ReadingFileTest, MalformedFilesAreRefused) {
     }
     // The same file with its two position lines whole opens.
     EXPECT_TRUE(Decode(marked("22\r\nQ\r\n" + deck22 + "5\r\n7\r\n"), 2)) << "well formed";
-}
-
-TEST(ReadingFileTest, TheSpreadIsFoundWithoutRegardToCase) {
-    const QStringList catalogue = {"Question", "Вопрос", "Celtic Cross"};
-    EXPECT_EQ(CatalogueSpreadName(catalogue, "question"), "Question");
-    EXPECT_EQ(CatalogueSpreadName(catalogue, "ВОПРОС"), "Вопрос");
-    EXPECT_EQ(CatalogueSpreadName(catalogue, "CELTIC CROSS"), "Celtic Cross");
-    EXPECT_TRUE(CatalogueSpreadName(catalogue, "Questions").isEmpty());
-    EXPECT_TRUE(CatalogueSpreadName(catalogue, "").isEmpty());
 }
 
 }  // namespace
