@@ -100,7 +100,7 @@ void TForm3::ShowNoDecksNotice() {
     label1_->setText(label1_->text() + "\n" +
                      "Make sure that the \"Pics\" directory exists and contains images.");
     label1_->show();
-    button1_->move((width() - button1_->width()) / 2, button1_->y());
+    button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
     button1_->setEnabled(true);
 }
 
