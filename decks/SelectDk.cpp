@@ -80,7 +80,11 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
     } else {
         // Only the exact name, letter case included, is the current deck.
         const qsizetype current = decks.indexOf(deckName);
-        if (current >= 0) listBox1_->setCurrentRow(static_cast<int>(current));
+        // Without it nothing is chosen: not even the focus may make a row current.
+        if (current >= 0)
+            listBox1_->setCurrentRow(static_cast<int>(current));
+        else
+            listBox1_->setCurrentIndex(QModelIndex());
         (newAgeCourtOrder ? newAge_ : traditional_)->setChecked(true);
         (strengthIsXI ? strengthXI_ : strengthVIII_)->setChecked(true);
         ListBox1Click();

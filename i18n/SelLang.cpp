@@ -30,6 +30,8 @@ TForm20::TForm20(const MessageList& messages, const QString& appDir, const QStri
         listBox1_->addItem(name);
         if (name == languageName) listBox1_->setCurrentRow(listBox1_->count() - 1);
     }
+    // Without the current language nothing is chosen: not even the focus may make a row current.
+    if (listBox1_->selectedItems().isEmpty()) listBox1_->setCurrentIndex(QModelIndex());
     ListBox1Click();
 
     connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm20::ListBox1Click);

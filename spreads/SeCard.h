@@ -56,6 +56,8 @@ public:
     bool ChosenReversed() const { return chosenReversed_; }
 
 private:
+    // The selected entry of the list, or -1: only a selected entry is a choice.
+    int SelectedEntry() const;
     void ListBox1Click();
     void Button1Click();
     void ShowPreview(int card);

@@ -48,19 +48,23 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
     }
     label1_->hide();
     listBox1_->addItems(spreads);
+    // Without the current spread nothing is chosen: not even the focus may make a row current.
     const int current = static_cast<int>(spreads.indexOf(currentSpread));
-    if (current >= 0) listBox1_->setCurrentRow(current);
+    if (current >= 0)
+        listBox1_->setCurrentRow(current);
+    else
+        listBox1_->setCurrentIndex(QModelIndex());
     button1_->setEnabled(current >= 0);
-    connect(listBox1_, &QListWidget::currentRowChanged, this,
-            [this](int row) { button1_->setEnabled(row >= 0); });
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this,
+            [this] { button1_->setEnabled(!listBox1_->selectedItems().isEmpty()); });
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm2::confirm);
 }
 
 void TForm2::confirm() {
     if (!listBox1_->isHidden()) {
-        QListWidgetItem* item = listBox1_->currentItem();
-        if (!item) return;
-        chosen_ = item->text();
+        const QList<QListWidgetItem*> selected = listBox1_->selectedItems();
+        if (selected.isEmpty()) return;
+        chosen_ = selected.first()->text();
     }
     accept();
 }
