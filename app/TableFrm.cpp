@@ -463,16 +463,7 @@ std::optional<CardChoice> TForm1::ChooseCard(const CardChoiceRequest& request) {
     context.CardTitles = CardTitles;
     context.PictureDir = DeckDirectoryInUse();
     TForm11 dialog(context, this);
-    dialog.setWindowTitle(request.caption);
-    dialog.RadioGroup1()->setTitle(request.orientationCaption);
-    dialog.StraightItem()->setText(request.uprightText);
-    dialog.ReversedItem()->setText(request.reversedText);
-    if (request.significator) {
-        dialog.RadioGroup1()->hide();
-        if (request.preselectedCard >= 0) dialog.ClickQuer(request.preselectedCard);
-    } else {
-        dialog.Image1()->setGeometry(224, 88, 113, 185);
-    }
+    dialog.Prepare(request);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return CardChoice{dialog.ChosenCard(), dialog.ChosenReversed()};
 }

@@ -83,6 +83,19 @@ TForm11::TForm11(const CardListContext& context, QWidget* parent)
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 
+void TForm11::Prepare(const CardChoiceRequest& request) {
+    setWindowTitle(request.caption);
+    radioGroup1_->setTitle(request.orientationCaption);
+    straight_->setText(request.uprightText);
+    reversed_->setText(request.reversedText);
+    if (request.significator)
+        radioGroup1_->hide();
+    else
+        image1_->setGeometry(224, 88, 113, 185);
+    if (request.preselectedCard >= 0) ClickQuer(request.preselectedCard);
+    (request.preselectedReversed ? reversed_ : straight_)->setChecked(true);
+}
+
 int TForm11::CardOfEntry(int entry) const {
     if (entry < 0 || entry >= static_cast<int>(entryCards_.size())) return -1;
     return entryCards_[entry];

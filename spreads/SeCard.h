@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "i18n/CardTitles.h"
+#include "spreads/SpreadTable.h"
 
 class QGroupBox;
 class QLabel;
@@ -44,6 +45,10 @@ public:
     QLabel* Image1() const { return image1_; }
     QPushButton* Button1() const { return button1_; }  // OK
     QPushButton* Button2() const { return button2_; }  // Cancel
+
+    // Takes the caption, the orientation group's texts and the preselected choice of the
+    // request; a significator hides the group, any other position moves the preview beside it.
+    void Prepare(const CardChoiceRequest& request);
 
     // Selects the card's entry in the list and shows its preview.
     void ClickQuer(int card);
