@@ -277,6 +277,10 @@ void TForm1::LoadLangu() {
     speedButton2_->setText(Messages[63]);
     speedButton3_->setText(Messages[64]);
     PlaceTableButtons();
+    // The notice keeps its right edge and grows to the left for a longer text.
+    const int notice =
+        std::max(220, majorNoticeLabel_->fontMetrics().horizontalAdvance(Messages[115]) + 4);
+    majorNoticeLabel_->setGeometry(width() - 20 - notice, 10, notice, 24);
     SetTitles();
     HelpFile = HelpFileForLanguage(AppDir, settings.LanguageName, HelpFile);
 }

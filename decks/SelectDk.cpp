@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "i18n/MessageList.h"
+#include "platform/TextFitting.h"
 #include "spreads/Misc.h"
 
 namespace {
@@ -90,6 +91,9 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
         ListBox1Click();
     }
 
+    FitTexts(this);
+    if (decks.isEmpty()) button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
+
     connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm3::ListBox1Click);
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm3::ListBox1DblClick);
     connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
@@ -104,7 +108,6 @@ void TForm3::ShowNoDecksNotice() {
     label1_->setText(label1_->text() + "\n" +
                      "Make sure that the \"Pics\" directory exists and contains images.");
     label1_->show();
-    button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
     button1_->setEnabled(true);
 }
 

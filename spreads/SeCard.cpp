@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "platform/TextFitting.h"
 #include "table/CardFace.h"
 
 namespace {
@@ -80,6 +81,11 @@ TForm11::TForm11(const CardListContext& context, QWidget* parent)
     connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 
+    FitTexts(this);
+    PlaceInMiddle();
+}
+
+void TForm11::PlaceInMiddle() {
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 
@@ -94,6 +100,8 @@ void TForm11::Prepare(const CardChoiceRequest& request) {
         image1_->setGeometry(224, 88, 113, 185);
     if (request.preselectedCard >= 0) ClickQuer(request.preselectedCard);
     (request.preselectedReversed ? reversed_ : straight_)->setChecked(true);
+    FitTexts(this);
+    PlaceInMiddle();
 }
 
 int TForm11::CardOfEntry(int entry) const {

@@ -66,6 +66,7 @@ private:
     void ListBox1Click();
     void Button1Click();
     void ShowPreview(int card);
+    void PlaceInMiddle();
 
     CardListContext context_;
     std::vector<int> entryCards_;

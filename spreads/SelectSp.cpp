@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/TextFitting.h"
+
 TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const QString& caption,
                const QString& okCaption, const QString& cancelCaption, const QString& notice,
                QWidget* parent)
@@ -17,7 +19,6 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
     setObjectName("TForm2");
     setWindowTitle(caption);
     setFixedSize(281, 361);
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(16, 16, 249, 289);
@@ -42,10 +43,16 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
         listBox1_->hide();
         button2_->hide();
         label1_->setText(notice);
-        button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
         button1_->setEnabled(true);
-        return;
+    } else {
+        ShowList(spreads, currentSpread);
     }
+    FitTexts(this);
+    if (spreads.isEmpty()) button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+}
+
+void TForm2::ShowList(const QStringList& spreads, const QString& currentSpread) {
     label1_->hide();
     listBox1_->addItems(spreads);
     // Without the current spread nothing is chosen: not even the focus may make a row current.
