@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSet>
@@ -17,6 +18,8 @@ namespace {
 
 // Room around a button's caption for its frame and bevel.
 constexpr int kButtonPadding = 12;
+// The least space between two buttons side by side.
+constexpr int kButtonGap = 6;
 // Room beside a group's title and after its last choice.
 constexpr int kGroupPadding = 16;
 // Space kept between a grown box and the window's edge.
@@ -40,6 +43,22 @@ void GrowHeight(QWidget* box, int needed, bool aroundMiddle) {
     box->setGeometry(r.left(), std::max(0, top), r.width(), needed);
 }
 
+// A grown button moves away from a button beside it that it now comes too near.
+void KeepApart(QAbstractButton* button, const QRect& before) {
+    QRect r = button->geometry();
+    for (QPushButton* other :
+         button->parentWidget()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        const QRect o = other->geometry();
+        if (other == button || other->isHidden() || o.bottom() < r.top() || o.top() > r.bottom())
+            continue;
+        if (o.right() < before.left() - kButtonGap && o.right() + kButtonGap >= r.left())
+            r.moveLeft(o.right() + 1 + kButtonGap);
+        else if (o.left() > before.right() + kButtonGap && r.right() + kButtonGap >= o.left())
+            r.moveRight(o.left() - 1 - kButtonGap);
+    }
+    button->setGeometry(r);
+}
+
 void FitButton(QAbstractButton* button) {
     if (button->text().isEmpty()) return;
     if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
@@ -52,8 +71,10 @@ void FitButton(QAbstractButton* button) {
     const QString text = QString(button->text()).remove('&');
     int needed = metrics.horizontalAdvance(text) + kButtonPadding;
     if (!button->icon().isNull()) needed += button->iconSize().width() + kButtonPadding / 2;
+    const QRect before = button->geometry();
     GrowWidth(button, needed, Qt::AlignHCenter);
     GrowHeight(button, metrics.height() + kButtonPadding / 2, true);
+    KeepApart(button, before);
 }
 
 void FitLabel(QLabel* label) {

@@ -84,6 +84,11 @@ void CheckButton(const QWidget* window, const QAbstractButton* button, QStringLi
     }
     if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
         cut << Describe(window, button, "cut", text);
+    for (const QAbstractButton* other :
+         button->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (other != button && IsShownIn(window, button) && IsShownIn(window, other) &&
+            other->geometry().intersects(button->geometry()))
+            cut << Describe(window, button, "overlaps " + other->objectName(), text);
 }
 
 // Every text of the window that does not fit its box, or a caption its title bar cannot show.
