@@ -118,6 +118,11 @@ QSize LabelTextSize(const QLabel* label) {
     return QFontMetrics(label->font()).boundingRect(bounds, flags, label->text()).size();
 }
 
+void FitTextBox(QWidget* box) {
+    if (auto* label = qobject_cast<QLabel*>(box)) FitLabel(label);
+    if (auto* button = qobject_cast<QAbstractButton*>(box)) FitButton(button);
+}
+
 void FitTexts(QWidget* window) {
     QHash<QWidget*, QRect> before;
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();

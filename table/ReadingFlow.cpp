@@ -16,6 +16,7 @@
 #include "decks/DeckDirectory.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/TextFitting.h"
 #include "spreads/SelectSp.h"
 #include "table/CardImage.h"
 #include "table/Shuffle.h"
@@ -152,6 +153,7 @@ void TForm1::Piling(int x, int y) {
         panel1_->show();
         panel2_->show();
         label1_->setText(SpreadName);
+        FitTextBox(label1_);
         if (!ManualInput) {
             QList<int> significators;
             for (int i = 0; i < Parser.SignificatorCount; ++i)

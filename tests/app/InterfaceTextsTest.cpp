@@ -3,8 +3,11 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "app/About.h"
+#include "app/MainMenu.h"
 #include "app/TableFrm.h"
 #include "decks/SelectDk.h"
 #include "fakes/FakePlatform.h"
@@ -25,6 +29,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
+#include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/SelSave.h"
 #include "table/ShowForm.h"
@@ -137,10 +142,37 @@ protected:
     FakePlatform fake;
 
     InterfaceTextsTest() {
-        for (const char* folder : {"Langs", "Pics", "Spreads"}) app.linkBundled(folder);
+        for (const char* folder : {"Langs", "Pics"}) app.linkBundled(folder);
+        // The bundled spreads, and the first built-in one under its Russian name too.
+        const QDir bundled(QString(LUMENFOLD_APPDIR) + "/Spreads");
+        QDir(app.path()).mkdir("Spreads");
+        for (const QString& name : bundled.entryList({"*.spread"}))
+            QFile::copy(bundled.filePath(name), app.path() + "/Spreads/" + name);
+        QFile::copy(bundled.filePath("Seven Cards Ellipse.spread"),
+                    app.path() + "/Spreads/" + QString::fromUtf8("Семикарточный эллипс.spread"));
         app.write("Reruv.html", "<html><head><title>Contents</title></head>x</html>");
         fake.settingsKey->values["language"] = GetParam();
         fake.settingsKey->values["MajorOnly"] = "yes";
+    }
+
+    // Lays out a reading of the spread on the table, with The Fool as its significator.
+    void layOutReading(TForm1& form, const QString& spread) {
+        OnNextModal<TForm2>([spread](TForm2* dialog) {
+            auto* list = dialog->findChild<QListWidget*>("ListBox1");
+            list->setCurrentItem(list->findItems(spread, Qt::MatchExactly).value(0));
+            dialog->findChild<QPushButton*>("Button1")->click();
+        });
+        OnNextModal<TForm11>([](TForm11* dialog) {
+            dialog->ClickQuer(0);
+            dialog->Button1()->click();
+        });
+        form.menu().item("SelectlayoutF12")->trigger();
+        fake.pacer->onWait = [&form] {
+            if (form.Shuffling) form.findChild<QToolButton*>("SpeedButton2")->click();
+        };
+        form.findChild<QToolButton*>("SpeedButton1")->click();
+        fake.pacer->onWait = nullptr;
+        form.findChild<QToolButton*>("SpeedButton3")->click();
     }
 };
 
@@ -220,6 +252,22 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });
     cut += CutTextsOfNextMessageBox([&] { boxes.ask(&form, m[127], m[126], QMessageBox::Ok); });
+
+    // The table with the spread whose name has the widest word.
+    QString spread;
+    QFont nameFont = InterfaceFont();
+    nameFont.setPixelSize(15);
+    const auto widestWord = [&nameFont](const QString& name) {
+        int widest = 0;
+        for (const QString& word : name.split(' '))
+            widest = std::max(widest, QFontMetrics(nameFont).horizontalAdvance(word));
+        return widest;
+    };
+    for (const QString& name : form.SpreadList)
+        if (widestWord(name) > widestWord(spread)) spread = name;
+    layOutReading(form, spread);
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), spread);
+    cut += CutTexts(&form);
 
     QtHelpViewer help;
     ASSERT_TRUE(help.showContents(&form, app.path() + "/Reruv.html"));
