@@ -15,6 +15,7 @@
 #include "i18n/SelLang.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
+#include "support/LanguageData.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -28,9 +29,7 @@ struct ListDialogCase {
 
 MessageList Messages() {
     MessageList messages;
-    QStringList texts;
-    for (int i = 0; i < 139; ++i) texts << "m" + QString::number(i);
-    messages.replace(texts);
+    messages.replace(NumberedLines("m", 139));
     return messages;
 }
 
