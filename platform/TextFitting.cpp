@@ -6,11 +6,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSet>
 
 #include "platform/Interface.h"
 
@@ -91,7 +91,8 @@ void FitLabel(QLabel* label) {
 void FitGroup(QGroupBox* group) {
     int needed = QFontMetrics(group->font()).horizontalAdvance(group->title()) + 2 * kGroupPadding;
     for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isHidden()) needed = std::max(needed, child->geometry().right() + 1 + 6);
+        if (!child->isHidden())
+            needed = std::max(needed, child->geometry().right() + 1 + kButtonGap);
     GrowWidth(group, needed, Qt::AlignLeft);
 }
 
