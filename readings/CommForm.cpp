@@ -5,10 +5,12 @@
 #include <QPushButton>
 
 #include "i18n/FixedTexts.h"
+#include "platform/TextFitting.h"
 
 namespace {
 
 constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 25;
 constexpr int kButtonTop = 128;
 constexpr int kOkLeft = 48;
 constexpr int kNoCommentsLeft = 160;
@@ -37,8 +39,7 @@ TForm9::TForm9(QWidget* parent)
     button2_->setObjectName("Button2");
     // Enter on either button means OK, so the focused button does not take Enter for itself.
     button2_->setAutoDefault(false);
-    PlaceButton(button1_, kOkLeft);
-    PlaceButton(button2_, kNoCommentsLeft);
+    PlaceButtons();
     button1_->installEventFilter(this);
     button2_->installEventFilter(this);
 
@@ -62,23 +63,16 @@ void TForm9::SetCaptions(const QString& caption, const QString& ok, const QStrin
     setWindowTitle(caption);
     button1_->setText(ok);
     button2_->setText(noComments);
-    PlaceButton(button2_, kNoCommentsLeft);
-    if (commentsWindow_)
-        CentreOk();
-    else
-        PlaceButton(button1_, kOkLeft);
+    PlaceButtons();
 }
 
-void TForm9::PlaceButton(QPushButton* button, int designLeft) {
-    constexpr int kMargin = 12;
-    const int needed = button->fontMetrics().horizontalAdvance(button->text()) + kMargin;
-    const int width = std::max(kButtonWidth, needed);
-    button->setGeometry(designLeft + (kButtonWidth - width) / 2, kButtonTop, width, 25);
-}
-
-void TForm9::CentreOk() {
-    PlaceButton(button1_, kOkLeft);
-    button1_->move((this->width() - button1_->width()) / 2, kButtonTop);
+void TForm9::PlaceButtons() {
+    // From their designed places, so that a shorter caption after a longer one shrinks them.
+    button1_->setGeometry(kOkLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    button2_->setGeometry(kNoCommentsLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    FitTextBox(button2_);
+    FitTextBox(button1_);
+    if (commentsWindow_) button1_->move((width() - button1_->width()) / 2, kButtonTop);
 }
 
 void TForm9::MakeCommentsWindow() {
@@ -86,5 +80,5 @@ void TForm9::MakeCommentsWindow() {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     button2_->hide();
-    CentreOk();
+    PlaceButtons();
 }

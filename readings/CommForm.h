@@ -32,8 +32,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void PlaceButton(QPushButton* button, int designLeft);
-    void CentreOk();
+    // The buttons at their designed places, grown to fit their captions; the comments
+    // window's only button centred.
+    void PlaceButtons();
 
     QPlainTextEdit* memo1_;
     QPushButton* button1_;

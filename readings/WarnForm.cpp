@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "i18n/FixedTexts.h"
+#include "platform/TextFitting.h"
 
 TForm14::TForm14(const QString& text, const QString& ok, QWidget* parent)
     : QDialog(parent), label1_(new QLabel(text, this)), button1_(new QPushButton(ok, this)) {
@@ -21,16 +22,16 @@ TForm14::TForm14(const QString& text, const QString& ok, QWidget* parent)
     bold.setBold(true);
     label1_->setFont(bold);
     label1_->setStyleSheet("color: maroon;");
-    // A text longer than the label's 49 pixels grows it downward, and the dialog with it.
-    constexpr int kLabelWidth = 353;
-    const int textHeight = label1_->heightForWidth(kLabelWidth);
-    const int grown = std::max(0, textHeight - 49);
-    label1_->setGeometry(8, 24, kLabelWidth, 49 + grown);
-
+    label1_->setGeometry(8, 24, 353, 49);
     button1_->setObjectName("Button1");
     button1_->setDefault(true);
-    const int okWidth = std::max(75, button1_->fontMetrics().horizontalAdvance(ok) + 12);
-    button1_->setGeometry(144 + (75 - okWidth) / 2, 88 + grown, okWidth, 25);
+    button1_->setGeometry(144, 88, 75, 25);
+    // A longer text grows the label downward; the button and the dialog's bottom move with it.
+    const int labelBottom = label1_->geometry().bottom();
+    FitTextBox(label1_);
+    FitTextBox(button1_);
+    const int grown = label1_->geometry().bottom() - labelBottom;
+    button1_->move(button1_->x(), button1_->y() + grown);
     connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(369, 120 + grown);

@@ -27,6 +27,8 @@
 #include "platform/Interface.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
+#include "readings/CommForm.h"
+#include "readings/WarnForm.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
 #include "spreads/SpreadFile.h"
@@ -252,10 +254,21 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     }
     TForm13 saveOptions(m, options);
     cut += CutTextsWhenShown(saveOptions);
+    TForm9 comments;
+    comments.SetCaptions(m[112], m[0], m[113]);
+    cut += CutTextsWhenShown(comments);
+    auto* commentsWindow = form.findChild<TForm9*>("CommentsWindow");
+    commentsWindow->show();
+    cut += CutTexts(commentsWindow);
+    commentsWindow->hide();
+    TForm14 warning(m[106] + " " + m[107], m[0]);
+    cut += CutTextsWhenShown(warning);
 
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });
     cut += CutTextsOfNextMessageBox([&] { boxes.ask(&form, m[127], m[126], QMessageBox::Ok); });
+    cut += CutTextsOfNextMessageBox(
+        [&] { boxes.ask(&form, ProgramTitle(), m[139], QMessageBox::Ok | QMessageBox::Cancel); });
 
     // The table with the spread whose name has the widest word.
     QString spread;
