@@ -25,6 +25,8 @@
 #include "i18n/HelpFiles.h"
 #include "i18n/LangFile.h"
 #include "i18n/SelLang.h"
+#include "i18n/TextBlocks.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
 #include "spreads/SeCard.h"

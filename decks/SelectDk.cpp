@@ -9,7 +9,7 @@
 #include <QRadioButton>
 
 #include "i18n/MessageList.h"
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "i18n/MessageList.h"
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
 
 TForm20::TForm20(const MessageList& messages, const QString& appDir, const QString& languageName,
                  QWidget* parent)
