@@ -18,6 +18,8 @@
 #include "i18n/LangFile.h"
 #include "i18n/Msg.h"
 #include "i18n/SelLang.h"
+#include "i18n/TextBlocks.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
 #include "spreads/SpreadCatalogue.h"

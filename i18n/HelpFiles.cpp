@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
 
 QString StartHelpFile(const QString& appDir) { return appDir + "/Reruv.html"; }
 
