@@ -24,6 +24,7 @@
 #include "i18n/CardsFile.h"
 #include "i18n/HelpFiles.h"
 #include "i18n/LangFile.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/SelLang.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
@@ -271,6 +272,7 @@ void TForm1::LoadLangu() {
     // Without any message list everything stays as it was.
     if (text.isEmpty()) return;
     Messages.replace(DecodeLangLines(text));
+    UseQtTranslations(this, settings.LanguageName);
     for (const MainMenu::Titled& titled : menu_->titled())
         titled.action->setText(Messages[titled.message]);
     speedButton1_->setText(Messages[62]);
