@@ -243,12 +243,8 @@ void TForm1::Language1Click() {
 }
 
 void TForm1::Contents1Click() {
-    // Russian help is a book the desktop opens; nothing is shown when it cannot.
-    if (OpensRussianHelpBook(settings.LanguageName)) {
-        platform_.shell->openFile(RussianHelpBook(AppDir));
-        return;
-    }
-    if (!platform_.helpViewer->showContents(this, HelpFile))
+    if (!ShowHelp(this, *platform_.shell, *platform_.helpViewer, AppDir, settings.LanguageName,
+                  HelpFile))
         platform_.messageBoxes->showMessage(this, "Could not open the help file.");
 }
 
