@@ -14,7 +14,7 @@ namespace {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 // How long xdg-open may take to say that nothing can open the file. Still running after that,
 // it has handed the file to a program that runs in its place.
-constexpr int kOpenerAnswerTime = 3000;
+constexpr int kOpenerAnswerTime = 10000;
 
 // Qt reports success as soon as xdg-open starts, also when xdg-open then finds no program for
 // the file: so xdg-open runs here and its exit code counts. The window stays responsive while
