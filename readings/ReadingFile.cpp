@@ -4,9 +4,9 @@
 
 #include "decks/DeckDirectory.h"
 #include "i18n/CardTitles.h"
-#include "spreads/Misc.h"
+#include "i18n/TextBlocks.h"
+#include "i18n/TextCodec.h"
 #include "spreads/SpreadFile.h"
-#include "spreads/TextCodec.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "i18n/TextBlocks.h"
+#include "i18n/TextCodec.h"
+#include "platform/FileNames.h"
 #include "platform/Random.h"
-#include "spreads/Misc.h"
-#include "spreads/TextCodec.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -106,13 +107,7 @@ SpreadContent ReadSpreadFile(const QString& path) {
     return DecodeSpread(ReadTextBlocks(path));
 }
 
-bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = EncodeSpread(count, lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines,
+                     QString* errorString) {
+    return WriteWholeFile(path, EncodeSpread(count, lines), errorString);
 }

@@ -46,5 +46,6 @@ QString SpreadFilePath(const QString& appDir, const QString& name);
 
 // A missing file (or an empty path) reads as Missing.
 SpreadContent ReadSpreadFile(const QString& path);
-// Writes the file whole or not at all; false when it could not be written.
-bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines);
+// Writes the file whole or not at all; false with the reason when it could not be written.
+bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines,
+                     QString* errorString = nullptr);
