@@ -1,0 +1,173 @@
+#include "decks/Resize.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "decks/CapPanel.h"
+#include "platform/MessageBoxes.h"
+#include "settings/Settings.h"
+
+namespace {
+
+// The picture area of the mock-up: white inside a one-pixel black outline.
+class PreviewRectangle : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::white);
+        painter.drawRect(0, 0, width() - 1, height() - 1);
+    }
+};
+
+// Places a button with its box centred where the layout puts it, widened where its caption
+// needs more room.
+void PlaceButton(QPushButton* button, int left, int top, int width, int height) {
+    const int needed = button->sizeHint().width();
+    const int grown = std::max(width, needed);
+    button->setGeometry(left - (grown - width) / 2, top, grown, height);
+}
+
+// Puts a check box at its place, as wide as its caption; one that would cross the right edge
+// moves left so its caption stays whole.
+void PlaceCheckBox(QCheckBox* box, int left, int top, int rightLimit) {
+    box->adjustSize();
+    box->move(std::min(left, rightLimit - box->width()), top);
+}
+
+}  // namespace
+
+std::optional<int> ParseImageSide(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok || value < kSmallestImageSide || value > kLargestImageSide) return std::nullopt;
+    return value;
+}
+
+TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& messageBoxes,
+                 QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings),
+      messages_(messages),
+      messageBoxes_(messageBoxes) {
+    setObjectName("Resize");
+    setWindowTitle(messages_[46]);
+
+    label1_ = new QLabel(messages_[47], this);
+    label1_->setObjectName("Label1");
+    label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1_->setWordWrap(true);
+    // The instruction grows downward where its text needs a third line.
+    label1_->setGeometry(24, 4, 385, std::max(33, label1_->heightForWidth(385)));
+
+    label2_ = new QLabel(messages_[48], this);
+    label2_->setObjectName("Label2");
+    label2_->move(24, 45);
+    label2_->adjustSize();
+    edit1_ = new QLineEdit(QString::number(settings_.EnlargedWidth), this);
+    edit1_->setObjectName("Edit1");
+    edit1_->setGeometry(std::max(80, label2_->geometry().right() + 4), 43, 57, 21);
+
+    label3_ = new QLabel(messages_[49], this);
+    label3_->setObjectName("Label3");
+    label3_->move(160, 45);
+    label3_->adjustSize();
+    edit2_ = new QLineEdit(QString::number(settings_.EnlargedHeight), this);
+    edit2_->setObjectName("Edit2");
+    edit2_->setGeometry(std::max(216, label3_->geometry().right() + 4), 43, 57, 21);
+
+    button1_ = new QPushButton(messages_[50], this);
+    button1_->setObjectName("Button1");
+    button1_->setDefault(true);
+    PlaceButton(button1_, std::max(320, edit2_->geometry().right() + 48), 41, 75, 25);
+
+    checkBox1_ = new QCheckBox(messages_[52], this);
+    checkBox1_->setObjectName("CheckBox1");
+    checkBox1_->setChecked(settings_.KeepStraight);
+    checkBox2_ = new QCheckBox(messages_[53], this);
+    checkBox2_->setObjectName("CheckBox2");
+    checkBox2_->setChecked(settings_.KeepActualSize);
+
+    button2_ = new QPushButton(messages_[5], this);
+    button2_->setObjectName("Button2");
+    button3_ = new QPushButton(messages_[1], this);
+    button3_->setObjectName("Button3");
+
+    freePanel1_ = new TFreePanel(messages_[51], this);
+    freePanel1_->setObjectName("FreePanel1");
+    freePanel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette white = freePanel1_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    freePanel1_->setPalette(white);
+    freePanel1_->setAutoFillBackground(true);
+    freePanel1_->resize(std::max(0, settings_.TextFieldWidth),
+                        std::max(0, settings_.TextFieldHeight));
+
+    image1_ = new PreviewRectangle(this);
+    image1_->setObjectName("Image1");
+    ShowPreview(QSize(settings_.EnlargedWidth, settings_.EnlargedHeight));
+
+    connect(button1_, &QPushButton::clicked, this, &TForm12::Button1Click);
+    connect(button2_, &QPushButton::clicked, this, &TForm12::Button2Click);
+    connect(button3_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(freePanel1_, &TPanelCaption::resized, this, &TForm12::AnchorPanel);
+
+    resize(settings_.ExplWindowWidth, settings_.ExplWindowHeight);
+    PlaceControls();
+    if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+}
+
+void TForm12::ShowPreview(QSize size) {
+    previewSize_ = size;
+    image1_->setGeometry(24, 80, std::max(0, size.width()), std::max(0, size.height()));
+    image1_->update();
+}
+
+void TForm12::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceControls();
+}
+
+void TForm12::PlaceControls() {
+    const int W = width();
+    const int H = height();
+    PlaceCheckBox(checkBox1_, W - 214, H - 130, W - 8);
+    PlaceCheckBox(checkBox2_, W - 214, H - 100, W - 8);
+    PlaceButton(button2_, W - 222, H - 70, 81, 25);
+    PlaceButton(button3_, W - 126, H - 70, 81, 25);
+    AnchorPanel();
+}
+
+void TForm12::AnchorPanel() { freePanel1_->move(width() - freePanel1_->width() - 29, 88); }
+
+void TForm12::Button1Click() {
+    const std::optional<int> width = ParseImageSide(edit1_->text());
+    const std::optional<int> height = width ? ParseImageSide(edit2_->text()) : std::nullopt;
+    if (!width || !height) {
+        messageBoxes_.showMessage(this, messages_[125]);
+        return;
+    }
+    ShowPreview(QSize(*width, *height));
+}
+
+void TForm12::Button2Click() {
+    settings_.EnlargedWidth = previewSize_.width();
+    settings_.EnlargedHeight = previewSize_.height();
+    settings_.ExplWindowWidth = width();
+    settings_.ExplWindowHeight = height();
+    settings_.KeepStraight = checkBox1_->isChecked();
+    settings_.KeepActualSize = checkBox2_->isChecked();
+    settings_.TextFieldWidth = freePanel1_->width();
+    settings_.TextFieldHeight = freePanel1_->height();
+    accept();
+}

@@ -1,0 +1,159 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "decks/CapPanel.h"
+#include "decks/Resize.h"
+#include "fakes/RecordingMessageBoxes.h"
+#include "settings/Settings.h"
+#include "support/LanguageData.h"
+#include "support/ModalDialog.h"
+#include "support/TestAppDir.h"
+#include "table/ShowForm.h"
+
+namespace {
+
+class ResizeTest : public ::testing::Test {
+protected:
+    MessageList messages;
+    RecordingMessageBoxes boxes;
+    Settings settings;
+
+    ResizeTest() { messages.replace(NumberedLines("m", 139)); }
+
+    // Opens the dialog modally, lets the user act in it and returns how it closed.
+    int run(const std::function<void(TForm12*)>& act) {
+        TForm12 dialog(messages, settings, boxes);
+        OnNextModal<TForm12>([&](TForm12* shown) { act(shown); });
+        return dialog.exec();
+    }
+    static void type(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+    static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+TEST_F(ResizeTest, OpensAsAMockUpOfTheExplanationWindow) {
+    settings.KeepStraight = true;
+    settings.KeepActualSize = false;
+    run([&](TForm12* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "m46");
+        EXPECT_EQ(dialog->Label1()->text(), "m47");
+        EXPECT_EQ(dialog->Button1()->text(), "m50");
+        EXPECT_EQ(dialog->Button2()->text(), "m5");
+        EXPECT_EQ(dialog->Button3()->text(), "m1");
+        EXPECT_EQ(dialog->FreePanel1()->caption(), "m51");
+        EXPECT_EQ(dialog->CheckBox1()->text(), "m52");
+        EXPECT_TRUE(dialog->CheckBox1()->isChecked());
+        EXPECT_FALSE(dialog->CheckBox2()->isChecked());
+        EXPECT_EQ(dialog->Edit1()->text(), "200");
+        EXPECT_EQ(dialog->Edit2()->text(), "290");
+        EXPECT_EQ(dialog->size(), QSize(532, 479));
+        EXPECT_EQ(dialog->Image1()->geometry(), QRect(24, 80, 200, 290));
+        EXPECT_EQ(dialog->FreePanel1()->geometry(), QRect(532 - 229 - 29, 88, 229, 248));
+        EXPECT_EQ(dialog->CheckBox2()->pos(), QPoint(532 - 214, 479 - 100));
+        EXPECT_EQ(dialog->Button3()->geometry(), QRect(532 - 126, 479 - 70, 81, 25));
+        QTest::keyClick(dialog->Edit1(), Qt::Key_Escape);
+    });
+}
+
+struct ApplyRow {
+    const char* name;
+    const char* width;
+    const char* height;
+    QSize preview;  // the preview afterwards; message 125 when it is unchanged
+};
+
+const ApplyRow kApplyRows[] = {
+    {"blanksTrimmed", " 300 ", "\t310", {300, 310}}, {"unitRefused", "300px", "310", {200, 290}},
+    {"fractionRefused", "300", "2.5", {200, 290}},   {"emptyRefused", "", "310", {200, 290}},
+    {"zeroRefused", "0", "310", {200, 290}},         {"hugeRefused", "300", "50000", {200, 290}},
+};
+
+TEST_F(ResizeTest, ApplyTakesWholeNumbersAndRefusesTheRestWithMessage125) {
+    for (const ApplyRow& row : kApplyRows) {
+        boxes.shown.clear();
+        run([&](TForm12* dialog) {
+            type(dialog->Edit1(), row.width);
+            type(dialog->Edit2(), row.height);
+            QTest::keyClick(dialog->Edit2(), Qt::Key_Return);  // Apply is the default button
+            EXPECT_TRUE(dialog->isVisible()) << row.name;
+            EXPECT_EQ(dialog->Image1()->geometry(), QRect(QPoint(24, 80), row.preview)) << row.name;
+            const bool refused = row.preview == QSize(200, 290);
+            EXPECT_EQ(boxes.shown, refused ? QStringList{"m125"} : QStringList{}) << row.name;
+            click(dialog->Button3());
+        });
+    }
+    EXPECT_EQ(settings.EnlargedWidth, 200);  // Cancel stores nothing
+}
+
+TEST_F(ResizeTest, SaveStoresWindowPanelAndSwitchesButNotASizeLeftUnapplied) {
+    const int result = run([&](TForm12* dialog) {
+        dialog->resize(600, 520);
+        // Enlarging moves what hangs on the right and bottom edges; the preview stays.
+        EXPECT_EQ(dialog->Image1()->pos(), QPoint(24, 80));
+        EXPECT_EQ(dialog->CheckBox1()->pos(), QPoint(600 - 214, 520 - 130));
+        EXPECT_EQ(dialog->Button2()->pos(), QPoint(600 - 222, 520 - 70));
+        TFreePanel* panel = dialog->FreePanel1();
+        EXPECT_EQ(panel->geometry().right() + 1, 600 - 29);
+        // The panel's left edge dragged 40 pixels left: it grows to the left.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(2, 100));
+        QTest::mouseMove(panel, QPoint(-38, 100));
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(-38, 100));
+        EXPECT_EQ(panel->geometry(), QRect(600 - 269 - 29, 88, 269, 248));
+        // Its right edge dragged outward grows it to the left as well.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(268, 100));
+        QTest::mouseMove(panel, QPoint(278, 100));
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(278, 100));
+        EXPECT_EQ(panel->geometry(), QRect(600 - 279 - 29, 88, 279, 248));
+        type(dialog->Edit1(), "333");
+        click(dialog->CheckBox1());
+        click(dialog->CheckBox2());
+        click(dialog->Button2());
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(QSize(settings.EnlargedWidth, settings.EnlargedHeight), QSize(200, 290));
+    EXPECT_EQ(QSize(settings.ExplWindowWidth, settings.ExplWindowHeight), QSize(600, 520));
+    EXPECT_EQ(QSize(settings.TextFieldWidth, settings.TextFieldHeight), QSize(279, 248));
+    EXPECT_TRUE(settings.KeepStraight);
+    EXPECT_FALSE(settings.KeepActualSize);
+
+    // The explanation window takes the saved sizes when it next opens.
+    TestAppDir app;
+    ExplanationContext context;
+    context.AppDir = app.path();
+    context.settings = settings;
+    TForm4 window(context, 3, false, "heading");
+    EXPECT_EQ(window.size(), QSize(600, 520));
+    EXPECT_EQ(window.Memo1()->geometry(), QRect(600 - 279 - 29, 80, 279, 248));
+    EXPECT_EQ(window.Image1()->geometry(), QRect(24, 80, 200, 290));
+}
+
+TEST_F(ResizeTest, TheCursorShowsAResizeZoneOnlyWithinFivePixelsOfAnEdge) {
+    run([&](TForm12* dialog) {
+        TFreePanel* panel = dialog->FreePanel1();
+        const QPoint corner(panel->width() - 3, panel->height() - 3);
+        const QPoint inside(6, 6);
+        const QPoint farInside(panel->width() - 6, panel->height() - 6);
+        QTest::mouseMove(panel, corner);
+        EXPECT_EQ(panel->cursor().shape(), Qt::SizeFDiagCursor);
+        QTest::mouseMove(panel, inside);
+        EXPECT_FALSE(panel->testAttribute(Qt::WA_SetCursor));
+        QTest::mouseMove(panel, QPoint(panel->width() - 2, 100));
+        EXPECT_EQ(panel->cursor().shape(), Qt::SizeHorCursor);
+        QTest::mouseMove(panel, farInside);
+        EXPECT_FALSE(panel->testAttribute(Qt::WA_SetCursor));
+        click(dialog->Button3());
+    });
+}
+
+}  // namespace
