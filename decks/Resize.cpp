@@ -37,13 +37,6 @@ void PlaceButton(QPushButton* button, int left, int top, int width, int height) 
     button->setGeometry(left - (grown - width) / 2, top, grown, height);
 }
 
-// Puts a check box at its place, as wide as its caption; one that would cross the right edge
-// moves left so its caption stays whole.
-void PlaceCheckBox(QCheckBox* box, int left, int top, int rightLimit) {
-    box->adjustSize();
-    box->move(std::min(left, rightLimit - box->width()), top);
-}
-
 }  // namespace
 
 std::optional<int> ParseImageSide(const QString& text) {
@@ -141,8 +134,14 @@ void TForm12::resizeEvent(QResizeEvent* event) {
 void TForm12::PlaceControls() {
     const int W = width();
     const int H = height();
-    PlaceCheckBox(checkBox1_, W - 214, H - 130, W - 8);
-    PlaceCheckBox(checkBox2_, W - 214, H - 100, W - 8);
+    // The check boxes share their left edge; one whose caption would cross the right edge takes
+    // both further left.
+    checkBox1_->adjustSize();
+    checkBox2_->adjustSize();
+    const int boxes = std::max(checkBox1_->width(), checkBox2_->width());
+    const int left = std::min(W - 214, W - 8 - boxes);
+    checkBox1_->move(left, H - 130);
+    checkBox2_->move(left, H - 100);
     PlaceButton(button2_, W - 222, H - 70, 81, 25);
     PlaceButton(button3_, W - 126, H - 70, 81, 25);
     AnchorPanel();
