@@ -1,12 +1,12 @@
 #include "decks/Background.h"
 
+#include "i18n/FixedTexts.h"
 #include "platform/ColorDialog.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
 
 namespace {
 
-const QString kColorDialogFailed = "Could not load standard Color dialog.";
 const QColor kGreyNotice(119, 119, 119);
 
 }  // namespace
@@ -31,7 +31,7 @@ void TableBackground::ChooseColour(QWidget* parent) {
     const ColorDialog::Answer answer = colorDialog_.choose(parent, dialogColour_);
     if (answer.outcome == ColorDialog::Outcome::Cancelled) return;
     if (answer.outcome == ColorDialog::Outcome::Failed || !answer.color.isValid()) {
-        messageBoxes_.showMessage(parent, kColorDialogFailed);
+        messageBoxes_.showMessage(parent, FixedText::ColorDialogFailed);
         return;
     }
     dialogColour_ = answer.color;

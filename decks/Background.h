@@ -11,10 +11,10 @@ struct Settings;
 class BackgroundSurface {
 public:
     virtual ~BackgroundSurface() = default;
-    // Colours the window and both dividers.
+    // Colours the window, both dividers and the spread area, and repaints the window.
     virtual void ColourFrame(const QColor& back) = 0;
     virtual void SetNoticeColour(const QColor& color) = 0;
-    // Repaints the places without a card in the colour, then the whole window.
+    // Repaints the places of the spread that hold no card in the colour.
     virtual void RepaintEmptyPlaces(const QColor& back) = 0;
 };
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "decks/CapPanel.h"
+#include "i18n/Msg.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
 
@@ -54,16 +55,16 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
       messages_(messages),
       messageBoxes_(messageBoxes) {
     setObjectName("Resize");
-    setWindowTitle(messages_[46]);
+    setWindowTitle(messages_[Msg::ImageSettings]);
 
-    label1_ = new QLabel(messages_[47], this);
+    label1_ = new QLabel(messages_[Msg::ImageSettingsHint], this);
     label1_->setObjectName("Label1");
     label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label1_->setWordWrap(true);
     // The instruction grows downward where its text needs a third line.
     label1_->setGeometry(24, 4, 385, std::max(33, label1_->heightForWidth(385)));
 
-    label2_ = new QLabel(messages_[48], this);
+    label2_ = new QLabel(messages_[Msg::ImageWidth], this);
     label2_->setObjectName("Label2");
     label2_->move(24, 45);
     label2_->adjustSize();
@@ -71,7 +72,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(std::max(80, label2_->geometry().right() + 4), 43, 57, 21);
 
-    label3_ = new QLabel(messages_[49], this);
+    label3_ = new QLabel(messages_[Msg::ImageHeight], this);
     label3_->setObjectName("Label3");
     label3_->move(160, 45);
     label3_->adjustSize();
@@ -79,24 +80,24 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     edit2_->setObjectName("Edit2");
     edit2_->setGeometry(std::max(216, label3_->geometry().right() + 4), 43, 57, 21);
 
-    button1_ = new QPushButton(messages_[50], this);
+    button1_ = new QPushButton(messages_[Msg::Apply], this);
     button1_->setObjectName("Button1");
     button1_->setDefault(true);
     PlaceButton(button1_, std::max(320, edit2_->geometry().right() + 48), 41, 75, 25);
 
-    checkBox1_ = new QCheckBox(messages_[52], this);
+    checkBox1_ = new QCheckBox(messages_[Msg::DoNotReverseImage], this);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setChecked(settings_.KeepStraight);
-    checkBox2_ = new QCheckBox(messages_[53], this);
+    checkBox2_ = new QCheckBox(messages_[Msg::DoNotEnlargeImage], this);
     checkBox2_->setObjectName("CheckBox2");
     checkBox2_->setChecked(settings_.KeepActualSize);
 
-    button2_ = new QPushButton(messages_[5], this);
+    button2_ = new QPushButton(messages_[Msg::Save], this);
     button2_->setObjectName("Button2");
-    button3_ = new QPushButton(messages_[1], this);
+    button3_ = new QPushButton(messages_[Msg::Cancel], this);
     button3_->setObjectName("Button3");
 
-    freePanel1_ = new TFreePanel(messages_[51], this);
+    freePanel1_ = new TFreePanel(messages_[Msg::TextField], this);
     freePanel1_->setObjectName("FreePanel1");
     freePanel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QPalette white = freePanel1_->palette();
@@ -153,7 +154,7 @@ void TForm12::Button1Click() {
     const std::optional<int> width = ParseImageSide(edit1_->text());
     const std::optional<int> height = width ? ParseImageSide(edit2_->text()) : std::nullopt;
     if (!width || !height) {
-        messageBoxes_.showMessage(this, messages_[125]);
+        messageBoxes_.showMessage(this, messages_[Msg::ImageSizeNotWhole]);
         return;
     }
     ShowPreview(QSize(*width, *height));
