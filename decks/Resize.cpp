@@ -110,6 +110,8 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     image1_ = new PreviewRectangle(this);
     image1_->setObjectName("Image1");
     ShowPreview(QSize(settings_.EnlargedWidth, settings_.EnlargedHeight));
+    // The panel lies over the preview, so a panel grown over it can still be grabbed.
+    freePanel1_->raise();
 
     connect(button1_, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(button2_, &QPushButton::clicked, this, &TForm12::Button2Click);
