@@ -10,7 +10,9 @@
 
 #include "app/About.h"
 #include "app/MainMenu.h"
+#include "decks/Background.h"
 #include "decks/DeckDirectory.h"
+#include "decks/Resize.h"
 #include "decks/SelectDk.h"
 #include "i18n/CardsFile.h"
 #include "i18n/FixedTexts.h"
@@ -79,6 +81,9 @@ void TForm1::FormCreate(const QString& programPath) {
     LoadSettings(settings, *platform.settingsKey, program_.AppDir);
     ApplySettingsToMenu();
     view_->ColourTable();
+    background_ =
+        std::make_unique<TableBackground>(settings, *view_, *platform.colorDialog,
+                                          *platform.messageBoxes, TableView::NoticeFontColor());
 
     reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
     SetTitles();
@@ -181,6 +186,9 @@ void TForm1::ConnectMenu() {
     on(menu_->Drawcardsautomatically1, &TForm1::Drawcardsautomatically1Click);
     on(menu_->CutDeck1, &TForm1::CutDeck1Click);
     on(menu_->Cutdeckin3piles1, &TForm1::Cutdeckin3piles1Click);
+    on(menu_->Backgroundcolor1, &TForm1::Backgroundcolor1Click);
+    on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
+    on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -233,6 +241,15 @@ void TForm1::Savecurrentreading1Click() { savedReadings_->Savecurrentreading1Cli
 void TForm1::Openreading1Click() { savedReadings_->Openreading1Click(); }
 
 void TForm1::Input1Click() { savedReadings_->Input1Click(); }
+
+void TForm1::Backgroundcolor1Click() { background_->ChooseColour(this); }
+
+void TForm1::Defaultbackground1Click() { background_->UseDefault(); }
+
+void TForm1::Resizeenlargedcard1Click() {
+    TForm12 dialog(program_.Messages, program_.settings, *program_.platform.messageBoxes, this);
+    dialog.exec();
+}
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
 

@@ -8,6 +8,7 @@
 #include "table/ReadingModel.h"
 
 class MainMenu;
+class TableBackground;
 class QToolButton;
 class ReadingFlow;
 class SavedReadings;
@@ -55,6 +56,9 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    void Backgroundcolor1Click();
+    void Defaultbackground1Click();
+    void Resizeenlargedcard1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +89,7 @@ private:
     std::unique_ptr<TableView> view_;
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
+    std::unique_ptr<TableBackground> background_;
     std::unique_ptr<SavedReadings> savedReadings_;
     bool closed_ = false;
 };

@@ -41,6 +41,14 @@ enum : int {
     NewAgeSequence = 43,
     AutoDrawOffNextReading = 44,
     AutoDrawOnNextReading = 45,
+    ImageSettings = 46,  // caption of the image settings dialog
+    ImageSettingsHint = 47,
+    ImageWidth = 48,
+    ImageHeight = 49,
+    Apply = 50,
+    TextField = 51,
+    DoNotReverseImage = 52,
+    DoNotEnlargeImage = 53,
     Shuffle = 62,
     Stop = 63,
     CutDeck = 64,
@@ -71,6 +79,7 @@ enum : int {
     PositionGroup = 118,
     NoSpreadsFirstLine = 119,
     NoSpreadsSecondLine = 120,
+    ImageSizeNotWhole = 125,
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
     Language = 130,  // menu item and dialog caption

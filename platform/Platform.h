@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
@@ -19,6 +20,7 @@ struct Platform {
     std::unique_ptr<Shell> shell;
     std::unique_ptr<HelpViewer> helpViewer;
     std::unique_ptr<Pacer> pacer;
+    std::unique_ptr<ColorDialog> colorDialog;
     std::unique_ptr<FileDialogs> fileDialogs;
 };
 

@@ -21,6 +21,7 @@
 #include "app/About.h"
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
+#include "decks/Resize.h"
 #include "decks/SelectDk.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
@@ -254,6 +255,9 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     }
     TForm13 saveOptions(m, options);
     cut += CutTextsWhenShown(saveOptions);
+    Settings imageSettings = form.program().settings;
+    TForm12 imageDialog(m, imageSettings, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(imageDialog);
     TForm9 comments;
     comments.SetCaptions(m[112], m[0], m[113]);
     cut += CutTextsWhenShown(comments);

@@ -6,6 +6,7 @@
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/ScriptedColorDialog.h"
 #include "fakes/ScriptedFileDialogs.h"
 #include "platform/Platform.h"
 
@@ -18,6 +19,7 @@ struct FakePlatform {
     RecordingShell* shell;
     RecordingHelpViewer* helpViewer;
     InstantPacer* pacer;
+    ScriptedColorDialog* colorDialog;
     ScriptedFileDialogs* fileDialogs;
 
     FakePlatform() {
@@ -39,6 +41,9 @@ struct FakePlatform {
         auto instant = std::make_unique<InstantPacer>();
         pacer = instant.get();
         platform.pacer = std::move(instant);
+        auto colors = std::make_unique<ScriptedColorDialog>();
+        colorDialog = colors.get();
+        platform.colorDialog = std::move(colors);
         auto dialogs = std::make_unique<ScriptedFileDialogs>();
         fileDialogs = dialogs.get();
         platform.fileDialogs = std::move(dialogs);
