@@ -51,11 +51,11 @@ SpreadReadStatus TSpreadParser::LoadSpread(const QString& path) {
     return content.status;
 }
 
-bool TSpreadParser::SaveSpread(const QString& path) const {
+bool TSpreadParser::SaveSpread(const QString& path, QString* errorString) const {
     QList<SpreadLine> lines;
     for (int i = 0; i < PosCount; ++i)
         lines.append({PosSignificator[i], PosX[i], PosY[i], PosText[i]});
-    return WriteSpreadFile(path, PosCount, lines);
+    return WriteSpreadFile(path, PosCount, lines, errorString);
 }
 
 QString TSpreadParser::PositionNumber(int i) const {

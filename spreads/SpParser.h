@@ -40,8 +40,9 @@ public:
     // Reads a spread file into the fields. Loading only adds to the significator count and the
     // position fields, so reset the engine first. On a malformed file what was read stays set.
     SpreadReadStatus LoadSpread(const QString& path);
-    // Writes the positions 0 .. PosCount - 1 to the file, whole or not at all.
-    bool SaveSpread(const QString& path) const;
+    // Writes the positions 0 .. PosCount - 1 to the file, whole or not at all; false with the
+    // reason when it could not be written.
+    bool SaveSpread(const QString& path, QString* errorString = nullptr) const;
 
     // A click on position i: choose a card for an empty significator position (or any empty
     // position during manual input), turn a face-down card up, or explain a face-up card.

@@ -3,15 +3,16 @@
 #include <algorithm>
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "platform/Random.h"
+#include "platform/WholeFile.h"
 #include "spreads/Misc.h"
 #include "spreads/TextCodec.h"
 
 namespace {
 
 constexpr int kPrefixLength = 6;
+const QString kTextNotStorable = "A position text holds a line break or a zero character.";
 
 bool ParseDecimal(const QByteArray& field, int& value) {
     bool ok = false;
@@ -106,13 +107,13 @@ SpreadContent ReadSpreadFile(const QString& path) {
     return DecodeSpread(ReadTextBlocks(path));
 }
 
-bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = EncodeSpread(count, lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines,
+                     QString* errorString) {
+    for (const SpreadLine& line : lines) {
+        if (line.text.contains('\r') || line.text.contains(QChar(0))) {
+            if (errorString) *errorString = kTextNotStorable;
+            return false;
+        }
     }
-    return file.commit();
+    return WriteWholeFile(path, EncodeSpread(count, lines), errorString);
 }
