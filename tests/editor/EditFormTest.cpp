@@ -1,11 +1,9 @@
 // The spread editor as a person meets it: markers on the canvas, dragging, the text dialog,
 // adding, deleting, naming and saving.
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -17,26 +15,10 @@
 #include "editor/ExplForm.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "support/ModalDialog.h"
+#include "support/MouseEvents.h"
 #include "support/TestAppDir.h"
 
 namespace {
-
-// A press, a release, or (with `button` held) a move of the mouse over the widget.
-void Mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-    const bool move = type == QEvent::MouseMove;
-    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)),
-                      move ? Qt::NoButton : button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-// Grabs the widget at `at` and moves the pointer by `by`.
-void Drag(QWidget* widget, QPoint at, QPoint by) {
-    Mouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, at);
-    Mouse(widget, QEvent::MouseMove, Qt::LeftButton, at + by / 2);
-    Mouse(widget, QEvent::MouseMove, Qt::LeftButton, at + by - by / 2);
-    Mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, at);
-}
 
 QColor Outline(QLabel* marker) { return marker->pixmap().toImage().pixelColor(0, 0); }
 
@@ -111,7 +93,7 @@ TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
         EXPECT_EQ(Button(editor, "SpeedButton3")->text(), "<38>");
         EXPECT_EQ(Button(editor, "SpeedButton4")->y(), 373 - 41);
 
-        Drag(editor->PositionMarkers[0], {5, 5}, {0, 0});  // a click makes it active
+        DragWidget(editor->PositionMarkers[0], {5, 5}, {0, 0});  // a click makes it active
         EXPECT_EQ(editor->ActiveMarker, 0);
         EXPECT_EQ(Outline(editor->PositionMarkers[0]), kRed);
         EXPECT_EQ(Outline(editor->PositionMarkers[2]), QColor(Qt::black));
@@ -127,8 +109,8 @@ TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesTo
         canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->maximum());
         canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
         ASSERT_GT(canvas->horizontalScrollBar()->value(), 0);
-        Drag(editor->PositionMarkers[0], {40, 60}, {15, 25});
-        Drag(editor->PositionMarkers[1], {40, 60}, {-40, -30});
+        DragWidget(editor->PositionMarkers[0], {40, 60}, {15, 25});
+        DragWidget(editor->PositionMarkers[1], {40, 60}, {-40, -30});
         Button(editor, "SpeedButton4")->click();
     }));
     EXPECT_EQ(read("Wide"),
@@ -178,7 +160,7 @@ TEST_F(EditFormTest, TextDialogStoresSignificatorTextAndMovesMarkedPositionsFirs
             EXPECT_EQ(dialog->windowTitle(), "<129>2");
             dialog->findChild<QCheckBox*>("CheckBox1")->click();
         });
-        Mouse(editor->PositionMarkers[2], QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
+        SendMouse(editor->PositionMarkers[2], QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
         EXPECT_EQ(Labels(editor), QStringList({"S1. ", "S2. ", "1. "}));
         EXPECT_EQ(editor->ActiveMarker, 1);
         EXPECT_EQ(editor->PositionMarkers[1]->pos(), QPoint(3, 3));
