@@ -207,6 +207,7 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:  // a quick second press grabs the marker too
             imdown(i, mouse->button(), mouse->position().toPoint());
             return true;
         case QEvent::MouseMove:

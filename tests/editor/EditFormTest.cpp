@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,8 @@ TEST_F(EditFormTest, The80thPositionAndAFailedWriteAreReportedAndTheWorkStays) {
         EXPECT_EQ(boxes.shown[0], "<134>");
         EXPECT_TRUE(boxes.shown[1].startsWith("<135> ")) << boxes.shown[1].toStdString();
         EXPECT_GT(boxes.shown[1].size(), 6);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        EXPECT_FALSE(editor->isVisible());
     }));
 }
 
