@@ -20,6 +20,7 @@
 namespace {
 
 const QColor kActiveOutline(170, 0, 0);
+constexpr int kButtonGap = 7;
 
 struct ButtonSpec {
     const char* name;
@@ -93,8 +94,10 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
     QFont font = this->font();
     font.setBold(true);
     font.setPixelSize(13);
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new QToolButton(this);
+    QToolButton* buttons[std::size(kButtons)];
+    for (size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonSpec& spec = kButtons[i];
+        auto* button = buttons[i] = new QToolButton(this);
         button->setObjectName(spec.name);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -102,10 +105,24 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
         button->setIcon(MakeButtonGlyph(spec.glyph));
         button->setText(Text(spec.caption));
         button->setToolTip(spec.hint);
-        // A caption longer than its box widens the button around its centre.
-        const int left = spec.left < 0 ? clientWidth + spec.left : spec.left;
-        const int width = std::max(spec.width, button->sizeHint().width());
-        button->setGeometry(left + (spec.width - width) / 2, clientHeight - 41, width, 25);
+        button->resize(std::max(spec.width, button->sizeHint().width()), 25);
+    }
+    // A caption longer than its box widens the button; its neighbours move aside so that no
+    // two buttons overlap: the left group to the right, the right group to the left.
+    const int top = clientHeight - 41;
+    int nextLeft = 0;
+    for (size_t i = 0; i < std::size(kButtons); ++i) {
+        if (kButtons[i].left < 0) continue;
+        const int left = std::max(kButtons[i].left, nextLeft);
+        buttons[i]->move(left, top);
+        nextLeft = left + buttons[i]->width() + kButtonGap;
+    }
+    int nextRight = clientWidth;
+    for (size_t i = std::size(kButtons); i-- > 0;) {
+        if (kButtons[i].left >= 0) continue;
+        const int right = std::min(clientWidth + kButtons[i].left + kButtons[i].width, nextRight);
+        buttons[i]->move(right - buttons[i]->width(), top);
+        nextRight = buttons[i]->x() - kButtonGap;
     }
     const auto on = [this](const char* name, void (TForm5::*handler)()) {
         connect(findChild<QToolButton*>(name), &QToolButton::clicked, this, handler);

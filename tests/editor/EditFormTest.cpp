@@ -103,6 +103,24 @@ TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
     }));
 }
 
+TEST_F(EditFormTest, LongCaptionsWidenTheirButtonsWithoutOverlap) {
+    for (EditorText text : {EditorText::Add, EditorText::Delete, EditorText::Save})
+        inputs.texts[static_cast<int>(text)] = "A much longer caption";
+    write("One", {{false, 1, 1, "a"}});
+    run("One", [](TForm5* editor) {
+        QList<QToolButton*> buttons;
+        for (const char* name :
+             {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5"})
+            buttons.append(Button(editor, name));
+        for (int i = 0; i < buttons.size(); ++i) {
+            EXPECT_GE(buttons[i]->width(), buttons[i]->sizeHint().width());
+            EXPECT_TRUE(editor->rect().contains(buttons[i]->geometry()));
+            for (int j = i + 1; j < buttons.size(); ++j)
+                EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry())) << i << j;
+        }
+    });
+}
+
 TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesToo) {
     write("Wide", {{false, 600, 500, "Far"}, {false, 10, 10, "Near"}});
     EXPECT_TRUE(run("Wide", [](TForm5* editor) {
