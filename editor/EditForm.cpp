@@ -62,7 +62,6 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
     const int clientWidth = inputs.canvasWidth + 32;
     const int clientHeight = inputs.canvasHeight + 73;
     setFixedSize(clientWidth, clientHeight);
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 
     scrollBox1_->setObjectName("ScrollBox1");
     scrollBox1_->setFrameShape(QFrame::NoFrame);
@@ -76,6 +75,7 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
     scrollBox1_->viewport()->setPalette(palette);
     scrollBox1_->setWidget(canvas_);
     LayOutButtons(clientWidth, clientHeight);
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 
     EditorParser.ResetLayout();
     ActiveMarker = 0;
@@ -117,12 +117,21 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
         buttons[i]->move(left, top);
         nextLeft = left + buttons[i]->width() + kButtonGap;
     }
-    int nextRight = clientWidth;
-    for (size_t i = std::size(kButtons); i-- > 0;) {
-        if (kButtons[i].left >= 0) continue;
-        const int right = std::min(clientWidth + kButtons[i].left + kButtons[i].width, nextRight);
-        buttons[i]->move(right - buttons[i]->width(), top);
-        nextRight = buttons[i]->x() - kButtonGap;
+    const auto placeRightGroup = [&](int width) {
+        int nextRight = width;
+        for (size_t i = std::size(kButtons); i-- > 0;) {
+            if (kButtons[i].left >= 0) continue;
+            const int right = std::min(width + kButtons[i].left + kButtons[i].width, nextRight);
+            buttons[i]->move(right - buttons[i]->width(), top);
+            nextRight = buttons[i]->x() - kButtonGap;
+        }
+        return nextRight + kButtonGap;
+    };
+    // On a canvas too narrow for both groups the window grows.
+    const int rightGroupLeft = placeRightGroup(clientWidth);
+    if (rightGroupLeft < nextLeft) {
+        setFixedSize(clientWidth + nextLeft - rightGroupLeft, clientHeight);
+        placeRightGroup(width());
     }
     const auto on = [this](const char* name, void (TForm5::*handler)()) {
         connect(findChild<QToolButton*>(name), &QToolButton::clicked, this, handler);
