@@ -37,8 +37,8 @@ protected:
         inputs.directory = app.path();
         for (size_t i = 0; i < inputs.texts.size(); ++i)
             inputs.texts[i] = "<" + QString::number(kEditorMessages[i]) + ">";
-        inputs.canvasWidth = 400;
-        inputs.canvasHeight = 300;
+        inputs.canvasWidth = 874;  // the spread area on a 1024 x 768 screen
+        inputs.canvasHeight = 549;
     }
 
     QString path(const QString& name) { return app.path() + "/Spreads/" + name + ".spread"; }
@@ -85,14 +85,14 @@ TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
           {{true, 10, 10, "The querent"}, {false, 120, 10, "Past"}, {false, 230, 10, "Now"}});
     EXPECT_FALSE(run("Three", [](TForm5* editor) {
         EXPECT_EQ(editor->windowTitle(), "<35> 'Three'");
-        EXPECT_EQ(editor->size(), QSize(432, 373));
-        EXPECT_EQ(editor->canvas()->geometry(), QRect(16, 16, 400, 300));
+        EXPECT_EQ(editor->size(), QSize(906, 622));
+        EXPECT_EQ(editor->canvas()->geometry(), QRect(16, 16, 874, 549));
         EXPECT_EQ(Labels(editor), QStringList({"S1. ", "1. ", "2. "}));
         EXPECT_EQ(editor->PositionMarkers[1]->geometry(), QRect(120, 10, 87, 148));
         EXPECT_EQ(Outline(editor->PositionMarkers[2]), kRed);
         EXPECT_EQ(Outline(editor->PositionMarkers[0]), QColor(Qt::black));
         EXPECT_EQ(Button(editor, "SpeedButton3")->text(), "<38>");
-        EXPECT_EQ(Button(editor, "SpeedButton4")->y(), 373 - 41);
+        EXPECT_EQ(Button(editor, "SpeedButton4")->geometry(), QRect(906 - 202, 622 - 41, 97, 25));
 
         DragWidget(editor->PositionMarkers[0], {5, 5}, {0, 0});  // a click makes it active
         EXPECT_EQ(editor->ActiveMarker, 0);
@@ -122,7 +122,7 @@ TEST_F(EditFormTest, LongCaptionsWidenTheirButtonsWithoutOverlap) {
 }
 
 TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesToo) {
-    write("Wide", {{false, 600, 500, "Far"}, {false, 10, 10, "Near"}});
+    write("Wide", {{false, 1000, 700, "Far"}, {false, 10, 10, "Near"}});
     EXPECT_TRUE(run("Wide", [](TForm5* editor) {
         QScrollArea* canvas = editor->canvas();
         canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->maximum());
@@ -133,7 +133,7 @@ TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesTo
         Button(editor, "SpeedButton4")->click();
     }));
     EXPECT_EQ(read("Wide"),
-              QList<SpreadLine>({{false, 615, 525, "Far"}, {false, -30, -20, "Near"}}));
+              QList<SpreadLine>({{false, 1015, 725, "Far"}, {false, -30, -20, "Near"}}));
 }
 
 TEST_F(EditFormTest, SaveRefusalsKeepTheEditorOpenAndTheFileUnchanged) {
