@@ -40,14 +40,6 @@ constexpr ButtonSpec kButtons[] = {
     {"SpeedButton5", -97, 81, EditorText::Cancel, "Cancel", ButtonGlyph::Cancel},
 };
 
-template <typename Array>
-void MoveEntry(Array& array, int from, int to) {
-    auto value = array[from];
-    for (int i = from; i < to; ++i) array[i] = array[i + 1];
-    for (int i = from; i > to; --i) array[i] = array[i - 1];
-    array[to] = value;
-}
-
 }  // namespace
 
 TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)

@@ -11,14 +11,6 @@ namespace {
 constexpr int kNewPositionX = 100;
 constexpr int kNewPositionY = 20;
 
-template <typename Array>
-void Rotate(Array& array, int from, int to) {
-    auto value = std::move(array[from]);
-    for (int i = from; i < to; ++i) array[i] = std::move(array[i + 1]);
-    for (int i = from; i > to; --i) array[i] = std::move(array[i - 1]);
-    array[to] = std::move(value);
-}
-
 }  // namespace
 
 QString EditorPositionLabel(const TSpreadParser& spread, int i) {
@@ -67,10 +59,10 @@ int SetSignificator(TSpreadParser& spread, int i, bool significator) {
 
 void MovePosition(TSpreadParser& spread, int from, int to) {
     if (from == to) return;
-    Rotate(spread.PosX, from, to);
-    Rotate(spread.PosY, from, to);
-    Rotate(spread.PosText, from, to);
-    Rotate(spread.PosSignificator, from, to);
+    MoveEntry(spread.PosX, from, to);
+    MoveEntry(spread.PosY, from, to);
+    MoveEntry(spread.PosText, from, to);
+    MoveEntry(spread.PosSignificator, from, to);
 }
 
 QString SingleLineText(QString text) {

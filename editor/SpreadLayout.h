@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include <QString>
 
 class TSpreadParser;
@@ -25,6 +27,15 @@ void DeletePosition(TSpreadParser& spread, int i);
 // moves behind the last significator position, a former one in front of the first ordinary
 // position. Returns the position's new index.
 int SetSignificator(TSpreadParser& spread, int i, bool significator);
+
+// Moves entry `from` of an array to index `to`, shifting the entries between them.
+template <typename Array>
+void MoveEntry(Array& array, int from, int to) {
+    auto value = std::move(array[from]);
+    for (int i = from; i < to; ++i) array[i] = std::move(array[i + 1]);
+    for (int i = from; i > to; --i) array[i] = std::move(array[i - 1]);
+    array[to] = std::move(value);
+}
 
 // Moves position `from` to index `to`, shifting the positions between them.
 void MovePosition(TSpreadParser& spread, int from, int to);
