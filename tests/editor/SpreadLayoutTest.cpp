@@ -38,6 +38,8 @@ struct EditRow {
     const char* expected;
     int index;
     int significators;
+
+    friend void PrintTo(const EditRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class SpreadEditTest : public ::testing::TestWithParam<EditRow> {};
