@@ -2,10 +2,13 @@
 
 #include <QMenuBar>
 
+#include "i18n/Msg.h"
+
 namespace {
 
 struct ItemRow {
-    const char* name;  // empty: a separator
+    QAction* MainMenu::*item;  // nullptr: a separator
+    const char* name;
     const char* caption;
     const char* shortcut;
     int message;
@@ -13,68 +16,91 @@ struct ItemRow {
 };
 
 struct MenuRow {
+    QAction* MainMenu::*item;
     const char* name;
     const char* caption;
     int message;
     QList<ItemRow> items;  // no items: a command on the menu bar itself
 };
 
-const ItemRow kSeparator{"", "", "", -1, false};
+const ItemRow kSeparator{nullptr, "", "", "", -1, false};
 
 const QList<MenuRow>& MenuTable() {
     static const QList<MenuRow> table = {
-        {"Menu1",
+        {&MainMenu::Menu1,
+         "Menu1",
          "Readings",
-         2,
-         {{"SelectlayoutF12", "Start...", "F9", 3, false},
+         Msg::MenuReadings,
+         {{&MainMenu::SelectlayoutF12, "SelectlayoutF12", "Start...", "F9", Msg::MenuStart, false},
           kSeparator,
-          {"Openreading1", "Open...", "Ctrl+O", 4, false},
+          {&MainMenu::Openreading1, "Openreading1", "Open...", "Ctrl+O", Msg::MenuOpen, false},
           kSeparator,
-          {"Savecurrentreading1", "Save...", "Ctrl+S", 5, false},
+          {&MainMenu::Savecurrentreading1, "Savecurrentreading1", "Save...", "Ctrl+S", Msg::Save,
+           false},
           kSeparator,
-          {"Input1", "Input...", "F8", 6, false},
+          {&MainMenu::Input1, "Input1", "Input...", "F8", Msg::MenuInput, false},
           kSeparator,
-          {"Print1", "Print...", "Ctrl+P", 7, false},
+          {&MainMenu::Print1, "Print1", "Print...", "Ctrl+P", Msg::MenuPrint, false},
           kSeparator,
-          {"Exit1", "Exit", "", 8, false}}},
-        {"SelectlayoutF11", "Start reading...", 9, {}},
-        {"Spreads1",
+          {&MainMenu::Exit1, "Exit1", "Exit", "", Msg::MenuExit, false}}},
+        {&MainMenu::SelectlayoutF11,
+         "SelectlayoutF11",
+         "Start reading...",
+         Msg::MenuStartReading,
+         {}},
+        {&MainMenu::Spreads1,
+         "Spreads1",
          "Spreads",
-         10,
-         {{"Createnewspread1", "Create new...", "F3", 11, false},
-          {"Editspread1", "Edit...", "F4", 12, false}}},
-        {"View1",
+         Msg::MenuSpreads,
+         {{&MainMenu::Createnewspread1, "Createnewspread1", "Create new...", "F3",
+           Msg::MenuCreateSpread, false},
+          {&MainMenu::Editspread1, "Editspread1", "Edit...", "F4", Msg::MenuEditSpread, false}}},
+        {&MainMenu::View1,
+         "View1",
          "View",
-         13,
-         {{"RemoveDeck1", "Toggle spread view", "Del", 14, false},
+         Msg::MenuView,
+         {{&MainMenu::RemoveDeck1, "RemoveDeck1", "Toggle spread view", "Del",
+           Msg::MenuToggleSpreadView, false},
           kSeparator,
-          {"Backgroundcolor1", "Background color...", "Ctrl+B", 15, false},
-          {"Defaultbackground1", "Default background", "", 16, false},
+          {&MainMenu::Backgroundcolor1, "Backgroundcolor1", "Background color...", "Ctrl+B",
+           Msg::MenuBackgroundColor, false},
+          {&MainMenu::Defaultbackground1, "Defaultbackground1", "Default background", "",
+           Msg::MenuDefaultBackground, false},
           kSeparator,
-          {"Showlayouttips1", "Show spread tips", "Ctrl+T", 17, true}}},
-        {"Menu2",
+          {&MainMenu::Showlayouttips1, "Showlayouttips1", "Show spread tips", "Ctrl+T",
+           Msg::MenuShowTips, true}}},
+        {&MainMenu::Menu2,
+         "Menu2",
          "Options",
-         18,
-         {{"Selectdesk1", "Select deck...", "Ctrl+D", 19, false},
+         Msg::MenuOptions,
+         {{&MainMenu::Selectdesk1, "Selectdesk1", "Select deck...", "Ctrl+D", Msg::SelectDeck,
+           false},
           kSeparator,
-          {"MajorArcanaonly1", "Major Arcana only", "Ctrl+A", 20, true},
-          {"Usereversedpositions1", "Use reverse positions", "Ctrl+R", 21, true},
-          {"Drawcardsautomatically1", "Draw cards automatically", "Ctrl+F9", 22, true},
-          {"CutDeck1", "Cut deck", "", 137, true},
-          {"Cutdeckin3piles1", "Cut deck in 3 piles", "", 23, true},
+          {&MainMenu::MajorArcanaonly1, "MajorArcanaonly1", "Major Arcana only", "Ctrl+A",
+           Msg::MenuMajorOnly, true},
+          {&MainMenu::Usereversedpositions1, "Usereversedpositions1", "Use reverse positions",
+           "Ctrl+R", Msg::MenuUseReverse, true},
+          {&MainMenu::Drawcardsautomatically1, "Drawcardsautomatically1",
+           "Draw cards automatically", "Ctrl+F9", Msg::MenuDrawAutomatically, true},
+          {&MainMenu::CutDeck1, "CutDeck1", "Cut deck", "", Msg::MenuCutDeck, true},
+          {&MainMenu::Cutdeckin3piles1, "Cutdeckin3piles1", "Cut deck in 3 piles", "",
+           Msg::MenuCutInThreePiles, true},
           kSeparator,
-          {"Resizeenlargedcard1", "Enlarged image settings...", "Ctrl+I", 24, false},
+          {&MainMenu::Resizeenlargedcard1, "Resizeenlargedcard1", "Enlarged image settings...",
+           "Ctrl+I", Msg::MenuImageSettings, false},
           kSeparator,
-          {"Musicsettings1", "Music settings...", "Ctrl+M", 25, false},
-          {"Playmusic1", "Play music", "", 26, true},
+          {&MainMenu::Musicsettings1, "Musicsettings1", "Music settings...", "Ctrl+M",
+           Msg::MusicSettings, false},
+          {&MainMenu::Playmusic1, "Playmusic1", "Play music", "", Msg::MenuPlayMusic, true},
           kSeparator,
-          {"Language1", "Language", "Ctrl+L", 130, false}}},
-        {"Help1",
+          {&MainMenu::Language1, "Language1", "Language", "Ctrl+L", Msg::Language, false}}},
+        {&MainMenu::Help1,
+         "Help1",
          "Help",
-         27,
-         {{"Contents1", "Contents", "F1", 28, false},
+         Msg::MenuHelp,
+         {{&MainMenu::Contents1, "Contents1", "Contents", "F1", Msg::MenuContents, false},
           kSeparator,
-          {"About1", "About...", "", 29, false}}},
+          {&MainMenu::About1, "About1", "About...", "", Msg::About, false}}},
     };
     return table;
 }
@@ -91,7 +117,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
             menu->setObjectName(menuRow.name);
             top = menu->menuAction();
             for (const ItemRow& row : menuRow.items) {
-                if (*row.name == '\0') {
+                if (!row.item) {
                     menu->addSeparator();
                     continue;
                 }
@@ -99,12 +125,12 @@ MainMenu::MainMenu(QMenuBar* bar) {
                 action->setObjectName(row.name);
                 action->setShortcut(QKeySequence(row.shortcut));
                 action->setCheckable(row.checkable);
-                items_.insert(row.name, action);
+                this->*row.item = action;
                 titled_.append({action, row.message});
             }
         }
         top->setObjectName(menuRow.name);
-        items_.insert(menuRow.name, top);
+        this->*menuRow.item = top;
         titled_.append({top, menuRow.message});
     }
 }

@@ -1,20 +1,52 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
-#include <QString>
 
 class QAction;
 class QMenuBar;
 
-// The main menu: every item with its component name, built-in English caption, shortcut and
-// the language message that retitles it.
+// The main menu: every item with its component name (its objectName), built-in English
+// caption, shortcut and the language message that retitles it.
 class MainMenu {
 public:
     explicit MainMenu(QMenuBar* bar);
 
-    // The item (or submenu's own item) with the given component name; nullptr for none.
-    QAction* item(const QString& name) const { return items_.value(name); }
+    // "Readings"
+    QAction* Menu1 = nullptr;
+    QAction* SelectlayoutF12 = nullptr;
+    QAction* Openreading1 = nullptr;
+    QAction* Savecurrentreading1 = nullptr;
+    QAction* Input1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    // The menu bar's own "Start reading..." command.
+    QAction* SelectlayoutF11 = nullptr;
+    // "Spreads"
+    QAction* Spreads1 = nullptr;
+    QAction* Createnewspread1 = nullptr;
+    QAction* Editspread1 = nullptr;
+    // "View"
+    QAction* View1 = nullptr;
+    QAction* RemoveDeck1 = nullptr;
+    QAction* Backgroundcolor1 = nullptr;
+    QAction* Defaultbackground1 = nullptr;
+    QAction* Showlayouttips1 = nullptr;
+    // "Options"
+    QAction* Menu2 = nullptr;
+    QAction* Selectdesk1 = nullptr;
+    QAction* MajorArcanaonly1 = nullptr;
+    QAction* Usereversedpositions1 = nullptr;
+    QAction* Drawcardsautomatically1 = nullptr;
+    QAction* CutDeck1 = nullptr;
+    QAction* Cutdeckin3piles1 = nullptr;
+    QAction* Resizeenlargedcard1 = nullptr;
+    QAction* Musicsettings1 = nullptr;
+    QAction* Playmusic1 = nullptr;
+    QAction* Language1 = nullptr;
+    // "Help"
+    QAction* Help1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
 
     struct Titled {
         QAction* action;
@@ -24,6 +56,5 @@ public:
     const QList<Titled>& titled() const { return titled_; }
 
 private:
-    QHash<QString, QAction*> items_;
     QList<Titled> titled_;
 };

@@ -3,52 +3,30 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QToolButton>
-
-#include <algorithm>
 
 #include "app/About.h"
 #include "app/MainMenu.h"
 #include "decks/DeckDirectory.h"
 #include "decks/SelectDk.h"
 #include "i18n/CardsFile.h"
+#include "i18n/FixedTexts.h"
 #include "i18n/HelpFiles.h"
 #include "i18n/LangFile.h"
+#include "i18n/Msg.h"
 #include "i18n/SelLang.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
-#include "spreads/SeCard.h"
 #include "spreads/SpreadCatalogue.h"
-#include "table/CardBacks.h"
-#include "table/CardFace.h"
-#include "table/CardImage.h"
-#include "table/TablePainting.h"
+#include "table/ReadingFlow.h"
+#include "table/TableAnimations.h"
+#include "table/TableView.h"
 #include "table/TableWidget.h"
 
 namespace {
-
-QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font = label->font();
-    font.setPixelSize(15);
-    label->setFont(font);
-    label->setStyleSheet(QString("color: %1;").arg(color.name()));
-    label->hide();
-    return label;
-}
 
 QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QToolButton(parent);
@@ -68,33 +46,17 @@ QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* capt
     return button;
 }
 
-QFrame* MakeDivider(QWidget* parent, const char* name, bool lowered) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(lowered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-    panel->setLineWidth(1);
-    panel->setAutoFillBackground(true);
-    panel->hide();
-    return panel;
-}
-
-void SetBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 TForm1::TForm1(Platform& platform, const QString& programPath, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent), program_(platform) {
     FormCreate(programPath);
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(const QString& programPath) {
-    setWindowTitle("Lumenfold");
+    setWindowTitle(FixedText::ProgramTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -104,28 +66,30 @@ void TForm1::FormCreate(const QString& programPath) {
     setCentralWidget(table_);
     LayOutFrame();
 
+    Platform& platform = program_.platform;
+    Settings& settings = program_.settings;
     settings = Settings();
-    ReadingComments = platform_.systemInfo->shortDate(platform_.systemInfo->today());
-    AppDir = PathDirectory(programPath);
-    QDir().mkpath(AppDir + "/Music");
-    LoadSettings(settings, *platform_.settingsKey, AppDir);
+    reading_.ReadingComments = platform.systemInfo->shortDate(platform.systemInfo->today());
+    program_.AppDir = PathDirectory(programPath);
+    QDir().mkpath(program_.AppDir + "/Music");
+    LoadSettings(settings, *platform.settingsKey, program_.AppDir);
     ApplySettingsToMenu();
-    ColourFrame();
+    view_->ColourTable();
 
-    Has79thCard = DeckHas79thCard(AppDir, settings.DeckName);
+    reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
     SetTitles();
-    DeckSize = DeckSizeFor(settings.MajorOnly, Has79thCard);
-    HelpFile = StartHelpFile(AppDir);
+    reading_.SetDeckSize(settings.MajorOnly);
+    program_.HelpFile = StartHelpFile(program_.AppDir);
 
     MakeDataDirectories();
-    ReadingDialogDir = QDir(AppDir + "/Saved").exists() ? AppDir + "/Saved/" : AppDir;
+    program_.ReadingDialogDir =
+        QDir(program_.AppDir + "/Saved").exists() ? program_.AppDir + "/Saved/" : program_.AppDir;
     ListSpreads();
     LoadLangu();
 
-    majorNoticeLabel_->setText(settings.MajorOnly ? Messages[115] : QString());
-    SetUpReadingTable();
+    view_->ShowMajorNotice(settings.MajorOnly);
+    view_->Repaint();
     ConnectMenu();
-    ConnectReadingFlow();
 }
 
 void TForm1::LayOutFrame() {
@@ -135,41 +99,19 @@ void TForm1::LayOutFrame() {
     setGeometry(0, 0, W, H);
     setFixedSize(W, H);
     // The client area lies below the menu bar; buttons sit 120 pixels above the window's bottom.
-    const int menuHeight = menuBar()->sizeHint().height();
-    const int clientWidth = W;
-    const int clientHeight = H - menuHeight;
+    const QSize client(W, H - menuBar()->sizeHint().height());
+    view_ = std::make_unique<TableView>(program_, reading_, *table_, client);
 
-    panel1_ = MakeDivider(table_, "Panel1", true);
-    panel1_->setGeometry(0, 198, clientWidth, 2);
-    panel2_ = MakeDivider(table_, "Panel2", false);
-    panel2_->setGeometry(148, 200, 2, clientHeight - 200);
-
-    scrollBox1_ = new QScrollArea(table_);
-    scrollBox1_->setObjectName("ScrollBox1");
-    scrollBox1_->setFrameShape(QFrame::NoFrame);
-    scrollBox1_->setGeometry(150, 200, clientWidth - 150, clientHeight - 200);
-    scrollBox1_->hide();
-
-    label1_ = MakeColumnLabel(table_, "Label1", QColor(0, 255, 255));
-    label1_->setGeometry(10, 210, 118, 60);
-    label2_ = MakeColumnLabel(table_, "Label2", QColor(192, 192, 192));
-    label2_->setGeometry(10, 270, 118, clientHeight - 270);
-
-    speedButton1_ = MakeTableButton(table_, "SpeedButton1", "Shuffle");
-    speedButton2_ = MakeTableButton(table_, "SpeedButton2", "Stop");
+    speedButton1_ = MakeTableButton(table_, "SpeedButton1", FixedText::ShuffleCaption);
+    speedButton2_ = MakeTableButton(table_, "SpeedButton2", FixedText::StopCaption);
     speedButton2_->setEnabled(false);
-    speedButton3_ = MakeTableButton(table_, "SpeedButton3", "Cut deck");
+    speedButton3_ = MakeTableButton(table_, "SpeedButton3", FixedText::CutDeckCaption);
     PlaceTableButtons();
 
-    NoticeFontColor = QColor(0, 0, 128);
-    majorNoticeLabel_ = new QLabel(table_);
-    majorNoticeLabel_->setObjectName("Label4");
-    majorNoticeLabel_->setGeometry(W - 240, 10, 220, 24);
-    majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont noticeFont = majorNoticeLabel_->font();
-    noticeFont.setPixelSize(19);
-    majorNoticeLabel_->setFont(noticeFont);
-    majorNoticeLabel_->show();
+    animations_ = std::make_unique<TableAnimations>(program_, reading_, *view_);
+    flow_ =
+        std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
+                                      TableButtons{speedButton1_, speedButton2_, speedButton3_});
 }
 
 void TForm1::PlaceTableButtons() {
@@ -187,72 +129,77 @@ void TForm1::PlaceTableButtons() {
 }
 
 void TForm1::ApplySettingsToMenu() {
-    menu_->item("CutDeck1")->setChecked(settings.CutDeck);
-    menu_->item("Cutdeckin3piles1")->setEnabled(settings.CutDeck);
-    menu_->item("Cutdeckin3piles1")->setChecked(settings.CutInThreePiles);
-    menu_->item("MajorArcanaonly1")->setChecked(settings.MajorOnly);
-    menu_->item("Drawcardsautomatically1")->setChecked(settings.DrawAutomatically);
-    menu_->item("Usereversedpositions1")->setChecked(settings.UseReverse);
-    menu_->item("Playmusic1")->setChecked(settings.PlayMusicOn);
-    menu_->item("Showlayouttips1")->setChecked(settings.ShowTips);
-}
-
-void TForm1::ColourFrame() {
-    const QColor back = FromTColor(settings.BackColor);
-    SetBackground(table_, back);
-    SetBackground(panel1_, back);
-    SetBackground(panel2_, back);
-    table_->clear(back);
-    // On a background where blue is strongest the navy notice would vanish: use grey.
-    const bool blueStrongest = back.blue() > back.red() && back.blue() > back.green();
-    const QColor notice = blueStrongest ? QColor(128, 128, 128) : NoticeFontColor;
-    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(notice.name()));
+    const Settings& settings = program_.settings;
+    menu_->CutDeck1->setChecked(settings.CutDeck);
+    menu_->Cutdeckin3piles1->setEnabled(settings.CutDeck);
+    menu_->Cutdeckin3piles1->setChecked(settings.CutInThreePiles);
+    menu_->MajorArcanaonly1->setChecked(settings.MajorOnly);
+    menu_->Drawcardsautomatically1->setChecked(settings.DrawAutomatically);
+    menu_->Usereversedpositions1->setChecked(settings.UseReverse);
+    menu_->Playmusic1->setChecked(settings.PlayMusicOn);
+    menu_->Showlayouttips1->setChecked(settings.ShowTips);
 }
 
 void TForm1::MakeDataDirectories() {
     // A failure is silent, and without "Saved" no "Temp" is attempted.
-    if (QDir().mkpath(AppDir + "/Saved")) QDir().mkpath(AppDir + "/Temp");
+    if (QDir().mkpath(program_.AppDir + "/Saved")) QDir().mkpath(program_.AppDir + "/Temp");
 }
 
-void TForm1::ListSpreads() { SpreadList = BuildSpreadCatalogue(AppDir); }
+void TForm1::ListSpreads() { program_.SpreadList = BuildSpreadCatalogue(program_.AppDir); }
 
 void TForm1::ConnectMenu() {
-    connect(menu_->item("Exit1"), &QAction::triggered, this, &TForm1::Exit1Click);
-    connect(menu_->item("About1"), &QAction::triggered, this, &TForm1::About1Click);
-    connect(menu_->item("Language1"), &QAction::triggered, this, &TForm1::Language1Click);
-    connect(menu_->item("Contents1"), &QAction::triggered, this, &TForm1::Contents1Click);
-    connect(menu_->item("Selectdesk1"), &QAction::triggered, this, &TForm1::Selectdesk1Click);
+    const auto on = [this](QAction* item, void (TForm1::*handler)()) {
+        connect(item, &QAction::triggered, this, handler);
+    };
+    on(menu_->Exit1, &TForm1::Exit1Click);
+    on(menu_->About1, &TForm1::About1Click);
+    on(menu_->Language1, &TForm1::Language1Click);
+    on(menu_->Contents1, &TForm1::Contents1Click);
+    on(menu_->Selectdesk1, &TForm1::Selectdesk1Click);
+    on(menu_->SelectlayoutF12, &TForm1::SelectlayoutF12Click);
+    on(menu_->SelectlayoutF11, &TForm1::SelectlayoutF12Click);
+    on(menu_->RemoveDeck1, &TForm1::RemoveDeck1Click);
+    on(menu_->Showlayouttips1, &TForm1::Showlayouttips1Click);
+    on(menu_->MajorArcanaonly1, &TForm1::MajorArcanaonly1Click);
+    on(menu_->Usereversedpositions1, &TForm1::Usereversedpositions1Click);
+    on(menu_->Drawcardsautomatically1, &TForm1::Drawcardsautomatically1Click);
+    on(menu_->CutDeck1, &TForm1::CutDeck1Click);
+    on(menu_->Cutdeckin3piles1, &TForm1::Cutdeckin3piles1Click);
+    connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
     // "Play music" keeps its setting in step with its check mark.
-    connect(menu_->item("Playmusic1"), &QAction::toggled, this,
-            [this](bool on) { settings.PlayMusicOn = on; });
+    connect(menu_->Playmusic1, &QAction::toggled, this,
+            [this](bool on) { program_.settings.PlayMusicOn = on; });
 }
 
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::About1Click() {
-    TForm6 about(Messages[29], this);
+    TForm6 about(program_.Messages[Msg::About], this);
     about.exec();
 }
 
 void TForm1::Language1Click() {
-    TForm20 dialog(Messages, AppDir, settings.LanguageName, this);
+    TForm20 dialog(program_.Messages, program_.AppDir, program_.settings.LanguageName, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    settings.LanguageName = dialog.LanguageName();
+    program_.settings.LanguageName = dialog.LanguageName();
     LoadLangu();
 }
 
 void TForm1::Contents1Click() {
     // Russian help is a book the desktop opens; nothing is shown when it cannot.
-    if (OpensRussianHelpBook(settings.LanguageName)) {
-        platform_.shell->openFile(RussianHelpBook(AppDir));
+    if (OpensRussianHelpBook(program_.settings.LanguageName)) {
+        program_.platform.shell->openFile(RussianHelpBook(program_.AppDir));
         return;
     }
-    if (!platform_.helpViewer->showContents(this, HelpFile))
-        platform_.messageBoxes->showMessage(this, "Could not open the help file.");
+    if (!program_.platform.helpViewer->showContents(this, program_.HelpFile))
+        program_.platform.messageBoxes->showMessage(this, FixedText::HelpUnavailable);
 }
 
 void TForm1::Selectdesk1Click() {
-    TForm3 dialog(Messages, AppDir, settings.DeckName, settings.NewAgeCourtOrder,
+    Settings& settings = program_.settings;
+    TForm3 dialog(program_.Messages, program_.AppDir, settings.DeckName, settings.NewAgeCourtOrder,
                   settings.StrengthIsXI, this);
     if (dialog.exec() != QDialog::Accepted) return;
     // Without decks on show the deck and its numbering stay as they are.
@@ -261,29 +208,74 @@ void TForm1::Selectdesk1Click() {
         settings.NewAgeCourtOrder = dialog.NewAgeCourtOrder();
         settings.StrengthIsXI = dialog.StrengthIsXI();
     }
-    Has79thCard = DeckHas79thCard(AppDir, settings.DeckName);
+    reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
     SetTitles();
 }
 
+void TForm1::SelectlayoutF12Click() { flow_->StartNewReading(); }
+
+void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
+
+void TForm1::Showlayouttips1Click() {
+    program_.settings.ShowTips = menu_->Showlayouttips1->isChecked();
+    view_->ApplyShowTips();
+}
+
+void TForm1::MajorArcanaonly1Click() {
+    program_.settings.MajorOnly = menu_->MajorArcanaonly1->isChecked();
+    view_->ShowMajorNotice(program_.settings.MajorOnly);
+}
+
+void TForm1::Usereversedpositions1Click() {
+    program_.settings.UseReverse = menu_->Usereversedpositions1->isChecked();
+}
+
+void TForm1::Drawcardsautomatically1Click() {
+    const bool on = menu_->Drawcardsautomatically1->isChecked();
+    program_.settings.DrawAutomatically = on;
+    // The change applies from the next reading: say so while one is being prepared.
+    if (flow_->Preparing())
+        view_->ShowMessage(
+            program_.Messages[on ? Msg::AutoDrawOnNextReading : Msg::AutoDrawOffNextReading]);
+}
+
+void TForm1::CutDeck1Click() {
+    program_.settings.CutDeck = menu_->CutDeck1->isChecked();
+    menu_->Cutdeckin3piles1->setEnabled(program_.settings.CutDeck);
+}
+
+void TForm1::Cutdeckin3piles1Click() {
+    program_.settings.CutInThreePiles = menu_->Cutdeckin3piles1->isChecked();
+}
+
+void TForm1::SpeedButton1Click() { flow_->SpeedButton1Click(); }
+
+void TForm1::SpeedButton2Click() { flow_->SpeedButton2Click(); }
+
+void TForm1::SpeedButton3Click() { flow_->SpeedButton3Click(); }
+
 void TForm1::LoadLangu() {
-    const QByteArray text =
-        ReadTextBlocks(LanguageFilePath(AppDir, settings.LanguageName, "List.lng"));
+    const QByteArray text = ReadTextBlocks(
+        LanguageFilePath(program_.AppDir, program_.settings.LanguageName, "List.lng"));
     // Without any message list everything stays as it was.
     if (text.isEmpty()) return;
-    Messages.replace(DecodeLangLines(text));
+    MessageList& messages = program_.Messages;
+    messages.replace(DecodeLangLines(text));
     for (const MainMenu::Titled& titled : menu_->titled())
-        titled.action->setText(Messages[titled.message]);
-    speedButton1_->setText(Messages[62]);
-    speedButton2_->setText(Messages[63]);
-    speedButton3_->setText(Messages[64]);
+        titled.action->setText(messages[titled.message]);
+    speedButton1_->setText(messages[Msg::Shuffle]);
+    speedButton2_->setText(messages[Msg::Stop]);
+    speedButton3_->setText(messages[Msg::CutDeck]);
     PlaceTableButtons();
     SetTitles();
-    HelpFile = HelpFileForLanguage(AppDir, settings.LanguageName, HelpFile);
+    program_.HelpFile =
+        HelpFileForLanguage(program_.AppDir, program_.settings.LanguageName, program_.HelpFile);
 }
 
 void TForm1::SetTitles() {
-    BuildCardTitles(CardTitles, AppDir, settings.LanguageName, Has79thCard,
-                    {settings.StrengthIsXI, settings.NewAgeCourtOrder});
+    const Settings& settings = program_.settings;
+    BuildCardTitles(program_.CardTitles, program_.AppDir, settings.LanguageName,
+                    reading_.Has79thCard, {settings.StrengthIsXI, settings.NewAgeCourtOrder});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -296,187 +288,20 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::FormCloseQuery() {
-    Shuffling = false;
+    reading_.Shuffling = false;
     return true;
 }
 
 void TForm1::FormClose() {
     closed_ = true;
-    if (!SaveSettings(settings, *platform_.settingsKey))
-        platform_.messageBoxes->showMessage(this, "Could not save the settings.");
+    if (!SaveSettings(program_.settings, *program_.platform.settingsKey))
+        program_.platform.messageBoxes->showMessage(this, FixedText::SettingsNotSaved);
     EmptyTemp();
 }
 
 void TForm1::EmptyTemp() {
-    QDir temp(AppDir + "/Temp");
+    QDir temp(program_.AppDir + "/Temp");
     // Entries that cannot be deleted (subdirectories, files in use) stay without a message.
     for (const QString& name : temp.entryList(QDir::AllEntries | QDir::Hidden | QDir::System))
         temp.remove(name);
-}
-
-// ---- The reading table ----
-
-void TForm1::SetUpReadingTable() {
-    Parser.AttachTable(this);
-    const CardBacks backs = DrawCardBacks();
-    CardBackLarge = backs.large;
-    CardBackSmall = backs.small;
-
-    auto* content = new QWidget;
-    content->setObjectName("SpreadAreaContent");
-    scrollBox1_->setWidget(content);
-    SpacerImage = new QWidget(content);
-    SpacerImage->setObjectName("SpacerImage");
-    SpacerImage->resize(10, 10);
-
-    ExtraCardImage = new CardImage(-1, table_);
-    ExtraCardImage->setObjectName("ExtraCardImage");
-    ExtraCardImage->setGeometry((148 - TableCardWidth) / 2, ClientHeight() - TableCardHeight - 20,
-                                TableCardWidth, TableCardHeight);
-    ExtraCardImage->hide();
-    connect(ExtraCardImage, &CardImage::clicked, this,
-            [this](int card) { AdditClick(ExplanationSettings(), card, ExtraCardReversed, this); });
-
-    table_->setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
-    table_->repaintAll();
-}
-
-int TForm1::ClientHeight() const { return height() - menuBar()->sizeHint().height(); }
-
-QString TForm1::DeckDirectoryInUse() const {
-    return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();
-}
-
-ExplanationContext TForm1::ExplanationSettings() {
-    ExplanationContext context;
-    context.AppDir = AppDir;
-    context.CardTitles = CardTitles;
-    context.Messages = Messages;
-    context.settings = settings;
-    context.messageBoxes = platform_.messageBoxes.get();
-    context.saveOptions = &SaveOptions;
-    return context;
-}
-
-void TForm1::SetCards() {
-    LayOutArc(Deck, DeckSize, Has79thCard, width());
-    FreshOrder(Deck, DeckSize, settings.UseReverse);
-}
-
-void TForm1::FormPaint(QPainter& painter) {
-    if (DeckLaidOut) {
-        majorNoticeLabel_->hide();
-        PaintArc(painter, Deck, DeckSize, CardBackSmall);
-    } else {
-        PaintPile(painter, CardBackLarge, width(), height());
-        majorNoticeLabel_->show();
-    }
-}
-
-void TForm1::MakeSpreadAndImages() {
-    if (Parser.LoadSpread(SpreadFilePath(AppDir, SpreadName)) != SpreadReadStatus::Ok)
-        platform_.messageBoxes->showMessage(this, Messages[109]);
-    PendingSignificators = Parser.SignificatorCount;
-    NextPosition = 0;
-    for (CardImage*& image : PositionImages) {
-        delete image;
-        image = nullptr;
-    }
-    scrollBox1_->horizontalScrollBar()->setValue(0);
-    scrollBox1_->verticalScrollBar()->setValue(0);
-
-    const QSize cardSize(TableCardWidth, TableCardHeight);
-    const QColor back = FromTColor(settings.BackColor);
-    QWidget* content = scrollBox1_->widget();
-    QPalette palette = content->palette();
-    palette.setColor(QPalette::Window, back);
-    content->setPalette(palette);
-    content->setAutoFillBackground(true);
-    int right = 0;
-    int bottom = 0;
-    for (int i = 0; i < std::min(Parser.PosCount, kMaxPositions); ++i) {
-        CardImage* image = MakePositionImage(
-            i, QRect(QPoint(Parser.PosX[i], Parser.PosY[i]), cardSize), back,
-            Parser.PositionNumber(i), Parser.PositionHint(i), settings.ShowTips, content);
-        connect(image, &CardImage::clicked, this, [this](int i) { Parser.ActivatePosition(i); });
-        PositionImages[i] = image;
-        right = std::max(right, Parser.PosX[i]);
-        bottom = std::max(bottom, Parser.PosY[i]);
-    }
-    // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
-    SpacerImage->move(right + TableCardWidth, bottom + TableCardHeight);
-    content->resize(SpacerImage->x() + SpacerImage->width(),
-                    SpacerImage->y() + SpacerImage->height());
-}
-
-void TForm1::ApplyShowTips() {
-    for (CardImage* image : PositionImages)
-        if (image) image->showHint(settings.ShowTips);
-}
-
-void TForm1::ShowMessage(const QString& text) { platform_.messageBoxes->showMessage(this, text); }
-
-void TForm1::SetPrompt(const QString& text) {
-    label2_->setText(text);
-    CurrentPrompt = text;
-}
-
-void TForm1::RemoveSlotFromTable(int slot) {
-    if (slot >= 0 && slot < kCardCount) RemoveCardFromTable(Deck[slot], *table_);
-}
-
-CardImage* TForm1::PositionImage(int position) const {
-    return position >= 0 && position < kMaxPositions ? PositionImages[position] : nullptr;
-}
-
-void TForm1::ShowPositionBack(int position) {
-    if (CardImage* image = PositionImage(position)) image->setPicture(CardBackLarge);
-}
-
-void TForm1::ShowPositionFace(int position, int card, bool reversed) {
-    CardImage* image = PositionImage(position);
-    if (!image) return;
-    const QImage face =
-        LoadCardFace(CardFacePath(DeckDirectoryInUse(), card), image->size(), reversed);
-    if (!face.isNull()) image->setPicture(face);
-}
-
-void TForm1::ShowExtraCard(int slot) {
-    if (slot < 0 || slot >= kCardCount) return;
-    const TCard& card = Deck[slot];
-    if (card.Reversed) {
-        PaintExtraCardReversed(card, *ExtraCardImage, DeckDirectoryInUse());
-        return;
-    }
-    const QImage face = LoadCardFace(CardFacePath(DeckDirectoryInUse(), card.Number),
-                                     ExtraCardImage->size(), false);
-    if (!face.isNull()) ExtraCardImage->setPicture(face);
-    ExtraCardImage->setTag(card.Number);
-    ExtraCardImage->show();
-}
-
-std::optional<CardChoice> TForm1::ChooseCard(const CardChoiceRequest& request) {
-    CardListContext context;
-    context.ManualInput = ManualInput;
-    context.DeckSize = DeckSize;
-    context.Has79thCard = Has79thCard;
-    context.CardTitles = CardTitles;
-    context.PictureDir = DeckDirectoryInUse();
-    TForm11 dialog(context, this);
-    dialog.setWindowTitle(request.caption);
-    dialog.RadioGroup1()->setTitle(request.orientationCaption);
-    dialog.StraightItem()->setText(request.uprightText);
-    dialog.ReversedItem()->setText(request.reversedText);
-    if (request.significator) {
-        dialog.RadioGroup1()->hide();
-        if (request.preselectedCard >= 0) dialog.ClickQuer(request.preselectedCard);
-    } else {
-        dialog.Image1()->setGeometry(224, 88, 113, 185);
-    }
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return CardChoice{dialog.ChosenCard(), dialog.ChosenReversed()};
-}
-
-void TForm1::ShowCardExplanation(int card, bool reversed, const QString& heading) {
-    ::ShowCardExplanation(ExplanationSettings(), card, reversed, heading, this);
 }

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "decks/CardFace.h"
 #include "decks/JpegWriter.h"
 #include "table/CardBacks.h"
-#include "table/CardFace.h"
 #include "table/CardImage.h"
 #include "table/TablePainting.h"
 #include "table/TableWidget.h"

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "table/CardFace.h"
+#include "decks/CardFace.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "i18n/FixedTexts.h"
+#include "i18n/Msg.h"
 #include "spreads/SpreadTable.h"
 #include "table/ReadingState.h"
 
@@ -84,18 +86,19 @@ bool TSpreadParser::CardOnSpread(int card) const {
 }
 
 std::optional<QString> TSpreadParser::DealPrompt(int n) const {
-    if (n >= PosCount) return table_->Message(65);
+    if (n >= PosCount) return table_->Message(Msg::SpreadFull);
     const int ordinal = n - SignificatorCount;  // 0 for the first ordinary position
     if (ordinal < 0) return std::nullopt;
-    if (ordinal <= 2) return table_->Message(66 + ordinal) + kLineEnd + PosText[n];
-    return table_->Message(69) + QString::number(ordinal + 1) + table_->Message(70) + kLineEnd +
-           PosText[n];
+    if (ordinal <= 2)
+        return table_->Message(Msg::FirstCardPrompt + ordinal) + kLineEnd + PosText[n];
+    return table_->Message(Msg::LaterCardPromptStart) + QString::number(ordinal + 1) +
+           table_->Message(Msg::LaterCardPromptEnd) + kLineEnd + PosText[n];
 }
 
 QString TSpreadParser::FirstPositionPrompt() const {
     if (!table_) return QString();
     const int first = std::clamp(SignificatorCount, 0, kMaxPositions - 1);
-    return table_->Message(66) + kLineEnd + PosText[first];
+    return table_->Message(Msg::FirstCardPrompt) + kLineEnd + PosText[first];
 }
 
 int TSpreadParser::SlotCarrying(int card) const {
@@ -151,7 +154,7 @@ void TSpreadParser::ActivatePosition(int i) {
     if (!reading.ManualInput && !PosSignificator[i]) return;
     ChooseCardForPosition(i);
     if (AllPlaced()) {
-        table_->SetPrompt("Spread completed");
+        table_->SetPrompt(FixedText::SpreadCompleted);
         reading.NextPosition = PosCount;
         reading.ManualInput = false;
     }
@@ -164,14 +167,15 @@ void TSpreadParser::ChooseCardForPosition(int i) {
     request.significator = PosSignificator[i];
     if (request.significator) {
         request.preselectedCard = table_->LastSignificatorCard();
-        request.caption = table_->Message(80);
+        request.caption = table_->Message(Msg::SelectSignificatorCard);
         if (SignificatorCount > 1) request.caption += " " + QString::number(i + 1);
     } else {
-        request.caption = table_->Message(117) + " " + PositionNumber(i) + ": " + PosText[i];
+        request.caption =
+            table_->Message(Msg::SelectPositionCard) + " " + PositionNumber(i) + ": " + PosText[i];
     }
-    request.orientationCaption = table_->Message(118);
-    request.uprightText = table_->Message(76);
-    request.reversedText = table_->Message(77);
+    request.orientationCaption = table_->Message(Msg::PositionGroup);
+    request.uprightText = table_->Message(Msg::Straight);
+    request.reversedText = table_->Message(Msg::Reversed);
 
     for (;;) {
         const std::optional<CardChoice> choice = table_->ChooseCard(request);
@@ -180,7 +184,7 @@ void TSpreadParser::ChooseCardForPosition(int i) {
         ChosenCard = choice->card;
         ChosenReversed = choice->reversed;
         if (!CardOnSpread(ChosenCard)) break;
-        table_->ShowMessage(table_->Message(79));
+        table_->ShowMessage(table_->Message(Msg::CardAlreadyInSpread));
     }
     // A card no slot in play carries (a Minor Arcana card while only the Major Arcana are in
     // play) takes the place of the last slot in play.
@@ -202,6 +206,6 @@ void TSpreadParser::ChooseCardForPosition(int i) {
             table_->SetPrompt(FirstPositionPrompt());
         }
     }
-    if (reading.ManualInput) table_->SetPrompt(table_->Message(75));
+    if (reading.ManualInput) table_->SetPrompt(table_->Message(Msg::ManualInputPrompt));
     ActivatePosition(i);
 }

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "table/CardFace.h"
+#include "decks/CardFace.h"
 #include "table/CardImage.h"
 #include "table/TableWidget.h"
 

@@ -9,13 +9,13 @@
 #include <QSaveFile>
 #include <QScreen>
 
+#include "decks/CardFace.h"
 #include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
 #include "spreads/Misc.h"
 #include "spreads/TextCodec.h"
-#include "table/CardFace.h"
 #include "table/SelSave.h"
 
 namespace {

@@ -137,9 +137,11 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
 TEST_F(TableFrmTest, FirstStartChecksOnlyCutDeckAndTipsAndWritesEveryValueAtExit) {
     auto form = open();
     QStringList checked;
-    for (const char* name : {"MajorArcanaonly1", "Usereversedpositions1", "Drawcardsautomatically1",
-                             "CutDeck1", "Cutdeckin3piles1", "Showlayouttips1", "Playmusic1"})
-        if (form->menu().item(name)->isChecked()) checked << name;
+    const MainMenu& menu = form->menu();
+    for (QAction* item :
+         {menu.MajorArcanaonly1, menu.Usereversedpositions1, menu.Drawcardsautomatically1,
+          menu.CutDeck1, menu.Cutdeckin3piles1, menu.Showlayouttips1, menu.Playmusic1})
+        if (item->isChecked()) checked << item->objectName();
     EXPECT_EQ(checked, QStringList({"CutDeck1", "Showlayouttips1"}));
     EXPECT_TRUE(fake.settingsKey->values.isEmpty());
     form->close();
@@ -155,11 +157,11 @@ TEST_F(TableFrmTest, StoredSwitchesSetTheirCheckMarks) {
     fake.settingsKey->values["MajorOnly"] = "YES";
     fake.settingsKey->values["UseTips"] = "no";
     auto form = open();
-    EXPECT_FALSE(form->menu().item("CutDeck1")->isChecked());
-    EXPECT_FALSE(form->menu().item("Cutdeckin3piles1")->isEnabled());
-    EXPECT_TRUE(form->menu().item("Cutdeckin3piles1")->isChecked());
-    EXPECT_TRUE(form->menu().item("MajorArcanaonly1")->isChecked());
-    EXPECT_FALSE(form->menu().item("Showlayouttips1")->isChecked());
+    EXPECT_FALSE(form->menu().CutDeck1->isChecked());
+    EXPECT_FALSE(form->menu().Cutdeckin3piles1->isEnabled());
+    EXPECT_TRUE(form->menu().Cutdeckin3piles1->isChecked());
+    EXPECT_TRUE(form->menu().MajorArcanaonly1->isChecked());
+    EXPECT_FALSE(form->menu().Showlayouttips1->isChecked());
 }
 
 TEST_F(TableFrmTest, DirectoriesSpreadsAndTemp) {
@@ -169,12 +171,12 @@ TEST_F(TableFrmTest, DirectoriesSpreadsAndTemp) {
     auto form = open();
     for (const char* dir : {"Music", "Saved", "Temp"})
         EXPECT_TRUE(QDir(app.path() + "/" + dir).exists()) << dir;
-    EXPECT_EQ(form->AppDir, app.path());
-    EXPECT_EQ(form->ReadingDialogDir, app.path() + "/Saved/");
-    QStringList spreads = form->SpreadList;
+    EXPECT_EQ(form->program().AppDir, app.path());
+    EXPECT_EQ(form->program().ReadingDialogDir, app.path() + "/Saved/");
+    QStringList spreads = form->program().SpreadList;
     spreads.sort();
     EXPECT_EQ(spreads, QStringList({"Seven Cards Ellipse", "a"}));
-    EXPECT_EQ(form->ReadingComments, "09/12/2026");
+    EXPECT_EQ(form->reading().ReadingComments, "09/12/2026");
 
     app.write("Temp/1000.bmp", "picture");
     app.write("Temp/page.html", "page");
@@ -187,7 +189,7 @@ TEST_F(TableFrmTest, DirectoriesSpreadsAndTemp) {
 TEST_F(TableFrmTest, WithoutSavedTheDialogsStartInAppDir) {
     app.write("Saved", "a file where the folder belongs");
     auto form = open();
-    EXPECT_EQ(form->ReadingDialogDir, app.path());
+    EXPECT_EQ(form->program().ReadingDialogDir, app.path());
     EXPECT_FALSE(QDir(app.path() + "/Temp").exists());
     form->close();  // exits normally without Temp
     EXPECT_EQ(written("DeckName"), "Ardentine");
@@ -195,9 +197,13 @@ TEST_F(TableFrmTest, WithoutSavedTheDialogsStartInAppDir) {
 
 TEST_F(TableFrmTest, ClosingDuringAShuffleEndsItAndWritesSettings) {
     auto form = open();
-    form->Shuffling = true;
-    EXPECT_TRUE(form->close());
-    EXPECT_FALSE(form->Shuffling);
+    bool closed = false;
+    fake.pacer->onWait = [&] {
+        if (fake.pacer->frames == 2) closed = form->close();
+    };
+    form->SpeedButton1Click();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(form->reading().Shuffling);
     EXPECT_FALSE(fake.settingsKey->writeOrder.isEmpty());
 }
 
@@ -228,7 +234,7 @@ TEST_F(TableFrmTest, AboutShowsTheReleaseAndClosesOnAClick) {
         EXPECT_TRUE(yellow);
         QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(10, 10));
     });
-    form->menu().item("About1")->trigger();
+    form->menu().About1->trigger();
     EXPECT_TRUE(seen);
 }
 

@@ -79,7 +79,7 @@ protected:
             QTest::mouseClick(dialog->findChild<QPushButton*>(ok ? "Button1" : "Button2"),
                               Qt::LeftButton);
         });
-        form.menu().item("Selectdesk1")->trigger();
+        form.menu().Selectdesk1->trigger();
         EXPECT_TRUE(seen);
     }
 };
@@ -168,60 +168,60 @@ TEST_F(SelectDkTest, OkWithoutDecksChangesNothing) {
     fake.settingsKey->values["ArdentineStyle"] = "no";
     fake.settingsKey->values["Strength11"] = "8";
     auto form = open();
-    const CardTitleList before = form->CardTitles;
+    const CardTitleList before = form->program().CardTitles;
     selectDeck(*form, {});
-    EXPECT_EQ(form->settings.DeckName, "Ardentine");
-    EXPECT_FALSE(form->settings.NewAgeCourtOrder);
-    EXPECT_FALSE(form->settings.StrengthIsXI);
-    EXPECT_EQ(form->CardTitles, before);
+    EXPECT_EQ(form->program().settings.DeckName, "Ardentine");
+    EXPECT_FALSE(form->program().settings.NewAgeCourtOrder);
+    EXPECT_FALSE(form->program().settings.StrengthIsXI);
+    EXPECT_EQ(form->program().CardTitles, before);
 }
 
 TEST_F(SelectDkTest, StrengthChoiceSwapsTheTitlesOfEightAndEleven) {
     makeDeck("Ardentine");
     auto form = open();
-    EXPECT_EQ(form->CardTitles[8], "rucards8");
-    EXPECT_EQ(form->CardTitles[11], "rucards12");
+    EXPECT_EQ(form->program().CardTitles[8], "rucards8");
+    EXPECT_EQ(form->program().CardTitles[11], "rucards12");
     selectDeck(*form, {"", 0, 0});
-    EXPECT_FALSE(form->settings.StrengthIsXI);
-    EXPECT_FALSE(form->settings.NewAgeCourtOrder);
-    EXPECT_EQ(form->CardTitles[8], "rucards9");
-    EXPECT_EQ(form->CardTitles[11], "rucards13");
-    EXPECT_EQ(form->CardTitles[32], "rucards38");
+    EXPECT_FALSE(form->program().settings.StrengthIsXI);
+    EXPECT_FALSE(form->program().settings.NewAgeCourtOrder);
+    EXPECT_EQ(form->program().CardTitles[8], "rucards9");
+    EXPECT_EQ(form->program().CardTitles[11], "rucards13");
+    EXPECT_EQ(form->program().CardTitles[32], "rucards38");
     selectDeck(*form, {"", 1, 1});
-    EXPECT_EQ(form->CardTitles[8], "rucards8");
-    EXPECT_EQ(form->CardTitles[32], "rucards34");
+    EXPECT_EQ(form->program().CardTitles[8], "rucards8");
+    EXPECT_EQ(form->program().CardTitles[32], "rucards34");
 }
 
 TEST_F(SelectDkTest, ChoosingADeckWith79thCardGivesBuiltInTitles) {
     makeDeck("Ardentine");
     makeDeck("Master", true);
     auto form = open();
-    EXPECT_FALSE(form->Has79thCard);
-    EXPECT_EQ(form->DeckSize, 78);
+    EXPECT_FALSE(form->reading().Has79thCard);
+    EXPECT_EQ(form->reading().DeckSize, 78);
     selectDeck(*form, {"Master"});
-    EXPECT_EQ(form->settings.DeckName, "Master");
-    EXPECT_TRUE(form->Has79thCard);
-    EXPECT_EQ(form->CardTitles, BuiltinCardTitles());
+    EXPECT_EQ(form->program().settings.DeckName, "Master");
+    EXPECT_TRUE(form->reading().Has79thCard);
+    EXPECT_EQ(form->program().CardTitles, BuiltinCardTitles());
     // The number of cards in play follows at the next reading, not at once.
-    EXPECT_EQ(form->DeckSize, 78);
+    EXPECT_EQ(form->reading().DeckSize, 78);
     selectDeck(*form, {"Ardentine"}, false);
-    EXPECT_EQ(form->settings.DeckName, "Master");
+    EXPECT_EQ(form->program().settings.DeckName, "Master");
     selectDeck(*form, {"Ardentine"});
-    EXPECT_FALSE(form->Has79thCard);
-    EXPECT_EQ(form->CardTitles[78], "rucards96");
+    EXPECT_FALSE(form->reading().Has79thCard);
+    EXPECT_EQ(form->program().CardTitles[78], "rucards96");
 }
 
 TEST_F(SelectDkTest, DeckSizeAtStartFollowsMajorOnlyAndThe79thCard) {
     makeDeck("Master", true);
     fake.settingsKey->values["DeckName"] = "Master";
     fake.settingsKey->values["MajorOnly"] = "yes";
-    EXPECT_EQ(open()->DeckSize, 23);
+    EXPECT_EQ(open()->reading().DeckSize, 23);
     fake.settingsKey->values["MajorOnly"] = "no";
-    EXPECT_EQ(open()->DeckSize, 79);
+    EXPECT_EQ(open()->reading().DeckSize, 79);
     fake.settingsKey->values["DeckName"] = "Gone";
     auto form = open();
-    EXPECT_EQ(form->DeckSize, 78);
-    EXPECT_FALSE(form->Has79thCard);
+    EXPECT_EQ(form->reading().DeckSize, 78);
+    EXPECT_FALSE(form->reading().Has79thCard);
     EXPECT_EQ(DeckSizeFor(true, false), 22);
 }
 

@@ -60,7 +60,7 @@ protected:
             QTest::mouseClick(dialog->findChild<QPushButton*>(ok ? "Button1" : "Button2"),
                               Qt::LeftButton);
         });
-        form.menu().item("Language1")->trigger();
+        form.menu().Language1->trigger();
         EXPECT_TRUE(seen);
     }
 
@@ -110,32 +110,32 @@ TEST_F(SelLangTest, OkWaitsForAChoiceWhenTheLanguageIsNotListed) {
 TEST_F(SelLangTest, StartLoadsTheSettingsLanguage) {
     auto form = open("Russian");
     ExpectCaptionsFrom(*form, "ru");
-    EXPECT_EQ(form->Messages.size(), 139);
-    EXPECT_EQ(form->CardTitles[0], "rucards0");
+    EXPECT_EQ(form->program().Messages.size(), 139);
+    EXPECT_EQ(form->program().CardTitles[0], "rucards0");
 }
 
 TEST_F(SelLangTest, OkRetitlesEverythingAtOnce) {
     auto form = open("Russian");
     chooseLanguage(*form, "English");
-    EXPECT_EQ(form->settings.LanguageName, "English");
+    EXPECT_EQ(form->program().settings.LanguageName, "English");
     ExpectCaptionsFrom(*form, "en");
-    EXPECT_EQ(form->Messages[138], "en138");
-    EXPECT_EQ(form->CardTitles[78], "encards96");
+    EXPECT_EQ(form->program().Messages[138], "en138");
+    EXPECT_EQ(form->program().CardTitles[78], "encards96");
 }
 
 TEST_F(SelLangTest, CancelChangesNothing) {
     auto form = open("Russian");
     chooseLanguage(*form, "English", false);
-    EXPECT_EQ(form->settings.LanguageName, "Russian");
+    EXPECT_EQ(form->program().settings.LanguageName, "Russian");
     ExpectCaptionsFrom(*form, "ru");
 }
 
 TEST_F(SelLangTest, APlainFileChosenAsLanguageFallsBackToEnglish) {
     auto form = open("Russian");
     chooseLanguage(*form, "readme.txt");
-    EXPECT_EQ(form->settings.LanguageName, "readme.txt");
+    EXPECT_EQ(form->program().settings.LanguageName, "readme.txt");
     ExpectCaptionsFrom(*form, "en");
-    EXPECT_EQ(form->CardTitles[0], "encards0");
+    EXPECT_EQ(form->program().CardTitles[0], "encards0");
     form->close();
     EXPECT_EQ(fake.settingsKey->values.value("language").toString(), "readme.txt");
 }
@@ -144,43 +144,43 @@ TEST_F(SelLangTest, WithoutAnyMessageListTheBuiltInCaptionsStay) {
     TestAppDir bare;
     fake.settingsKey->values["language"] = "Russian";
     TForm1 form(fake.platform, bare.programPath());
-    EXPECT_EQ(form.menu().item("Menu1")->text(), "Readings");
-    EXPECT_EQ(form.menu().item("Language1")->text(), "Language");
+    EXPECT_EQ(form.menu().Menu1->text(), "Readings");
+    EXPECT_EQ(form.menu().Language1->text(), "Language");
     EXPECT_EQ(form.findChild<QToolButton*>("SpeedButton1")->text(), "Shuffle");
-    EXPECT_EQ(form.Messages.size(), 126);
-    EXPECT_EQ(form.Messages[125], "");
-    EXPECT_EQ(form.CardTitles[0], "");
+    EXPECT_EQ(form.program().Messages.size(), 126);
+    EXPECT_EQ(form.program().Messages[125], "");
+    EXPECT_EQ(form.program().CardTitles[0], "");
 }
 
 TEST_F(SelLangTest, LineFeedOnlyMessageListIsOneMessage) {
     app.write("Langs/Unix/List.lng", "OK\nCancel\nReadings\n");
     auto form = open("Unix");
-    EXPECT_EQ(form->Messages.size(), 1);
-    EXPECT_EQ(form->Messages[0], "OK\nCancel\nReadings\n");
+    EXPECT_EQ(form->program().Messages.size(), 1);
+    EXPECT_EQ(form->program().Messages[0], "OK\nCancel\nReadings\n");
     // Every other message is past the end and reads as empty text.
-    EXPECT_EQ(form->menu().item("Menu1")->text(), "");
-    EXPECT_EQ(form->Messages[2], "");
+    EXPECT_EQ(form->menu().Menu1->text(), "");
+    EXPECT_EQ(form->program().Messages[2], "");
 }
 
 TEST_F(SelLangTest, DeckWith79thCardKeepsBuiltInTitlesInRussian) {
     app.write("Pics/Ardentine/78.jpg", "x");
     auto form = open("Russian");
-    EXPECT_TRUE(form->Has79thCard);
-    EXPECT_EQ(form->CardTitles, BuiltinCardTitles());
+    EXPECT_TRUE(form->reading().Has79thCard);
+    EXPECT_EQ(form->program().CardTitles, BuiltinCardTitles());
     chooseLanguage(*form, "English");
-    EXPECT_EQ(form->CardTitles, BuiltinCardTitles());
+    EXPECT_EQ(form->program().CardTitles, BuiltinCardTitles());
 }
 
 TEST_F(SelLangTest, HelpOfTheLanguageBeforeStaysForALanguageWithout) {
     app.write("Langs/English/Reruv.html", "<html><body>English help</body></html>");
     WriteLanguage(app, "German", "de");
     auto form = open("German");
-    EXPECT_EQ(form->HelpFile, app.path() + "/Reruv.html");
+    EXPECT_EQ(form->program().HelpFile, app.path() + "/Reruv.html");
     chooseLanguage(*form, "English");
-    EXPECT_EQ(form->HelpFile, app.path() + "/Langs/English/Reruv.html");
+    EXPECT_EQ(form->program().HelpFile, app.path() + "/Langs/English/Reruv.html");
     chooseLanguage(*form, "German");
-    EXPECT_EQ(form->HelpFile, app.path() + "/Langs/English/Reruv.html");
-    form->menu().item("Contents1")->trigger();
+    EXPECT_EQ(form->program().HelpFile, app.path() + "/Langs/English/Reruv.html");
+    form->menu().Contents1->trigger();
     EXPECT_EQ(fake.helpViewer->shown, QStringList({app.path() + "/Langs/English/Reruv.html"}));
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
     EXPECT_TRUE(fake.shell->opened.isEmpty());
@@ -188,7 +188,7 @@ TEST_F(SelLangTest, HelpOfTheLanguageBeforeStaysForALanguageWithout) {
 
 TEST_F(SelLangTest, MissingHelpFileIsReported) {
     auto form = open("English");
-    form->menu().item("Contents1")->trigger();
+    form->menu().Contents1->trigger();
     EXPECT_EQ(fake.helpViewer->shown, QStringList({app.path() + "/Reruv.html"}));
     EXPECT_EQ(fake.messageBoxes->shown, QStringList({"Could not open the help file."}));
 }
@@ -196,17 +196,17 @@ TEST_F(SelLangTest, MissingHelpFileIsReported) {
 TEST_F(SelLangTest, RussianHelpAlwaysGoesToTheDesktop) {
     auto form = open("Russian");
     // Not there: handed over all the same, and nothing else is shown.
-    form->menu().item("Contents1")->trigger();
+    form->menu().Contents1->trigger();
     EXPECT_EQ(fake.shell->opened, QStringList({app.path() + "/Langs/Russian/ReruvBook.html"}));
     EXPECT_TRUE(fake.helpViewer->shown.isEmpty());
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
     // With the book in place it is also the help file the language brings.
     app.write("Langs/Russian/ReruvBook.html", "<html></html>");
     chooseLanguage(*form, "Russian");
-    EXPECT_EQ(form->HelpFile, app.path() + "/Langs/Russian/ReruvBook.html");
+    EXPECT_EQ(form->program().HelpFile, app.path() + "/Langs/Russian/ReruvBook.html");
     // Another language without its own help keeps it and shows it in the help window.
     chooseLanguage(*form, "readme.txt");
-    form->menu().item("Contents1")->trigger();
+    form->menu().Contents1->trigger();
     EXPECT_EQ(fake.helpViewer->shown, QStringList({app.path() + "/Langs/Russian/ReruvBook.html"}));
     EXPECT_EQ(fake.shell->opened.size(), 1);
 }
@@ -216,16 +216,16 @@ TEST_F(SelLangTest, BundledLanguagesReadWithoutBrokenCharacters) {
     bundled.linkBundled("Langs");
     fake.settingsKey->values.clear();
     TForm1 russian(fake.platform, bundled.programPath());
-    EXPECT_EQ(russian.Messages[2], "Гадание");
+    EXPECT_EQ(russian.program().Messages[2], "Гадание");
     fake.settingsKey->values["language"] = "English";
     TForm1 english(fake.platform, bundled.programPath());
-    EXPECT_EQ(english.menu().item("Menu1")->text(), "Readings");
-    EXPECT_EQ(english.menu().item("Language1")->text(), "Language");
+    EXPECT_EQ(english.menu().Menu1->text(), "Readings");
+    EXPECT_EQ(english.menu().Language1->text(), "Language");
     for (const TForm1* form : {&russian, &english}) {
-        EXPECT_GE(form->Messages.size(), 139);
-        for (int i = 0; i < form->Messages.size(); ++i)
-            EXPECT_FALSE(form->Messages[i].contains(QChar::ReplacementCharacter)) << i;
-        for (const QString& title : form->CardTitles) EXPECT_FALSE(title.isEmpty());
+        EXPECT_GE(form->program().Messages.size(), 139);
+        for (int i = 0; i < form->program().Messages.size(); ++i)
+            EXPECT_FALSE(form->program().Messages[i].contains(QChar::ReplacementCharacter)) << i;
+        for (const QString& title : form->program().CardTitles) EXPECT_FALSE(title.isEmpty());
     }
 }
 

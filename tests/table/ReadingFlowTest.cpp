@@ -22,6 +22,7 @@
 #include "table/CardImage.h"
 #include "table/ShowForm.h"
 #include "table/Shuffle.h"
+#include "table/TableView.h"
 #include "table/TableWidget.h"
 
 namespace {
@@ -49,7 +50,7 @@ protected:
         form->show();
     }
     QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
-    QString prompt() { return form->CurrentPrompt; }
+    QString prompt() { return form->reading().CurrentPrompt; }
 
     // Starts a reading of `spread`, choosing `significator` for its significator positions.
     void startReading(const QString& spread, int significator) {
@@ -62,13 +63,14 @@ protected:
             dialog->ClickQuer(significator);
             dialog->Button1()->click();
         });
-        form->menu().item("SelectlayoutF12")->trigger();
+        form->menu().SelectlayoutF12->trigger();
     }
 
     // Shuffles for a few frames, then presses "Stop"; `meanwhile` runs on every wait.
     void shuffle(const std::function<void()>& meanwhile = {}) {
         fake.pacer->onWait = [this, meanwhile] {
-            if (fake.pacer->frames >= 3 && form->Shuffling) button("SpeedButton2")->click();
+            if (fake.pacer->frames >= 3 && form->reading().Shuffling)
+                button("SpeedButton2")->click();
             if (meanwhile) meanwhile();
         };
         button("SpeedButton1")->click();
@@ -78,8 +80,8 @@ protected:
     void clickTable(QPoint point) { QTest::mouseClick(form->table(), Qt::LeftButton, {}, point); }
 
     int slotOnTable() {
-        for (int slot = form->DeckSize - 1; slot >= 0; --slot)
-            if (form->Deck[slot].X > 0) return slot;
+        for (int slot = form->reading().DeckSize - 1; slot >= 0; --slot)
+            if (form->reading().Deck[slot].X > 0) return slot;
         return -1;
     }
 };
@@ -87,14 +89,14 @@ protected:
 TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     open();
     startReading("Cross", 60);
-    EXPECT_EQ(form->SpreadName, "Cross");
-    EXPECT_EQ(form->Parser.PosCard[0], 60);
-    EXPECT_TRUE(form->Parser.PosFaceUp[0]);
-    EXPECT_EQ(form->settings.LastSignificator, 60);
+    EXPECT_EQ(form->reading().SpreadName, "Cross");
+    EXPECT_EQ(form->reading().Parser.PosCard[0], 60);
+    EXPECT_TRUE(form->reading().Parser.PosFaceUp[0]);
+    EXPECT_EQ(form->program().settings.LastSignificator, 60);
     EXPECT_FALSE(button("SpeedButton1")->isHidden());
     EXPECT_FALSE(button("SpeedButton2")->isEnabled());
     EXPECT_TRUE(button("SpeedButton3")->isHidden());
-    EXPECT_EQ(prompt(), form->Messages[66] + "\r\nThe past");
+    EXPECT_EQ(prompt(), form->program().Messages[66] + "\r\nThe past");
 
     // The shuffle paints large backs along its trail without erasing them.
     QColor trail;
@@ -107,40 +109,41 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     button("SpeedButton1")->click();
     fake.pacer->onWait = nullptr;
     EXPECT_NE(trail, QColor(17, 85, 17));
-    EXPECT_FALSE(form->Shuffling);
+    EXPECT_FALSE(form->reading().Shuffling);
     EXPECT_FALSE(button("SpeedButton3")->isHidden());
-    EXPECT_FALSE(form->DeckLaidOut);
+    EXPECT_FALSE(form->reading().DeckLaidOut);
 
     // A click near the pile's left edge cuts and lays the deck out; the significator's card
     // lies at an end of the arc, off the table.
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 1, pile.center().y()});
-    ASSERT_TRUE(form->DeckLaidOut);
-    EXPECT_TRUE(form->SpreadShown);
-    EXPECT_EQ(form->Deck[0].Number, 60);
-    EXPECT_EQ(form->Deck[0].X, -100);
+    ASSERT_TRUE(form->reading().DeckLaidOut);
+    EXPECT_TRUE(form->reading().SpreadShown);
+    EXPECT_EQ(form->reading().Deck[0].Number, 60);
+    EXPECT_EQ(form->reading().Deck[0].X, -100);
     EXPECT_FALSE(form->findChild<QScrollArea*>("ScrollBox1")->isHidden());
 
-    const QStringList prompts = {form->Messages[67] + "\r\nThe present",
-                                 form->Messages[68] + "\r\nThe future", form->Messages[65]};
+    const QStringList prompts = {form->program().Messages[67] + "\r\nThe present",
+                                 form->program().Messages[68] + "\r\nThe future",
+                                 form->program().Messages[65]};
     for (int position = 1; position <= 3; ++position) {
         const int slot = slotOnTable();
-        const int card = form->Deck[slot].Number;
-        clickTable({form->Deck[slot].X + 5, form->Deck[slot].Y + 5});
-        EXPECT_EQ(form->Parser.PosCard[position], card);
-        EXPECT_FALSE(form->Parser.PosFaceUp[position]);
-        EXPECT_EQ(form->Deck[slot].X, -100);
+        const int card = form->reading().Deck[slot].Number;
+        clickTable({form->reading().Deck[slot].X + 5, form->reading().Deck[slot].Y + 5});
+        EXPECT_EQ(form->reading().Parser.PosCard[position], card);
+        EXPECT_FALSE(form->reading().Parser.PosFaceUp[position]);
+        EXPECT_EQ(form->reading().Deck[slot].X, -100);
         EXPECT_EQ(prompt(), prompts[position - 1]);
     }
     // Every position is full: the arc gives nothing until a card has been turned.
     const int next = slotOnTable();
-    clickTable({form->Deck[next].X + 5, form->Deck[next].Y + 5});
-    EXPECT_NE(form->Deck[next].X, -100);
+    clickTable({form->reading().Deck[next].X + 5, form->reading().Deck[next].Y + 5});
+    EXPECT_NE(form->reading().Deck[next].X, -100);
 
     for (int position = 1; position <= 3; ++position) {
         auto* image = form->findChild<CardImage*>("PositionImage" + QString::number(position));
         QTest::mouseClick(image, Qt::LeftButton);
-        EXPECT_TRUE(form->Parser.PosFaceUp[position]);
+        EXPECT_TRUE(form->reading().Parser.PosFaceUp[position]);
     }
     bool explained = false;
     OnNextModal<TForm4>([&](TForm4* window) {
@@ -151,26 +154,31 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     EXPECT_TRUE(explained);
 
     // With a card turned, one more card comes from the arc as the extra card.
-    clickTable({form->Deck[next].X + 5, form->Deck[next].Y + 5});
-    EXPECT_EQ(form->Deck[next].X, -100);
-    EXPECT_EQ(form->ExtraCardImage->tag(), form->Deck[next].Number);
+    clickTable({form->reading().Deck[next].X + 5, form->reading().Deck[next].Y + 5});
+    EXPECT_EQ(form->reading().Deck[next].X, -100);
+    EXPECT_EQ(form->view().ExtraCardImage()->tag(), form->reading().Deck[next].Number);
 }
 
 TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
     open();
     startReading("Cross", 7);
-    form->menu().item("Cutdeckin3piles1")->trigger();
+    form->menu().Cutdeckin3piles1->trigger();
     shuffle();
-    DeckSlots expected = form->Deck;
+    const DeckSlots before = form->reading().Deck;
+    // 60 pixels into the pile cuts 24 cards deep: P1 = slots 0..23, P2 = 24..50, P3 = 51..77,
+    // laid down as P3, P2, P1.
     const QRect pile = PileRect(form->size());
-    const int x = pile.left() + 60;
-    clickTable({x, pile.center().y()});
-    ASSERT_TRUE(form->DeckLaidOut);
-    CutInThreePiles(expected, 78, CutDepth(x, form->size(), 78));
-    MoveSignificatorsToEnds(expected, 78, {7});
+    clickTable({pile.left() + 60, pile.center().y()});
+    ASSERT_TRUE(form->reading().DeckLaidOut);
+    QList<int> expected;
+    for (int slot = 51; slot < 78; ++slot) expected << before[slot].Number;
+    for (int slot = 24; slot < 51; ++slot) expected << before[slot].Number;
+    for (int slot = 0; slot < 24; ++slot) expected << before[slot].Number;
+    // The significator's card then changes places with the first slot.
+    expected.swapItemsAt(0, expected.indexOf(7));
     for (int slot = 0; slot < 78; ++slot) {
-        EXPECT_EQ(form->Deck[slot].Number, expected[slot].Number) << "slot " << slot;
-        EXPECT_EQ(form->Deck[slot].Reversed, expected[slot].Reversed) << "slot " << slot;
+        EXPECT_EQ(form->reading().Deck[slot].Number, expected[slot]) << "slot " << slot;
+        EXPECT_EQ(form->reading().Deck[slot].Reversed, before[slot].Reversed) << "slot " << slot;
     }
 }
 
@@ -189,7 +197,7 @@ TEST_F(ReadingFlowTest, ClicksDuringTheCutDoNotStartANewReading) {
     });
     watch.start(1);
     fake.pacer->onWait = [this] {
-        const bool cutting = !form->DeckLaidOut && !form->Shuffling &&
+        const bool cutting = !form->reading().DeckLaidOut && !form->reading().Shuffling &&
                              button("SpeedButton1")->isHidden() &&
                              button("SpeedButton3")->isHidden();
         if (cutting) clickTable({5, 5});
@@ -198,69 +206,69 @@ TEST_F(ReadingFlowTest, ClicksDuringTheCutDoNotStartANewReading) {
     clickTable(pile.center());
     fake.pacer->onWait = nullptr;
     EXPECT_FALSE(listOpened);
-    EXPECT_TRUE(form->DeckLaidOut);
-    EXPECT_EQ(form->SpreadName, "Cross");
+    EXPECT_TRUE(form->reading().DeckLaidOut);
+    EXPECT_EQ(form->reading().SpreadName, "Cross");
 }
 
 TEST_F(ReadingFlowTest, OverlappingArcCardsGiveTheTopOne) {
     open();
     startReading("Cross", 0);
     fake.settingsKey->values.clear();
-    form->settings.CutDeck = false;
+    form->menu().CutDeck1->trigger();  // cutting off
     shuffle();
-    ASSERT_TRUE(form->DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut);
     // Neighbouring backs overlap: the later slot lies on top.
-    const TCard& left = form->Deck[10];
-    const TCard& right = form->Deck[11];
+    const TCard& left = form->reading().Deck[10];
+    const TCard& right = form->reading().Deck[11];
     ASSERT_LT(right.X, left.X + 58);
     const int topCard = right.Number;
     clickTable({right.X + 1, std::max(left.Y, right.Y) + 10});
-    EXPECT_EQ(form->Parser.PosCard[1], topCard);
+    EXPECT_EQ(form->reading().Parser.PosCard[1], topCard);
 }
 
 TEST_F(ReadingFlowTest, StopWithoutCuttingLaysTheDeckOutAtOnce) {
     open();
     startReading("Cross", 0);
-    form->menu().item("CutDeck1")->trigger();
-    EXPECT_FALSE(form->settings.CutDeck);
-    EXPECT_FALSE(form->menu().item("Cutdeckin3piles1")->isEnabled());
+    form->menu().CutDeck1->trigger();
+    EXPECT_FALSE(form->program().settings.CutDeck);
+    EXPECT_FALSE(form->menu().Cutdeckin3piles1->isEnabled());
     shuffle();
-    EXPECT_TRUE(form->DeckLaidOut);
+    EXPECT_TRUE(form->reading().DeckLaidOut);
     EXPECT_TRUE(button("SpeedButton3")->isHidden());
 }
 
 TEST_F(ReadingFlowTest, AutomaticDealFillsEveryOrdinaryPositionFaceUp) {
     open();
-    form->menu().item("Drawcardsautomatically1")->trigger();
+    form->menu().Drawcardsautomatically1->trigger();
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());  // no reading under way yet
     startReading("Cross", 33);
-    form->menu().item("Drawcardsautomatically1")->trigger();  // off again, for the next one
-    EXPECT_EQ(fake.messageBoxes->shown.value(0), form->Messages[44]);
-    form->settings.CutDeck = false;
+    form->menu().Drawcardsautomatically1->trigger();  // off again, for the next one
+    EXPECT_EQ(fake.messageBoxes->shown.value(0), form->program().Messages[44]);
+    form->menu().CutDeck1->trigger();  // cutting off
     // Clicks on the arc and on the table while the deal runs change nothing.
     int clicks = 0;
     shuffle([&] {
-        if (!form->DeckLaidOut || !form->AutoDrawPending) return;
+        if (!form->reading().DeckLaidOut || !form->reading().AutoDrawPending) return;
         const int slot = slotOnTable();
-        clickTable({form->Deck[slot].X + 5, form->Deck[slot].Y + 5});
+        clickTable({form->reading().Deck[slot].X + 5, form->reading().Deck[slot].Y + 5});
         ++clicks;
     });
     EXPECT_GT(clicks, 0);
     for (int position = 1; position <= 3; ++position) {
-        EXPECT_GE(form->Parser.PosCard[position], 0);
-        EXPECT_NE(form->Parser.PosCard[position], 33);
-        EXPECT_TRUE(form->Parser.PosFaceUp[position]);
+        EXPECT_GE(form->reading().Parser.PosCard[position], 0);
+        EXPECT_NE(form->reading().Parser.PosCard[position], 33);
+        EXPECT_TRUE(form->reading().Parser.PosFaceUp[position]);
     }
-    EXPECT_FALSE(form->AutoDrawPending);
+    EXPECT_FALSE(form->reading().AutoDrawPending);
 }
 
 TEST_F(ReadingFlowTest, CancellingTheSpreadListLeavesTheTableAsItWas) {
     open();
     const QImage before = form->table()->backing();
     OnNextModal<TForm2>([](TForm2* dialog) { dialog->reject(); });
-    form->menu().item("SelectlayoutF11")->trigger();
+    form->menu().SelectlayoutF11->trigger();
     EXPECT_EQ(form->table()->backing(), before);
-    EXPECT_TRUE(form->SpreadName.isEmpty());
+    EXPECT_TRUE(form->reading().SpreadName.isEmpty());
     EXPECT_TRUE(button("SpeedButton1")->isHidden());
 }
 
@@ -269,21 +277,21 @@ TEST_F(ReadingFlowTest, ViewAndWheelDoNothingBeforeTheDeckIsLaidOut) {
     startReading("Cross", 0);
     auto* area = form->findChild<QScrollArea*>("ScrollBox1");
     const QRect home = area->geometry();
-    form->menu().item("RemoveDeck1")->trigger();
+    form->menu().RemoveDeck1->trigger();
     EXPECT_EQ(area->geometry(), home);
-    EXPECT_FALSE(form->DeckRemoved);
+    EXPECT_FALSE(form->reading().DeckRemoved);
 
     QWheelEvent wheel(QPointF(500, 300), QPointF(500, 300), {}, {0, -120}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(form->table(), &wheel);
     EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 
-    form->settings.CutDeck = false;
+    form->menu().CutDeck1->trigger();  // cutting off
     shuffle();
-    form->menu().item("RemoveDeck1")->trigger();
-    EXPECT_TRUE(form->DeckRemoved);
+    form->menu().RemoveDeck1->trigger();
+    EXPECT_TRUE(form->reading().DeckRemoved);
     EXPECT_EQ(area->geometry(), QRect(QPoint(0, 0), form->table()->size()));
-    form->menu().item("RemoveDeck1")->trigger();
+    form->menu().RemoveDeck1->trigger();
     EXPECT_EQ(area->geometry(), home);
 }
 
@@ -294,23 +302,23 @@ TEST_F(ReadingFlowTest, ClosingDuringTheShuffleEndsItAndWritesTheSettings) {
         if (fake.pacer->frames == 2) form->close();
     };
     button("SpeedButton1")->click();
-    EXPECT_FALSE(form->Shuffling);
+    EXPECT_FALSE(form->reading().Shuffling);
     EXPECT_EQ(fake.settingsKey->values.value("curquer").toInt(), 0);
 }
 
 TEST_F(ReadingFlowTest, MenuTogglesFollowTheirSettings) {
     open();
-    form->menu().item("MajorArcanaonly1")->trigger();
-    EXPECT_TRUE(form->settings.MajorOnly);
-    EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(), form->Messages[115]);
-    form->menu().item("MajorArcanaonly1")->trigger();
+    form->menu().MajorArcanaonly1->trigger();
+    EXPECT_TRUE(form->program().settings.MajorOnly);
+    EXPECT_EQ(form->findChild<QLabel*>("Label4")->text(), form->program().Messages[115]);
+    form->menu().MajorArcanaonly1->trigger();
     EXPECT_TRUE(form->findChild<QLabel*>("Label4")->text().isEmpty());
-    form->menu().item("Usereversedpositions1")->trigger();
-    EXPECT_TRUE(form->settings.UseReverse);
-    form->menu().item("Showlayouttips1")->trigger();
-    EXPECT_FALSE(form->settings.ShowTips);
-    form->menu().item("Cutdeckin3piles1")->trigger();
-    EXPECT_TRUE(form->settings.CutInThreePiles);
+    form->menu().Usereversedpositions1->trigger();
+    EXPECT_TRUE(form->program().settings.UseReverse);
+    form->menu().Showlayouttips1->trigger();
+    EXPECT_FALSE(form->program().settings.ShowTips);
+    form->menu().Cutdeckin3piles1->trigger();
+    EXPECT_TRUE(form->program().settings.CutInThreePiles);
 }
 
 }  // namespace

@@ -1,22 +1,26 @@
-// The reading table of the main window: position images, painting into the backing image,
-// and the spread engine dealing into it.
+// The table view on its own: position images, painting into the backing image, and the spread
+// engine dealing into it.
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest/QTest>
+
+#include <climits>
 
 #include <gtest/gtest.h>
 
-#include "app/TableFrm.h"
+#include "decks/CardFace.h"
 #include "decks/JpegDecoder.h"
 #include "decks/JpegWriter.h"
 #include "fakes/FakePlatform.h"
 #include "spreads/SeCard.h"
 #include "support/ModalDialog.h"
+#include "support/TableParts.h"
 #include "support/TestAppDir.h"
-#include "table/CardFace.h"
 #include "table/CardImage.h"
 #include "table/ShowForm.h"
 #include "table/TablePainting.h"
@@ -48,7 +52,12 @@ class ReadingTableTest : public ::testing::Test {
 protected:
     TestAppDir app;
     FakePlatform fake;
-    std::unique_ptr<TForm1> form;
+    TableParts parts{fake, app.path()};
+    ProgramState& program = parts.program;
+    ReadingModel& model = parts.model;
+    QWidget& window = parts.window;
+    TableWidget* table = parts.table;
+    TableView* view = parts.view.get();
 
     void SetUp() override {
         for (int card : {3, 7, 9, 11}) {
@@ -60,9 +69,7 @@ protected:
                     {{true, 10, 20, "You"}, {false, 300, 40, "Past"}, {false, 120, 400, "Future"}});
         WriteSpread("Pair", 2, {{true, 0, 0, "First"}, {true, 100, 0, "Second"}});
         WriteSpread("Empty", 0, {});
-        form = std::make_unique<TForm1>(fake.platform, app.programPath());
-        form->show();
-        form->findChild<QScrollArea*>("ScrollBox1")->show();
+        window.findChild<QScrollArea*>("ScrollBox1")->show();
     }
 
     void WriteSpread(const QString& name, int count, const QList<SpreadLine>& lines) {
@@ -71,14 +78,14 @@ protected:
     }
 
     void Open(const QString& spread) {
-        form->Parser.ResetReading();
-        form->SpreadName = spread;
-        form->MakeSpreadAndImages();
+        model.Parser.ResetReading();
+        model.SpreadName = spread;
+        view->MakeSpreadAndImages();
     }
 
     int SlotCarrying(int card) const {
-        for (int i = 0; i < form->DeckSize; ++i)
-            if (form->Deck[i].Number == card) return i;
+        for (int i = 0; i < model.DeckSize; ++i)
+            if (model.Deck[i].Number == card) return i;
         return -1;
     }
 
@@ -87,123 +94,123 @@ protected:
                           QSize(87, 148));
     }
 
-    QColor Pixel(int x, int y) const { return form->table()->backing().pixelColor(x, y); }
+    QColor Pixel(int x, int y) const { return table->backing().pixelColor(x, y); }
 };
 
 TEST_F(ReadingTableTest, PositionImagesStandWhereTheSpreadPlacesThem) {
     Open("Three");
     ASSERT_EQ(fake.messageBoxes->shown.size(), 0);
-    auto* image = form->findChild<CardImage*>("PositionImage2");
+    auto* image = window.findChild<CardImage*>("PositionImage2");
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image, form->PositionImages[2]);
+    EXPECT_EQ(image, view->PositionImage(2));
     EXPECT_EQ(image->geometry(), QRect(120, 400, 87, 148));
-    EXPECT_EQ(form->PositionImages[3], nullptr);
-    EXPECT_EQ(form->SpacerImage->pos(), QPoint(300 + 87, 400 + 148));
-    EXPECT_EQ(form->PendingSignificators, 1);
+    EXPECT_EQ(view->PositionImage(3), nullptr);
+    EXPECT_EQ(view->SpacerImage()->pos(), QPoint(300 + 87, 400 + 148));
+    EXPECT_EQ(model.PendingSignificators, 1);
     // An empty place: black outline on the table colour.
     EXPECT_EQ(image->picture().pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(image->picture().pixelColor(60, 120), kTable);
 
-    EXPECT_EQ(form->PositionImages[0]->toolTip(), "You");
+    EXPECT_EQ(view->PositionImage(0)->toolTip(), "You");
     EXPECT_EQ(image->toolTip(), "2. Future");
-    form->settings.ShowTips = false;
-    form->ApplyShowTips();
+    program.settings.ShowTips = false;
+    view->ApplyShowTips();
     EXPECT_TRUE(image->toolTip().isEmpty());
     Open("Pair");
-    EXPECT_TRUE(form->PositionImages[1]->toolTip().isEmpty());
-    form->settings.ShowTips = true;
-    form->ApplyShowTips();
-    EXPECT_EQ(form->PositionImages[1]->toolTip(), "Second 2");
+    EXPECT_TRUE(view->PositionImage(1)->toolTip().isEmpty());
+    program.settings.ShowTips = true;
+    view->ApplyShowTips();
+    EXPECT_EQ(view->PositionImage(1)->toolTip(), "Second 2");
     // The images of the previous spread are gone.
-    EXPECT_EQ(form->findChildren<CardImage*>(QRegularExpression("^PositionImage")).size(), 2);
+    EXPECT_EQ(window.findChildren<CardImage*>(QRegularExpression("^PositionImage")).size(), 2);
 }
 
 TEST_F(ReadingTableTest, ASpreadWithoutPositionsStillPlacesTheSpacer) {
     Open("Three");
     Open("Empty");
-    EXPECT_EQ(form->SpacerImage->pos(), QPoint(87, 148));
-    EXPECT_EQ(form->PositionImages[0], nullptr);
+    EXPECT_EQ(view->SpacerImage()->pos(), QPoint(87, 148));
+    EXPECT_EQ(view->PositionImage(0), nullptr);
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
 
     Open("Nowhere");
-    EXPECT_EQ(fake.messageBoxes->shown, QStringList({form->Messages[109]}));
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList({program.Messages[109]}));
     Open("../Three");
     EXPECT_EQ(fake.messageBoxes->shown.size(), 2);
 }
 
 TEST_F(ReadingTableTest, ThePileIsPaintedUntilTheDeckIsLaidOut) {
-    const QPoint origin = PileOrigin(form->width(), form->height());
-    const QImage& back = form->CardBackLarge;
+    const QPoint origin = PileOrigin(window.width(), window.height());
+    const QImage& back = view->CardBackLarge();
     EXPECT_EQ(back.size(), QSize(115, 196));
-    EXPECT_EQ(form->CardBackSmall.size(), QSize(58, 98));
+    EXPECT_EQ(view->CardBackSmall().size(), QSize(58, 98));
     // The first back shows along its left edge, the last one whole.
     EXPECT_EQ(Pixel(origin.x() + 1, origin.y() + 60), back.pixelColor(1, 60));
     const QPoint last = origin + QPoint(17 * 4, 17 * 4);
     EXPECT_EQ(Pixel(last.x() + 57, last.y() + 98), back.pixelColor(57, 98));
     EXPECT_EQ(Pixel(last.x() + 115, last.y() + 98), kTable);
-    EXPECT_TRUE(form->findChild<QLabel*>("Label4")->isVisible());
+    EXPECT_TRUE(window.findChild<QLabel*>("Label4")->isVisible());
 
-    form->DeckLaidOut = true;
-    form->SetCards();
-    form->table()->repaintAll();
+    model.DeckLaidOut = true;
+    model.SetCards(window.width(), program.settings.UseReverse);
+    table->repaintAll();
     EXPECT_EQ(Pixel(last.x() + 57, last.y() + 98), kTable);
-    EXPECT_FALSE(form->findChild<QLabel*>("Label4")->isVisible());
+    EXPECT_FALSE(window.findChild<QLabel*>("Label4")->isVisible());
 }
 
 TEST_F(ReadingTableTest, ASlotTakenOffTheArcIsNeitherPaintedNorHit) {
-    form->DeckLaidOut = true;
-    form->SetCards();
-    form->table()->repaintAll();
-    const QImage& back = form->CardBackSmall;
-    TCard& first = form->Deck[0];
-    TCard& top = form->Deck[77];
+    model.DeckLaidOut = true;
+    model.SetCards(window.width(), program.settings.UseReverse);
+    table->repaintAll();
+    const QImage& back = view->CardBackSmall();
+    TCard& first = model.Deck[0];
+    TCard& top = model.Deck[77];
     EXPECT_EQ(first.Y, 81);
     EXPECT_EQ(Pixel(first.X + 2, first.Y + 50), back.pixelColor(2, 50));
     EXPECT_EQ(Pixel(top.X + 50, top.Y + 50), back.pixelColor(50, 50));
 
     const QPoint firstPoint(first.X + 2, first.Y + 50);
     const QPoint topPoint(top.X + 50, top.Y + 50);
-    RemoveCardFromTable(first, *form->table());
-    RemoveCardFromTable(top, *form->table());
+    RemoveCardFromTable(first, *table);
+    RemoveCardFromTable(top, *table);
     EXPECT_EQ(Pixel(firstPoint.x(), firstPoint.y()), kTable);
     EXPECT_EQ(Pixel(topPoint.x(), topPoint.y()), kTable);
     EXPECT_FALSE(CardHit(first, firstPoint.x(), firstPoint.y()));
     // The neighbour under the taken card shows again where it lay beneath it.
-    const TCard& under = form->Deck[76];
+    const TCard& under = model.Deck[76];
     EXPECT_EQ(Pixel(under.X + 40, under.Y + 50), back.pixelColor(40, 50));
     // A full repaint keeps the taken slots away.
-    form->table()->repaintAll();
+    table->repaintAll();
     EXPECT_EQ(Pixel(topPoint.x(), topPoint.y()), kTable);
 }
 
 TEST_F(ReadingTableTest, AReadingIsDealtTurnedAndExplainedOnTheTable) {
     Open("Three");
-    form->settings.LastSignificator = -1;
+    program.settings.LastSignificator = -1;
     OnNextModal<TForm11>([](TForm11* dialog) {
         EXPECT_FALSE(dialog->RadioGroup1()->isVisible());
         dialog->ClickQuer(3);
         dialog->Button1()->click();
     });
-    form->Parser.ActivatePosition(0);
-    ASSERT_EQ(form->Parser.PosCard[0], 3);
-    EXPECT_EQ(form->PositionImages[0]->picture(), Face(3));
-    auto* prompt = form->findChild<QLabel*>("Label2");
-    EXPECT_EQ(prompt->text(), form->Messages[66] + "\r\nPast");
-    EXPECT_EQ(form->CurrentPrompt, prompt->text());
-    EXPECT_EQ(form->NextPosition, 1);
+    model.Parser.ActivatePosition(0);
+    ASSERT_EQ(model.Parser.PosCard[0], 3);
+    EXPECT_EQ(view->PositionImage(0)->picture(), Face(3));
+    auto* prompt = window.findChild<QLabel*>("Label2");
+    EXPECT_EQ(prompt->text(), program.Messages[66] + "\r\nPast");
+    EXPECT_EQ(model.CurrentPrompt, prompt->text());
+    EXPECT_EQ(model.NextPosition, 1);
 
-    form->DeckLaidOut = true;
-    form->SetCards();
+    model.DeckLaidOut = true;
+    model.SetCards(window.width(), program.settings.UseReverse);
     const int slot = SlotCarrying(7);
-    form->Deck[slot].Reversed = true;
-    form->Parser.TakeCard(slot);
-    CardImage* image = form->PositionImages[1];
-    EXPECT_EQ(image->picture(), form->CardBackLarge);
-    EXPECT_EQ(prompt->text(), form->Messages[67] + "\r\nFuture");
+    model.Deck[slot].Reversed = true;
+    model.Parser.TakeCard(slot);
+    CardImage* image = view->PositionImage(1);
+    EXPECT_EQ(image->picture(), view->CardBackLarge());
+    EXPECT_EQ(prompt->text(), program.Messages[67] + "\r\nFuture");
 
     QTest::mouseClick(image, Qt::LeftButton);
-    EXPECT_TRUE(form->Parser.PosFaceUp[1]);
-    EXPECT_TRUE(form->CardTurned);
+    EXPECT_TRUE(model.Parser.PosFaceUp[1]);
+    EXPECT_TRUE(model.CardTurned);
     // Reversed: the face turned by 180 degrees, the yellow quarter now at the top left.
     EXPECT_EQ(image->picture(), TurnedOver(Face(7)));
     EXPECT_TRUE(Near(image->picture().pixelColor(10, 10), Qt::yellow));
@@ -217,23 +224,22 @@ TEST_F(ReadingTableTest, AReadingIsDealtTurnedAndExplainedOnTheTable) {
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(heading, "Past");
 
-    form->Parser.TakeCard(SlotCarrying(9));
-    EXPECT_EQ(prompt->text(), form->Messages[65]);
-    EXPECT_FALSE(form->ExtraCardImage->isVisible());
+    model.Parser.TakeCard(SlotCarrying(9));
+    EXPECT_EQ(prompt->text(), program.Messages[65]);
+    EXPECT_FALSE(view->ExtraCardImage()->isVisible());
     const int extra = SlotCarrying(11);
-    form->Deck[extra].Reversed = false;
-    form->Parser.TakeCard(extra);
-    EXPECT_TRUE(form->ExtraCardImage->isVisible());
-    EXPECT_EQ(form->ExtraCardImage->tag(), 11);
-    EXPECT_EQ(form->ExtraCardImage->picture(), Face(11));
-    EXPECT_EQ(form->ExtraCardImage->geometry(),
-              QRect(30, form->centralWidget()->height() - 148 - 20, 87, 148));
-    EXPECT_EQ(form->Parser.PosCard[2], 9);
+    model.Deck[extra].Reversed = false;
+    model.Parser.TakeCard(extra);
+    EXPECT_TRUE(view->ExtraCardImage()->isVisible());
+    EXPECT_EQ(view->ExtraCardImage()->tag(), 11);
+    EXPECT_EQ(view->ExtraCardImage()->picture(), Face(11));
+    EXPECT_EQ(view->ExtraCardImage()->geometry(), QRect(30, table->height() - 148 - 20, 87, 148));
+    EXPECT_EQ(model.Parser.PosCard[2], 9);
 }
 
 TEST_F(ReadingTableTest, ManualInputAsksTheCardListWithTheOrientationShown) {
     Open("Three");
-    form->ManualInput = true;
+    model.ManualInput = true;
     QString caption;
     QRect preview;
     bool groupShown = false;
@@ -245,26 +251,107 @@ TEST_F(ReadingTableTest, ManualInputAsksTheCardListWithTheOrientationShown) {
         dialog->ReversedItem()->setChecked(true);
         dialog->Button1()->click();
     });
-    QTest::mouseClick(form->PositionImages[2], Qt::LeftButton);
-    EXPECT_EQ(caption, form->Messages[117] + " 2: Future");
+    QTest::mouseClick(view->PositionImage(2), Qt::LeftButton);
+    EXPECT_EQ(caption, program.Messages[117] + " 2: Future");
     EXPECT_EQ(preview, QRect(224, 88, 113, 185));
     EXPECT_TRUE(groupShown);
-    EXPECT_EQ(form->Parser.PosCard[2], 9);
-    EXPECT_TRUE(form->Parser.PosReversed[2]);
-    EXPECT_EQ(form->PositionImages[2]->picture(), TurnedOver(Face(9)));
-    EXPECT_EQ(form->CurrentPrompt, form->Messages[75]);
-    EXPECT_TRUE(form->ManualInput);
+    EXPECT_EQ(model.Parser.PosCard[2], 9);
+    EXPECT_TRUE(model.Parser.PosReversed[2]);
+    EXPECT_EQ(view->PositionImage(2)->picture(), TurnedOver(Face(9)));
+    EXPECT_EQ(model.CurrentPrompt, program.Messages[75]);
+    EXPECT_TRUE(model.ManualInput);
 }
 
 TEST_F(ReadingTableTest, AMissingFaceLeavesThePositionAsItWas) {
     Open("Three");
-    form->Parser.PosPlaced[1] = true;
-    form->Parser.PosCard[1] = 40;  // no picture for card 40
-    form->Parser.PosReversed[1] = true;
-    const QImage before = form->PositionImages[1]->picture();
-    QTest::mouseClick(form->PositionImages[1], Qt::LeftButton);
-    EXPECT_TRUE(form->Parser.PosFaceUp[1]);
-    EXPECT_EQ(form->PositionImages[1]->picture(), before);
+    model.Parser.PosPlaced[1] = true;
+    model.Parser.PosCard[1] = 40;  // no picture for card 40
+    model.Parser.PosReversed[1] = true;
+    const QImage before = view->PositionImage(1)->picture();
+    QTest::mouseClick(view->PositionImage(1), Qt::LeftButton);
+    EXPECT_TRUE(model.Parser.PosFaceUp[1]);
+    EXPECT_EQ(view->PositionImage(1)->picture(), before);
+}
+
+TEST_F(ReadingTableTest, OnlyClicksOutsideTheSpreadAreaAndItsLabelsAreTableClicks) {
+    Open("Three");
+    model.SpreadName = "Three";
+    view->ShowSpread();
+    QSignalSpy tableClicks(table, &TableWidget::mousePressed);
+    struct Row {
+        const char* widget;  // nullptr: the bare table
+        QPoint at;
+        int tableClicks;
+    };
+    for (const Row& row :
+         {Row{"Label1", {5, 5}, 0}, Row{"Label2", {5, 5}, 0}, Row{"Label4", {200, 10}, 0},
+          Row{"SpreadAreaContent", {700, 300}, 0}, Row{nullptr, {500, 100}, 1}}) {
+        tableClicks.clear();
+        QWidget* target = row.widget ? window.findChild<QWidget*>(row.widget) : table;
+        ASSERT_NE(target, nullptr) << row.widget;
+        QTest::mouseClick(target, Qt::LeftButton, {}, row.at);
+        EXPECT_EQ(tableClicks.size(), row.tableClicks) << (row.widget ? row.widget : "table");
+    }
+}
+
+TEST_F(ReadingTableTest, WheelPartsAddUpToNotchesOfFortyPixels) {
+    WriteSpread("Tall", 2, {{false, 0, 0, "Top"}, {false, 0, 3000, "Bottom"}});
+    Open("Tall");
+    view->ShowSpread();
+    QScrollBar* bar = window.findChild<QScrollArea*>("ScrollBox1")->verticalScrollBar();
+    QWidget* viewport = window.findChild<QScrollArea*>("ScrollBox1")->viewport();
+    struct Row {
+        const char* name;
+        QList<int> deltas;  // toward the user is negative
+        int scrolled;
+    };
+    // Every row ends on a whole number of notches, so no rest passes to the next.
+    for (const Row& row :
+         {Row{"one notch", {-120}, 40}, Row{"two halves", {-60, -60}, 40},
+          Row{"thirds", {-40, -40, -40}, 40}, Row{"rest carries over", {-200, -40}, 80},
+          Row{"a part turned back", {-100, 100}, 0}, Row{"back and forth", {-90, 60, -90}, 40}}) {
+        bar->setValue(400);
+        for (int delta : row.deltas) {
+            QWheelEvent wheel(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), {},
+                              {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &wheel);
+        }
+        EXPECT_EQ(bar->value() - 400, row.scrolled) << row.name;
+    }
+}
+
+TEST_F(ReadingTableTest, TheNoticeTurnsGreyWhereBlueIsStrongest) {
+    struct Row {
+        QColor table;
+        QColor notice;
+    };
+    for (const Row& row :
+         {Row{QColor(0, 0, 128), QColor(119, 119, 119)}, Row{QColor(17, 85, 17), QColor(0, 0, 128)},
+          Row{QColor(60, 60, 60), QColor(0, 0, 128)}}) {
+        program.settings.BackColor = ToTColor(row.table);
+        view->ColourTable();
+        EXPECT_TRUE(window.findChild<QLabel*>("Label4")->styleSheet().contains(row.notice.name()))
+            << row.table.name().toStdString();
+    }
+}
+
+TEST_F(ReadingTableTest, PlacesNearTheIntegerLimitsLieFarOffWithoutOverflow) {
+    WriteSpread("Far", 3,
+                {{false, INT_MAX, INT_MAX, "Far right"},
+                 {false, INT_MIN, 10, "Far left"},
+                 {false, 100, INT_MAX - 100, "Far down"}});
+    Open("Far");
+    ASSERT_TRUE(fake.messageBoxes->shown.isEmpty());
+    ASSERT_EQ(model.Parser.PosX[0], INT_MAX);  // the file's numbers are kept as read
+    const QRect right = view->PositionImage(0)->geometry();
+    const QRect left = view->PositionImage(1)->geometry();
+    EXPECT_GT(right.left(), 1000000);
+    EXPECT_GT(right.right(), right.left());
+    EXPECT_LT(left.left(), -1000000);
+    EXPECT_EQ(left.size(), QSize(87, 148));
+    // The spacer still lies beyond the rightmost, lowest card.
+    EXPECT_GE(view->SpacerImage()->x(), right.right());
+    EXPECT_GE(view->SpacerImage()->y(), view->PositionImage(2)->geometry().bottom());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "table/CardFace.h"
+#include "decks/CardFace.h"
 
 #include "decks/JpegDecoder.h"
 

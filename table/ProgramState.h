@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "i18n/CardTitles.h"
+#include "i18n/MessageList.h"
+#include "settings/Settings.h"
+#include "table/ShowForm.h"
+
+struct Platform;
+
+// What every part of the main window shares for the whole run: the program's folder, the
+// settings in memory, the language's messages and card titles, and the system services.
+struct ProgramState {
+    explicit ProgramState(Platform& services) : platform(services) {}
+
+    Platform& platform;
+    QString AppDir;
+    Settings settings;
+    MessageList Messages;
+    CardTitleList CardTitles;
+    // The help file the help window shows.
+    QString HelpFile;
+    QStringList SpreadList;
+    // Where the open and save dialogs of reading files start.
+    QString ReadingDialogDir;
+    CardSaveOptions SaveOptions;
+
+    // The current deck's picture folder; empty for a deck name that could leave Pics.
+    QString DeckDirectoryInUse() const;
+    // What the card explanation window needs from the program.
+    ExplanationContext ExplanationSettings();
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QToolButton;
+class ReadingModel;
+class TableAnimations;
+class TableView;
+struct ProgramState;
+
+// The table's "Shuffle", "Stop" and "Cut deck" buttons, made by the window.
+struct TableButtons {
+    QToolButton* SpeedButton1 = nullptr;  // "Shuffle"
+    QToolButton* SpeedButton2 = nullptr;  // "Stop"
+    QToolButton* SpeedButton3 = nullptr;  // "Cut deck"
+};
+
+// The reading flow: starting a reading, the shuffle, the cut and laying the deck out, and what
+// a click on the table means in each state. It drives the model, the view and the animations;
+// subsystems follow the reading through its signals.
+class ReadingFlow : public QObject {
+    Q_OBJECT
+
+public:
+    ReadingFlow(ProgramState& program, ReadingModel& model, TableView& view,
+                TableAnimations& animations, TableButtons buttons);
+
+    // Asks for a spread, clears the table and asks for the significators.
+    void StartNewReading();
+    // "Shuffle": a fresh order, then the shuffle until "Stop".
+    void SpeedButton1Click();
+    // "Stop": ends the shuffle; lays the deck out at once when no cut is due.
+    void SpeedButton2Click();
+    // "Cut deck": cuts at the window's centre.
+    void SpeedButton3Click();
+    // Cuts (if due) at a point on the pile and lays the deck out.
+    void Piling(int x, int y);
+    // A mouse button pressed on the table at a point of the window.
+    void FormMouseDown(Qt::MouseButton button, QPoint point);
+    // A reading is being prepared: the shuffle runs or "Shuffle" or "Cut deck" is on show.
+    bool Preparing() const;
+
+signals:
+    // A new spread lies on the table, before its significators are chosen.
+    void spreadStarted(const QString& spreadName);
+    // The deck lies in the arc and the spread is on show.
+    void deckLaidOut();
+
+private:
+    // The music step of a new spread.
+    void NewSpreadMusic();
+    void ShowButtons(bool shuffle, bool stop, bool cut);
+
+    ProgramState& program_;
+    ReadingModel& model_;
+    TableView& view_;
+    TableAnimations& animations_;
+    TableButtons buttons_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// A reading as it lies, in plain values, for saving, printing and exporting.
+struct ReadingSnapshot {
+    struct Slot {
+        int card = -1;
+        bool reversed = false;
+    };
+    struct Position {
+        int card = -1;  // -1: no card
+        bool reversed = false;
+        bool faceUp = false;
+        bool significator = false;
+        QString text;
+        QString label;  // "S", "S1", "1", ...
+    };
+
+    QString spreadName;
+    int deckSize = 0;
+    QList<Slot> deck;  // the slots in play, in slot order
+    QList<Position> positions;
+    QString comment;
+    // The deck is laid out and every position has been dealt.
+    bool complete = false;
+};

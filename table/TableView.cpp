@@ -1,0 +1,332 @@
+#include "table/TableView.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+#include "decks/CardFace.h"
+#include "i18n/Msg.h"
+#include "platform/Platform.h"
+#include "spreads/SeCard.h"
+#include "table/CardBacks.h"
+#include "table/CardImage.h"
+#include "table/ProgramState.h"
+#include "table/ReadingModel.h"
+#include "table/TablePainting.h"
+#include "table/TableWidget.h"
+
+namespace {
+
+constexpr int kWheelStep = 40;
+// The notice's colour, and its colour on a table where blue is strongest.
+const QColor kNoticeColor(0, 0, 128);
+const QColor kGreyNoticeColor(119, 119, 119);
+// A wheel notch: 120 units of angle delta scroll the spread area kWheelStep pixels.
+constexpr int kWheelNotch = 120;
+// Places a spread file gives are held within what a widget can reach, so that a place far off
+// the table stays far off and no geometry overflows.
+constexpr int kFarthestPlace = QWIDGETSIZE_MAX / 2;
+
+QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = label->font();
+    font.setPixelSize(15);
+    label->setFont(font);
+    label->setStyleSheet(QString("color: %1;").arg(color.name()));
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    label->hide();
+    return label;
+}
+
+QFrame* MakeDivider(QWidget* parent, const char* name, bool lowered) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(lowered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+void SetBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& table,
+                     QSize clientSize)
+    : program_(program), model_(model), table_(table) {
+    LayOut(clientSize);
+    model_.Parser.AttachTable(this);
+    model_.TableBounds = scrollBox1_->geometry();
+    const CardBacks backs = DrawCardBacks();
+    cardBackLarge_ = backs.large;
+    cardBackSmall_ = backs.small;
+    table_.setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
+    table_.installEventFilter(this);
+    scrollBox1_->viewport()->installEventFilter(this);
+}
+
+TableView::~TableView() { model_.Parser.AttachTable(nullptr); }
+
+void TableView::LayOut(QSize clientSize) {
+    const int width = clientSize.width();
+    const int height = clientSize.height();
+    panel1_ = MakeDivider(&table_, "Panel1", true);
+    panel1_->setGeometry(0, 198, width, 2);
+    panel2_ = MakeDivider(&table_, "Panel2", false);
+    panel2_->setGeometry(148, 200, 2, height - 200);
+
+    scrollBox1_ = new QScrollArea(&table_);
+    scrollBox1_->setObjectName("ScrollBox1");
+    scrollBox1_->setFrameShape(QFrame::NoFrame);
+    scrollBox1_->setGeometry(150, 200, width - 150, height - 200);
+    scrollBox1_->hide();
+    // Only clicks outside the spread area and the left column's labels are table clicks.
+    scrollBox1_->setAttribute(Qt::WA_NoMousePropagation);
+    auto* content = new QWidget;
+    content->setObjectName("SpreadAreaContent");
+    scrollBox1_->setWidget(content);
+    spacerImage_ = new QWidget(content);
+    spacerImage_->setObjectName("SpacerImage");
+    spacerImage_->resize(10, 10);
+
+    label1_ = MakeColumnLabel(&table_, "Label1", QColor(0, 255, 255));
+    label1_->setGeometry(10, 210, 118, 60);
+    label2_ = MakeColumnLabel(&table_, "Label2", QColor(192, 192, 192));
+    label2_->setGeometry(10, 270, 118, height - 270);
+
+    majorNoticeLabel_ = new QLabel(&table_);
+    majorNoticeLabel_->setObjectName("Label4");
+    majorNoticeLabel_->setGeometry(width - 240, 10, 220, 24);
+    majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    majorNoticeLabel_->setAttribute(Qt::WA_NoMousePropagation);
+    QFont noticeFont = majorNoticeLabel_->font();
+    noticeFont.setPixelSize(19);
+    majorNoticeLabel_->setFont(noticeFont);
+    majorNoticeLabel_->show();
+
+    extraCardImage_ = new CardImage(-1, &table_);
+    extraCardImage_->setObjectName("ExtraCardImage");
+    extraCardImage_->setGeometry((148 - model_.TableCardWidth) / 2,
+                                 height - model_.TableCardHeight - 20, model_.TableCardWidth,
+                                 model_.TableCardHeight);
+    extraCardImage_->hide();
+    connect(extraCardImage_, &CardImage::clicked, this, [this](int card) {
+        AdditClick(program_.ExplanationSettings(), card, model_.ExtraCardReversed, window());
+    });
+}
+
+QWidget* TableView::window() const { return table_.window(); }
+
+CardImage* TableView::PositionImage(int position) const {
+    return position >= 0 && position < kMaxPositions ? positionImages_[position] : nullptr;
+}
+
+QSize TableView::SpreadAreaSize() const { return scrollBox1_->widget()->size(); }
+
+void TableView::FormPaint(QPainter& painter) {
+    if (model_.DeckLaidOut) {
+        majorNoticeLabel_->hide();
+        PaintArc(painter, model_.Deck, model_.DeckSize, cardBackSmall_);
+    } else {
+        PaintPile(painter, cardBackLarge_, window()->width(), window()->height());
+        majorNoticeLabel_->show();
+    }
+}
+
+void TableView::Repaint() { table_.repaintAll(); }
+
+void TableView::ColourTable() {
+    const QColor back = FromTColor(program_.settings.BackColor);
+    SetBackground(&table_, back);
+    SetBackground(panel1_, back);
+    SetBackground(panel2_, back);
+    table_.clear(back);
+    // On a background where blue is strongest the navy notice would vanish: use grey.
+    const bool blueStrongest = back.blue() > back.red() && back.blue() > back.green();
+    const QColor notice = blueStrongest ? kGreyNoticeColor : kNoticeColor;
+    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(notice.name()));
+}
+
+void TableView::ShowMajorNotice(bool majorOnly) {
+    majorNoticeLabel_->setText(majorOnly ? program_.Messages[Msg::MajorOnlyNotice] : QString());
+}
+
+void TableView::HideMajorNotice() { majorNoticeLabel_->hide(); }
+
+void TableView::MakeSpreadAndImages() {
+    TSpreadParser& parser = model_.Parser;
+    if (parser.LoadSpread(SpreadFilePath(program_.AppDir, model_.SpreadName)) !=
+        SpreadReadStatus::Ok)
+        ShowMessage(program_.Messages[Msg::SpreadUnreadable]);
+    model_.PendingSignificators = parser.SignificatorCount;
+    model_.NextPosition = 0;
+    for (CardImage*& image : positionImages_) {
+        delete image;
+        image = nullptr;
+    }
+    scrollBox1_->horizontalScrollBar()->setValue(0);
+    scrollBox1_->verticalScrollBar()->setValue(0);
+
+    const QSize cardSize(model_.TableCardWidth, model_.TableCardHeight);
+    const QColor back = FromTColor(program_.settings.BackColor);
+    QWidget* content = scrollBox1_->widget();
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, back);
+    content->setPalette(palette);
+    content->setAutoFillBackground(true);
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
+        const QPoint place(std::clamp(parser.PosX[i], -kFarthestPlace, kFarthestPlace),
+                           std::clamp(parser.PosY[i], -kFarthestPlace, kFarthestPlace));
+        CardImage* image =
+            MakePositionImage(i, QRect(place, cardSize), back, parser.PositionNumber(i),
+                              parser.PositionHint(i), program_.settings.ShowTips, content);
+        connect(image, &CardImage::clicked, this,
+                [this](int i) { model_.Parser.ActivatePosition(i); });
+        positionImages_[i] = image;
+        right = std::max(right, place.x());
+        bottom = std::max(bottom, place.y());
+    }
+    // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
+    spacerImage_->move(right + model_.TableCardWidth, bottom + model_.TableCardHeight);
+    content->resize(spacerImage_->x() + spacerImage_->width(),
+                    spacerImage_->y() + spacerImage_->height());
+}
+
+void TableView::ApplyShowTips() {
+    for (CardImage* image : positionImages_)
+        if (image) image->showHint(program_.settings.ShowTips);
+}
+
+void TableView::HideSpread() {
+    for (QWidget* widget : {static_cast<QWidget*>(scrollBox1_), static_cast<QWidget*>(panel1_),
+                            static_cast<QWidget*>(panel2_), static_cast<QWidget*>(label1_),
+                            static_cast<QWidget*>(label2_), static_cast<QWidget*>(extraCardImage_)})
+        widget->hide();
+    scrollBox1_->setGeometry(model_.TableBounds);
+    model_.DeckRemoved = false;
+}
+
+void TableView::ShowSpread() {
+    scrollBox1_->show();
+    panel1_->show();
+    panel2_->show();
+    label1_->setText(model_.SpreadName);
+    label1_->show();
+    label2_->show();
+}
+
+void TableView::ToggleSpreadView() {
+    if (!model_.SpreadShown) return;
+    if (model_.DeckRemoved) {
+        scrollBox1_->setGeometry(model_.TableBounds);
+        model_.DeckRemoved = false;
+        return;
+    }
+    model_.TableBounds = scrollBox1_->geometry();
+    scrollBox1_->setGeometry(0, 0, table_.width(), table_.height());
+    scrollBox1_->raise();
+    model_.DeckRemoved = true;
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel || scrollBox1_->isHidden())
+        return QObject::eventFilter(watched, event);
+    // A notch scrolls the spread area 40 pixels, down when turned toward the user. Touchpads
+    // and fine wheels send parts of a notch: they add up, and the rest waits for the next turn.
+    wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+    const int notches = wheelTurn_ / kWheelNotch;
+    wheelTurn_ %= kWheelNotch;
+    QScrollBar* bar = scrollBox1_->verticalScrollBar();
+    bar->setValue(bar->value() - notches * kWheelStep);
+    return true;
+}
+
+ReadingState& TableView::Reading() { return model_; }
+
+int TableView::CardsInPlay() const { return model_.DeckSize; }
+
+int TableView::LastSignificatorCard() const { return program_.settings.LastSignificator; }
+
+QString TableView::Message(int index) const { return program_.Messages[index]; }
+
+void TableView::ShowMessage(const QString& text) {
+    program_.platform.messageBoxes->showMessage(window(), text);
+}
+
+void TableView::SetPrompt(const QString& text) {
+    label2_->setText(text);
+    model_.CurrentPrompt = text;
+}
+
+void TableView::RemoveSlotFromTable(int slot) {
+    if (slot >= 0 && slot < kCardCount) RemoveCardFromTable(model_.Deck[slot], table_);
+}
+
+void TableView::ShowPositionBack(int position) {
+    if (CardImage* image = PositionImage(position)) image->setPicture(cardBackLarge_);
+}
+
+void TableView::ShowPositionFace(int position, int card, bool reversed) {
+    CardImage* image = PositionImage(position);
+    if (!image) return;
+    const QImage face =
+        LoadCardFace(CardFacePath(program_.DeckDirectoryInUse(), card), image->size(), reversed);
+    if (!face.isNull()) image->setPicture(face);
+}
+
+void TableView::ShowExtraCard(int slot) {
+    if (slot < 0 || slot >= kCardCount) return;
+    const TCard& card = model_.Deck[slot];
+    if (card.Reversed) {
+        PaintExtraCardReversed(card, *extraCardImage_, program_.DeckDirectoryInUse());
+        return;
+    }
+    const QImage face = LoadCardFace(CardFacePath(program_.DeckDirectoryInUse(), card.Number),
+                                     extraCardImage_->size(), false);
+    if (!face.isNull()) extraCardImage_->setPicture(face);
+    extraCardImage_->setTag(card.Number);
+    extraCardImage_->show();
+}
+
+std::optional<CardChoice> TableView::ChooseCard(const CardChoiceRequest& request) {
+    CardListContext context;
+    context.ManualInput = model_.ManualInput;
+    context.DeckSize = model_.DeckSize;
+    context.Has79thCard = model_.Has79thCard;
+    context.CardTitles = program_.CardTitles;
+    context.PictureDir = program_.DeckDirectoryInUse();
+    TForm11 dialog(context, window());
+    dialog.setWindowTitle(request.caption);
+    dialog.RadioGroup1()->setTitle(request.orientationCaption);
+    dialog.StraightItem()->setText(request.uprightText);
+    dialog.ReversedItem()->setText(request.reversedText);
+    if (request.significator) {
+        dialog.RadioGroup1()->hide();
+        if (request.preselectedCard >= 0) dialog.ClickQuer(request.preselectedCard);
+    } else {
+        dialog.Image1()->setGeometry(224, 88, 113, 185);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return CardChoice{dialog.ChosenCard(), dialog.ChosenReversed()};
+}
+
+void TableView::ShowCardExplanation(int card, bool reversed, const QString& heading) {
+    ::ShowCardExplanation(program_.ExplanationSettings(), card, reversed, heading, window());
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+#include <array>
+
+#include "spreads/SpreadFile.h"
+#include "spreads/SpreadTable.h"
+
+class CardImage;
+class QFrame;
+class QLabel;
+class QPainter;
+class QScrollArea;
+class QWidget;
+class ReadingModel;
+class TableWidget;
+struct ProgramState;
+
+// The reading table on screen: the pile or the arc painted on the table surface, the spread
+// area with one image per position, the extra card, the dividers and the left column's labels
+// (spread name, prompt) and the "Major Arcana only" notice. The spread engine deals into it
+// through SpreadTable.
+class TableView : public QObject, public SpreadTable {
+    Q_OBJECT
+
+public:
+    // clientSize is the table's size in the finished window.
+    TableView(ProgramState& program, ReadingModel& model, TableWidget& table, QSize clientSize);
+    ~TableView() override;
+
+    TableWidget& table() { return table_; }
+    const QImage& CardBackLarge() const { return cardBackLarge_; }
+    const QImage& CardBackSmall() const { return cardBackSmall_; }
+    // The image of a position of the current spread; nullptr past its positions.
+    CardImage* PositionImage(int position) const;
+    CardImage* ExtraCardImage() const { return extraCardImage_; }
+    QWidget* SpacerImage() const { return spacerImage_; }
+    // The size of the spread area's content: every position image lies inside it.
+    QSize SpreadAreaSize() const;
+
+    // Loads SpreadName into the engine (already reset) and builds the position images.
+    void MakeSpreadAndImages();
+    // Shows or hides the position hints after ShowTips.
+    void ApplyShowTips();
+    // Takes the table colour for the table, its dividers and the notice.
+    void ColourTable();
+    // The notice shows message 115 while "Major Arcana only" is on.
+    void ShowMajorNotice(bool majorOnly);
+    void HideMajorNotice();
+    // Repaints the whole table: the arc once the deck is laid out, else the pile.
+    void Repaint();
+    // Hides the spread area, dividers, left column and extra card and puts the spread area back
+    // to its home bounds.
+    void HideSpread();
+    // Shows the spread area, the dividers and the spread's name and prompt.
+    void ShowSpread();
+    // Enlarges the spread area to the whole table, or puts it back.
+    void ToggleSpreadView();
+
+    // The table side of the spread engine.
+    ReadingState& Reading() override;
+    int CardsInPlay() const override;
+    int LastSignificatorCard() const override;
+    QString Message(int index) const override;
+    void ShowMessage(const QString& text) override;
+    void SetPrompt(const QString& text) override;
+    void RemoveSlotFromTable(int slot) override;
+    void ShowPositionBack(int position) override;
+    void ShowPositionFace(int position, int card, bool reversed) override;
+    void ShowExtraCard(int slot) override;
+    std::optional<CardChoice> ChooseCard(const CardChoiceRequest& request) override;
+    void ShowCardExplanation(int card, bool reversed, const QString& heading) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LayOut(QSize clientSize);
+    void FormPaint(QPainter& painter);
+    QWidget* window() const;
+
+    ProgramState& program_;
+    ReadingModel& model_;
+    TableWidget& table_;
+    QImage cardBackLarge_;
+    QImage cardBackSmall_;
+    QFrame* panel1_ = nullptr;
+    QFrame* panel2_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* majorNoticeLabel_ = nullptr;
+    std::array<CardImage*, kMaxPositions> positionImages_{};
+    CardImage* extraCardImage_ = nullptr;
+    QWidget* spacerImage_ = nullptr;
+    // Wheel turn not yet scrolled, in angle-delta units.
+    int wheelTurn_ = 0;
+};
