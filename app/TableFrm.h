@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "editor/SpreadEditing.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 
@@ -40,6 +41,8 @@ public:
     void Contents1Click();
     void Selectdesk1Click();
     void SelectlayoutF12Click();
+    void Createnewspread1Click();
+    void Editspread1Click();
     void RemoveDeck1Click();
     void Showlayouttips1Click();
     void MajorArcanaonly1Click();
@@ -69,6 +72,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void EmptyTemp();
+    // What the spread editor takes from the table when it opens.
+    SpreadEditing::Table EditorTable();
 
     ProgramState program_;
     ReadingModel reading_;
@@ -80,5 +85,6 @@ private:
     std::unique_ptr<TableView> view_;
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
+    std::unique_ptr<SpreadEditing> editor_;
     bool closed_ = false;
 };

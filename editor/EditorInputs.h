@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "i18n/Msg.h"
+
 class MessageList;
 class QWidget;
 
@@ -34,7 +36,24 @@ enum class EditorText {
 
 // The language messages behind EditorText, in its order.
 inline constexpr std::array<int, static_cast<int>(EditorText::Count)> kEditorMessages = {
-    33, 35, 36, 37, 38, 5, 1, 121, 122, 128, 129, 131, 132, 133, 134, 135, 136, 109};
+    Msg::NewSpread,
+    Msg::EditSpread,
+    Msg::AddPosition,
+    Msg::DeletePosition,
+    Msg::PositionExplanation,
+    Msg::Save,
+    Msg::Cancel,
+    Msg::NoPositions,
+    Msg::PositionsWithoutText,
+    Msg::SignificatorText,
+    Msg::PositionExplanationCaption,
+    Msg::SpreadName,
+    Msg::BadSpreadName,
+    Msg::ReplaceSpread,
+    Msg::TooManyPositions,
+    Msg::SpreadNotSaved,
+    Msg::SignificatorBox,
+    Msg::SpreadUnreadable};
 
 // What the spread editor is opened with.
 struct TRecorA {

@@ -2,18 +2,8 @@
 
 #include "editor/EditForm.h"
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "spreads/SelectSp.h"
-
-namespace {
-
-constexpr int kOk = 0;
-constexpr int kCancel = 1;
-constexpr int kSelectSpread = 31;
-constexpr int kForEditing = 34;
-constexpr int kNoSpreadsFirstLine = 119;
-constexpr int kNoSpreadsSecondLine = 120;
-
-}  // namespace
 
 bool SpreadEditing::CreateNewSpread(const Table& table) {
     CreatingSpread = true;
@@ -22,9 +12,10 @@ bool SpreadEditing::CreateNewSpread(const Table& table) {
 
 void SpreadEditing::EditSpread(const Table& table, const QStringList& catalogue,
                                const QString& currentSpread) {
-    TForm2 dialog(catalogue, currentSpread, messages_[kSelectSpread] + messages_[kForEditing],
-                  messages_[kOk], messages_[kCancel],
-                  messages_[kNoSpreadsFirstLine] + "\r\n" + messages_[kNoSpreadsSecondLine],
+    TForm2 dialog(catalogue, currentSpread,
+                  messages_[Msg::SelectSpread] + messages_[Msg::ForEditing], messages_[Msg::Ok],
+                  messages_[Msg::Cancel],
+                  messages_[Msg::NoSpreadsFirstLine] + "\r\n" + messages_[Msg::NoSpreadsSecondLine],
                   table.owner);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!dialog.chosenName().isEmpty()) SpreadToEdit = dialog.chosenName();

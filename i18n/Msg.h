@@ -34,6 +34,12 @@ enum : int {
     MenuContents = 28,
     About = 29,  // menu item and window caption
     SelectSpread = 31,
+    NewSpread = 33,    // the spread editor's caption for a new spread
+    ForEditing = 34,   // follows SelectSpread when the list is opened for editing
+    EditSpread = 35,   // the spread editor's caption for an existing spread
+    AddPosition = 36,  // spread editor buttons
+    DeletePosition = 37,
+    PositionExplanation = 38,
     CourtArcana = 40,
     StrengthArcana = 41,
     TraditionalSequence = 42,
@@ -63,9 +69,21 @@ enum : int {
     PositionGroup = 118,
     NoSpreadsFirstLine = 119,
     NoSpreadsSecondLine = 120,
+    NoPositions = 121,           // saving a spread without positions
+    PositionsWithoutText = 122,  // followed by their numbers
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
+    SignificatorText = 128,
+    PositionExplanationCaption = 129,  // followed by the position's label
+
     Language = 130,  // menu item and dialog caption
+
+    SpreadName = 131,        // the dialog asking a new spread's name
+    BadSpreadName = 132,     // an empty name, or one that cannot name a file
+    ReplaceSpread = 133,     // asked before a new spread replaces one of the same name
+    TooManyPositions = 134,  // an 80th position
+    SpreadNotSaved = 135,    // followed by the reason
+    SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
 };
 }  // namespace Msg
