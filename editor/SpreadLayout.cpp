@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "spreads/Misc.h"
 #include "spreads/SpParser.h"
+#include "spreads/SpreadFile.h"
 
 namespace {
 
@@ -74,6 +74,7 @@ QString SingleLineText(QString text) {
 
 SpreadNameProblem CheckSpreadName(const QString& name) {
     if (name.trimmed().isEmpty()) return SpreadNameProblem::Empty;
-    if (!IsSafeFileName(name)) return SpreadNameProblem::NotAFileName;
+    // The spread file's path is refused for a name that could leave the Spreads folder.
+    if (SpreadFilePath(QString(), name).isEmpty()) return SpreadNameProblem::NotAFileName;
     return SpreadNameProblem::None;
 }
