@@ -1,16 +1,21 @@
 #include "app/About.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QtMath>
 
+#include "platform/Interface.h"
+#include "platform/TextFitting.h"
+
 namespace {
 
 constexpr int kWidth = 304;
 constexpr int kHeight = 228;
+constexpr int kReleaseLeft = 104;
 
 // A small fanned hand of card backs.
 void PaintFan(QPainter& painter) {
@@ -73,19 +78,30 @@ TForm6::TForm6(const QString& caption, QWidget* parent)
     setObjectName("TForm6");
     setWindowTitle(caption);
     setFixedSize(kWidth, kHeight);
+
+    // The release name, bold 24-pixel letters; where the interface family is too wide for the
+    // room right of the picture's left part, its condensed face, else a wider window.
+    auto* release = new QLabel(ProgramTitle() + " 5.0a", this);
+    release->setObjectName("Label1");
+    QFont font = release->font();
+    font.setPixelSize(24);
+    font.setBold(true);
+    if (QFontMetrics(font).horizontalAdvance(release->text()) > kWidth - kReleaseLeft)
+        font.setStretch(QFont::Condensed);
+    release->setFont(font);
+    release->setStyleSheet("color: yellow;");
+    release->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    release->setGeometry(kReleaseLeft, 40, kWidth - kReleaseLeft, QFontMetrics(font).height());
+    FitTexts(this);
+
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
 }
 
 void TForm6::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, picture_);
-    QFont font = painter.font();
-    font.setPixelSize(24);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::yellow);
-    painter.drawText(QPoint(104, 40 + painter.fontMetrics().ascent()), "Lumenfold 5.0a");
 }
 
 void TForm6::mousePressEvent(QMouseEvent*) { accept(); }

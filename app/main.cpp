@@ -1,11 +1,12 @@
 #include <QApplication>
 
 #include "app/TableFrm.h"
+#include "platform/Interface.h"
 #include "platform/Platform.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Lumenfold");
+    SetUpInterface();
     Platform platform = RealPlatform();
     TForm1 window(platform, QApplication::applicationFilePath());
     window.show();

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "i18n/MessageList.h"
+#include "platform/TextFitting.h"
 #include "spreads/Misc.h"
 
 namespace {
@@ -80,11 +81,18 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
     } else {
         // Only the exact name, letter case included, is the current deck.
         const qsizetype current = decks.indexOf(deckName);
-        if (current >= 0) listBox1_->setCurrentRow(static_cast<int>(current));
+        // Without it nothing is chosen: not even the focus may make a row current.
+        if (current >= 0)
+            listBox1_->setCurrentRow(static_cast<int>(current));
+        else
+            listBox1_->setCurrentIndex(QModelIndex());
         (newAgeCourtOrder ? newAge_ : traditional_)->setChecked(true);
         (strengthIsXI ? strengthXI_ : strengthVIII_)->setChecked(true);
         ListBox1Click();
     }
+
+    FitTexts(this);
+    if (decks.isEmpty()) button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
 
     connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm3::ListBox1Click);
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm3::ListBox1DblClick);
@@ -100,7 +108,6 @@ void TForm3::ShowNoDecksNotice() {
     label1_->setText(label1_->text() + "\n" +
                      "Make sure that the \"Pics\" directory exists and contains images.");
     label1_->show();
-    button1_->move((width() - button1_->width()) / 2, button1_->y());
     button1_->setEnabled(true);
 }
 

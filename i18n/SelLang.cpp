@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "i18n/MessageList.h"
+#include "platform/TextFitting.h"
 #include "spreads/Misc.h"
 
 TForm20::TForm20(const MessageList& messages, const QString& appDir, const QString& languageName,
@@ -30,7 +31,10 @@ TForm20::TForm20(const MessageList& messages, const QString& appDir, const QStri
         listBox1_->addItem(name);
         if (name == languageName) listBox1_->setCurrentRow(listBox1_->count() - 1);
     }
+    // Without the current language nothing is chosen: not even the focus may make a row current.
+    if (listBox1_->selectedItems().isEmpty()) listBox1_->setCurrentIndex(QModelIndex());
     ListBox1Click();
+    FitTexts(this);
 
     connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm20::ListBox1Click);
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm20::ListBox1DblClick);

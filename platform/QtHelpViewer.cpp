@@ -1,11 +1,12 @@
 #include "platform/QtHelpViewer.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+
+#include "platform/Interface.h"
 
 bool QtHelpViewer::showContents(QWidget* owner, const QString& helpFile) {
     const QFileInfo file(helpFile);
@@ -22,7 +23,7 @@ bool QtHelpViewer::showContents(QWidget* owner, const QString& helpFile) {
         browser_->move(screen.center() - browser_->rect().center());
         QObject::connect(browser_, &QTextBrowser::sourceChanged, browser_, [browser = browser_] {
             const QString page = browser->documentTitle();
-            const QString program = QApplication::applicationDisplayName();
+            const QString program = ProgramTitle();
             browser->setWindowTitle(page.isEmpty() ? program : program + " - " + page);
         });
     }

@@ -1,10 +1,11 @@
 #include "platform/QtMessageBoxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
+#include "platform/Interface.h"
+
 void QtMessageBoxes::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::information(parent, ProgramTitle(), text);
 }
 
 QMessageBox::StandardButton QtMessageBoxes::ask(QWidget* parent, const QString& caption,

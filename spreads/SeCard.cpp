@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "decks/CardFace.h"
+#include "platform/TextFitting.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ TForm11::TForm11(const CardListContext& context, QWidget* parent)
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(8, 8, 177, 305);
     for (int card : entryCards_) listBox1_->addItem(context_.CardTitles[card]);
+    // Nothing is chosen at first: not even the focus may make a row current.
+    listBox1_->setCurrentIndex(QModelIndex());
 
     radioGroup1_ = new QGroupBox("Position", this);
     radioGroup1_->setObjectName("RadioGroup1");
@@ -73,14 +76,32 @@ TForm11::TForm11(const CardListContext& context, QWidget* parent)
     button2_->setObjectName("Button2");
     button2_->setGeometry(288, 288, 75, 25);
 
-    connect(listBox1_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] {
-        if (listBox1_->currentRow() >= 0) Button1Click();
-    });
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] { Button1Click(); });
     connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 
+    FitTexts(this);
+    PlaceInMiddle();
+}
+
+void TForm11::PlaceInMiddle() {
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+}
+
+void TForm11::Prepare(const CardChoiceRequest& request) {
+    setWindowTitle(request.caption);
+    radioGroup1_->setTitle(request.orientationCaption);
+    straight_->setText(request.uprightText);
+    reversed_->setText(request.reversedText);
+    if (request.significator)
+        radioGroup1_->hide();
+    else
+        image1_->setGeometry(224, 88, 113, 185);
+    if (request.preselectedCard >= 0) ClickQuer(request.preselectedCard);
+    (request.preselectedReversed ? reversed_ : straight_)->setChecked(true);
+    FitTexts(this);
+    PlaceInMiddle();
 }
 
 int TForm11::CardOfEntry(int entry) const {
@@ -96,11 +117,15 @@ void TForm11::ClickQuer(int card) {
     const auto found = std::find(entryCards_.begin(), entryCards_.end(), card);
     if (found == entryCards_.end()) return;
     listBox1_->setCurrentRow(static_cast<int>(found - entryCards_.begin()));
-    ListBox1Click();
+}
+
+int TForm11::SelectedEntry() const {
+    const QModelIndexList selected = listBox1_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void TForm11::ListBox1Click() {
-    const int card = CardOfEntry(listBox1_->currentRow());
+    const int card = CardOfEntry(SelectedEntry());
     if (card < 0) return;
     button1_->setEnabled(true);
     ShowPreview(card);
@@ -116,7 +141,7 @@ void TForm11::ShowPreview(int card) {
 }
 
 void TForm11::Button1Click() {
-    const int card = CardOfEntry(listBox1_->currentRow());
+    const int card = CardOfEntry(SelectedEntry());
     if (card < 0) return;
     chosenCard_ = card;
     chosenReversed_ = !radioGroup1_->isHidden() && reversed_->isChecked();

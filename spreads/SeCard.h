@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "i18n/CardTitles.h"
+#include "spreads/SpreadTable.h"
 
 class QGroupBox;
 class QLabel;
@@ -45,6 +46,10 @@ public:
     QPushButton* Button1() const { return button1_; }  // OK
     QPushButton* Button2() const { return button2_; }  // Cancel
 
+    // Takes the caption, the orientation group's texts and the preselected choice of the
+    // request; a significator hides the group, any other position moves the preview beside it.
+    void Prepare(const CardChoiceRequest& request);
+
     // Selects the card's entry in the list and shows its preview.
     void ClickQuer(int card);
 
@@ -56,9 +61,12 @@ public:
     bool ChosenReversed() const { return chosenReversed_; }
 
 private:
+    // The selected entry of the list, or -1: only a selected entry is a choice.
+    int SelectedEntry() const;
     void ListBox1Click();
     void Button1Click();
     void ShowPreview(int card);
+    void PlaceInMiddle();
 
     CardListContext context_;
     std::vector<int> entryCards_;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/TextFitting.h"
+
 TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const QString& caption,
                const QString& okCaption, const QString& cancelCaption, const QString& notice,
                QWidget* parent)
@@ -17,7 +19,6 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
     setObjectName("TForm2");
     setWindowTitle(caption);
     setFixedSize(281, 361);
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(16, 16, 249, 289);
@@ -42,25 +43,35 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
         listBox1_->hide();
         button2_->hide();
         label1_->setText(notice);
-        button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
         button1_->setEnabled(true);
-        return;
+    } else {
+        ShowList(spreads, currentSpread);
     }
+    FitTexts(this);
+    if (spreads.isEmpty()) button1_->move((width() - button1_->width()) / 2 - 6, button1_->y());
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+}
+
+void TForm2::ShowList(const QStringList& spreads, const QString& currentSpread) {
     label1_->hide();
     listBox1_->addItems(spreads);
+    // Without the current spread nothing is chosen: not even the focus may make a row current.
     const int current = static_cast<int>(spreads.indexOf(currentSpread));
-    if (current >= 0) listBox1_->setCurrentRow(current);
+    if (current >= 0)
+        listBox1_->setCurrentRow(current);
+    else
+        listBox1_->setCurrentIndex(QModelIndex());
     button1_->setEnabled(current >= 0);
-    connect(listBox1_, &QListWidget::currentRowChanged, this,
-            [this](int row) { button1_->setEnabled(row >= 0); });
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this,
+            [this] { button1_->setEnabled(!listBox1_->selectedItems().isEmpty()); });
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm2::confirm);
 }
 
 void TForm2::confirm() {
     if (!listBox1_->isHidden()) {
-        QListWidgetItem* item = listBox1_->currentItem();
-        if (!item) return;
-        chosen_ = item->text();
+        const QList<QListWidgetItem*> selected = listBox1_->selectedItems();
+        if (selected.isEmpty()) return;
+        chosen_ = selected.first()->text();
     }
     accept();
 }

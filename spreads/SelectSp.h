@@ -21,6 +21,7 @@ public:
     QString chosenName() const { return chosen_; }
 
 private:
+    void ShowList(const QStringList& spreads, const QString& currentSpread);
     void confirm();
 
     QListWidget* listBox1_;

@@ -185,6 +185,9 @@ void TSpreadParser::ChooseCardForPosition(int i) {
         ChosenReversed = choice->reversed;
         if (!CardOnSpread(ChosenCard)) break;
         table_->ShowMessage(table_->Message(Msg::CardAlreadyInSpread));
+        // The list opens again on the refused choice, so the person changes only what is wrong.
+        request.preselectedCard = ChosenCard;
+        request.preselectedReversed = ChosenReversed;
     }
     // A card no slot in play carries (a Minor Arcana card while only the Major Arcana are in
     // play) takes the place of the last slot in play.

@@ -12,7 +12,8 @@ struct CardChoiceRequest {
     // A significator is chosen from the significator list, without the orientation group;
     // any other position shows the group and moves the preview beside it.
     bool significator = false;
-    int preselectedCard = -1;  // selected when the dialog opens; -1 for none
+    int preselectedCard = -1;          // selected when the dialog opens; -1 for none
+    bool preselectedReversed = false;  // "Reversed" checked when the dialog opens
     QString orientationCaption;
     QString uprightText;
     QString reversedText;

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "i18n/MessageList.h"
+#include "platform/TextFitting.h"
 #include "table/ShowForm.h"
 
 TForm13::TForm13(const MessageList& messages, const CardSaveOptions& options, QWidget* parent)
@@ -33,6 +34,7 @@ TForm13::TForm13(const MessageList& messages, const CardSaveOptions& options, QW
     button1_->setDefault(true);
     connect(button1_, &QPushButton::clicked, this, &QDialog::accept);
 
+    FitTexts(this);
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 

@@ -13,6 +13,7 @@
 #include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TextFitting.h"
 #include "settings/Settings.h"
 #include "spreads/Misc.h"
 #include "spreads/TextCodec.h"
@@ -106,9 +107,9 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     const int h = qMax(0, context_.settings.ExplWindowHeight);
     setFixedSize(w, h);
 
-    auto* panel = new QFrame(this);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(0, 0, w, h);
+    panel_ = new QFrame(this);
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel_->setGeometry(0, 0, w, h);
 
     QFont heading = font();
     heading.setPixelSize(16);
@@ -138,6 +139,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     label1_->setFont(bold);
     label1_->setStyleSheet(blue);
     label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     label2_ = new QLabel(secondHeading, this);
     label2_->setObjectName("Label2");
@@ -174,7 +176,26 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     memo1_->setPlainText(loadedText_);
     connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
 
+    FitTexts(this);
+    MakeRoomForHeadings();
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+}
+
+// Headings taller than the room above the picture and the text field push those, and the
+// buttons, down; the window grows by as much.
+void TForm4::MakeRoomForHeadings() {
+    constexpr int kGap = 4;
+    const int top = std::min(image1_->y(), memo1_->y());
+    int below = top;
+    for (const QLabel* heading : {label1_, label2_})
+        if (!heading->text().isEmpty())
+            below = std::max(below, heading->y() + LabelTextSize(heading).height() + kGap);
+    if (below > top) {
+        for (QWidget* moved : std::initializer_list<QWidget*>{image1_, memo1_, button1_, button2_})
+            moved->move(moved->x(), moved->y() + below - top);
+        setFixedSize(width(), height() + below - top);
+    }
+    panel_->setGeometry(rect());
 }
 
 void TForm4::ShowPicture() {

@@ -9,6 +9,7 @@
 #include "i18n/MessageList.h"
 
 class MessageBoxes;
+class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -82,6 +83,7 @@ protected:
 
 private:
     void ShowPicture();
+    void MakeRoomForHeadings();
     void Memo1Change();
 
     ExplanationContext context_;
@@ -90,6 +92,7 @@ private:
     QString loadedText_;
     bool textModified_ = false;
     CardSaveOptions ownOptions_;  // used when the context brings none
+    QFrame* panel_;
     QLabel* image1_;
     QLabel* label1_;
     QLabel* label2_;

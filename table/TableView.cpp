@@ -14,6 +14,7 @@
 #include "decks/CardFace.h"
 #include "i18n/Msg.h"
 #include "platform/Platform.h"
+#include "platform/TextFitting.h"
 #include "spreads/SeCard.h"
 #include "table/CardBacks.h"
 #include "table/CardImage.h"
@@ -163,7 +164,12 @@ void TableView::ColourTable() {
 }
 
 void TableView::ShowMajorNotice(bool majorOnly) {
-    majorNoticeLabel_->setText(majorOnly ? program_.Messages[Msg::MajorOnlyNotice] : QString());
+    const QString text = majorOnly ? program_.Messages[Msg::MajorOnlyNotice] : QString();
+    // The notice keeps its right edge and grows to the left for a longer text.
+    const QRect box = majorNoticeLabel_->geometry();
+    const int width = std::max(220, majorNoticeLabel_->fontMetrics().horizontalAdvance(text) + 4);
+    majorNoticeLabel_->setGeometry(box.right() + 1 - width, box.y(), width, box.height());
+    majorNoticeLabel_->setText(text);
 }
 
 void TableView::HideMajorNotice() { majorNoticeLabel_->hide(); }
@@ -228,6 +234,7 @@ void TableView::ShowSpread() {
     panel1_->show();
     panel2_->show();
     label1_->setText(model_.SpreadName);
+    FitTextBox(label1_);
     label1_->show();
     label2_->show();
 }
@@ -313,16 +320,7 @@ std::optional<CardChoice> TableView::ChooseCard(const CardChoiceRequest& request
     context.CardTitles = program_.CardTitles;
     context.PictureDir = program_.DeckDirectoryInUse();
     TForm11 dialog(context, window());
-    dialog.setWindowTitle(request.caption);
-    dialog.RadioGroup1()->setTitle(request.orientationCaption);
-    dialog.StraightItem()->setText(request.uprightText);
-    dialog.ReversedItem()->setText(request.reversedText);
-    if (request.significator) {
-        dialog.RadioGroup1()->hide();
-        if (request.preselectedCard >= 0) dialog.ClickQuer(request.preselectedCard);
-    } else {
-        dialog.Image1()->setGeometry(224, 88, 113, 185);
-    }
+    dialog.Prepare(request);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return CardChoice{dialog.ChosenCard(), dialog.ChosenReversed()};
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Interface.h"
+
 namespace {
 
 // Widgets run on the offscreen platform with one 1024 x 768 screen, unless the caller chose
@@ -32,7 +34,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir scratch;
     UseOffscreenScreen(scratch);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Lumenfold");
+    SetUpInterface();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

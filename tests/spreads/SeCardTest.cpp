@@ -170,6 +170,40 @@ TEST_F(SeCardTest, OrientationCountsOnlyWhileTheGroupIsShown) {
     }
 }
 
+// A request that names a choice (the last significator, or a choice refused because the card
+// lies in the spread) opens the dialog on it: Return confirms the same card and orientation.
+TEST_F(SeCardTest, APreparedRequestOpensOnItsChoice) {
+    writeFace(9, Qt::red);
+    writeFace(60, Qt::red);
+    struct Row {
+        bool significator;
+        int card;
+        bool reversed;
+        int entry;
+    };
+    for (const Row& row : {Row{false, 9, true, 9}, Row{true, 60, false, 30}}) {
+        TForm11 dialog(context(!row.significator, 78, false));
+        CardChoiceRequest request;
+        request.caption = "Pick";
+        request.significator = row.significator;
+        request.preselectedCard = row.card;
+        request.preselectedReversed = row.reversed;
+        dialog.Prepare(request);
+        bool previewShown = false;
+        QTimer::singleShot(0, [&] {
+            previewShown = dialog.Image1()->isVisible();
+            QTest::keyClick(dialog.ListBox1(), Qt::Key_Return);
+        });
+        EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+        EXPECT_EQ(dialog.windowTitle(), "Pick");
+        EXPECT_TRUE(previewShown);
+        EXPECT_EQ(dialog.ListBox1()->currentRow(), row.entry);
+        EXPECT_EQ(dialog.RadioGroup1()->isHidden(), row.significator);
+        EXPECT_EQ(dialog.ChosenCard(), row.card);
+        EXPECT_EQ(dialog.ChosenReversed(), row.reversed);
+    }
+}
+
 TEST_F(SeCardTest, CancelAndEscapeWriteNothing) {
     for (bool escape : {false, true}) {
         TForm11 dialog(context(false, 78, false));

@@ -239,10 +239,14 @@ TEST_F(SpParserTest, ACardAlreadyInTheSpreadIsRefusedAndTheListShownAgain) {
     EXPECT_TRUE(parser.PosReversed[0]);
     EXPECT_EQ(table.reading.CurrentPrompt, "<75>");
 
-    table.answers = {CardChoice{5, false}, CardChoice{6, false}};
+    table.answers = {CardChoice{5, true}, CardChoice{6, false}};
     parser.ActivatePosition(1);
     EXPECT_EQ(table.messages, QStringList({"<79>"}));
-    EXPECT_EQ(table.requests.size(), 3);
+    ASSERT_EQ(table.requests.size(), 3);
+    EXPECT_EQ(table.requests[1].preselectedCard, -1);
+    // Shown again on the refused choice and orientation.
+    EXPECT_EQ(table.requests[2].preselectedCard, 5);
+    EXPECT_TRUE(table.requests[2].preselectedReversed);
     EXPECT_EQ(parser.PosCard[1], 6);
 }
 
