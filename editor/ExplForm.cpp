@@ -7,13 +7,12 @@
 #include <QScreen>
 
 #include "editor/SpreadLayout.h"
+#include "platform/TextFitting.h"
 
 namespace {
 
 constexpr int kClientWidth = 266;
 constexpr int kClientHeight = 112;
-constexpr int kBoxLeft = 8;
-constexpr int kBoxWidth = 161;
 
 }  // namespace
 
@@ -29,7 +28,7 @@ TForm7::TForm7(bool editsSpreadName, const QString& caption, const QString& canc
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(8, 16, 249, 21);
     checkBox1_->setObjectName("CheckBox1");
-    checkBox1_->setGeometry(kBoxLeft, 48, kBoxWidth, 17);
+    checkBox1_->setGeometry(8, 48, 161, 17);
     QFont boxFont = checkBox1_->font();
     boxFont.setPixelSize(13);
     checkBox1_->setFont(boxFont);
@@ -47,20 +46,21 @@ TForm7::TForm7(const Texts& texts, const QString& text, bool significator, QWidg
     : TForm7(false, texts.caption, texts.cancel, parent) {
     SignificatorText = texts.significatorText;
     checkBox1_->setText(texts.significatorBox);
-    // A longer caption widens the box, and the dialog with it, rather than being cut.
-    const int boxWidth = std::max(kBoxWidth, checkBox1_->sizeHint().width());
-    checkBox1_->resize(boxWidth, checkBox1_->height());
-    setFixedSize(std::max(kClientWidth, kBoxLeft + boxWidth + 8), kClientHeight);
     edit1_->setText(text);
     connect(checkBox1_, &QCheckBox::toggled, this, &TForm7::CheckBox1Click);
     checkBox1_->setChecked(significator);
-    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    FitAndCentre();
 }
 
 TForm7::TForm7(const QString& caption, const QString& cancel, const QString& name, QWidget* parent)
     : TForm7(true, caption, cancel, parent) {
     checkBox1_->hide();
     edit1_->setText(name);
+    FitAndCentre();
+}
+
+void TForm7::FitAndCentre() {
+    FitTexts(this);
     move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 }
 

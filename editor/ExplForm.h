@@ -36,6 +36,8 @@ public:
 private:
     TForm7(bool editsSpreadName, const QString& caption, const QString& cancel, QWidget* parent);
     void CheckBox1Click(bool checked);
+    // Grows what its texts do not fit, then centres the dialog on the screen.
+    void FitAndCentre();
 
     QLineEdit* edit1_;
     QCheckBox* checkBox1_;

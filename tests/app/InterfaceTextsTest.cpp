@@ -22,6 +22,8 @@
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
 #include "decks/SelectDk.h"
+#include "editor/EditForm.h"
+#include "editor/ExplForm.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
 #include "platform/Interface.h"
@@ -253,8 +255,24 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     TForm13 saveOptions(m, options);
     cut += CutTextsWhenShown(saveOptions);
 
+    // The spread editor on a bundled spread, its position text dialog and its name dialog.
+    TRecorA editorInputs;
+    editorInputs.colour = QColor(17, 85, 17);
+    editorInputs.spreadName = form.program().SpreadList.value(0);
+    editorInputs.directory = form.program().AppDir;
+    editorInputs.texts = EditorTexts(m);
+    editorInputs.canvasWidth = form.reading().TableBounds.width();
+    editorInputs.canvasHeight = form.reading().TableBounds.height();
+    TForm5 editor(editorInputs, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(editor);
+    TForm7 positionText({m[129] + "S1", m[1], m[128], m[136]}, meaning, true);
+    cut += CutTextsWhenShown(positionText);
+    TForm7 spreadName(m[131], m[1], QString());
+    cut += CutTextsWhenShown(spreadName);
+
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });
+    cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[132]); });
     cut += CutTextsOfNextMessageBox([&] { boxes.ask(&form, m[127], m[126], QMessageBox::Ok); });
 
     // The table with the spread whose name has the widest word.
