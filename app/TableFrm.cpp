@@ -17,7 +17,10 @@
 #include "i18n/HelpFiles.h"
 #include "i18n/LangFile.h"
 #include "i18n/Msg.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/SelLang.h"
+#include "i18n/TextBlocks.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
 #include "spreads/SpreadCatalogue.h"
@@ -191,12 +194,8 @@ void TForm1::Language1Click() {
 }
 
 void TForm1::Contents1Click() {
-    // Russian help is a book the desktop opens; nothing is shown when it cannot.
-    if (OpensRussianHelpBook(program_.settings.LanguageName)) {
-        program_.platform.shell->openFile(RussianHelpBook(program_.AppDir));
-        return;
-    }
-    if (!program_.platform.helpViewer->showContents(this, program_.HelpFile))
+    if (!ShowHelp(this, *program_.platform.shell, *program_.platform.helpViewer, program_.AppDir,
+                  program_.settings.LanguageName, program_.HelpFile))
         program_.platform.messageBoxes->showMessage(this, FixedText::HelpUnavailable);
 }
 
@@ -277,6 +276,7 @@ void TForm1::LoadLangu() {
     if (text.isEmpty()) return;
     MessageList& messages = program_.Messages;
     messages.replace(DecodeLangLines(text));
+    UseQtTranslations(this, program_.settings.LanguageName);
     for (const MainMenu::Titled& titled : menu_->titled())
         titled.action->setText(messages[titled.message]);
     speedButton1_->setText(messages[Msg::Shuffle]);

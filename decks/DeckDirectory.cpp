@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
 
 QString DeckDirectory(const QString& appDir, const QString& deckName) {
     return appDir + "/Pics/" + deckName;

@@ -4,10 +4,13 @@
 #include <cstdio>  // jpeglib.h needs FILE
 #include <vector>
 
-#include <QFile>
 #include <QSysInfo>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
+
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -16,8 +19,9 @@ namespace {
 constexpr qint64 kMaxPixels = 32 * 1024 * 1024;
 
 // libjpeg reports errors and warnings here instead of printing them and calling exit().
-// Any warning (a truncated file, corrupt entropy data) counts as a failure too, so both end
-// the decoding at once through the jump buffer.
+// Errors and the warnings that mean picture data is missing end the decoding at once through
+// the jump buffer; other warnings (extraneous bytes before a marker, say) leave the picture
+// whole and are normal in real-world files.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -27,9 +31,15 @@ struct ErrorManager {
     std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
+// Warnings after which libjpeg fills missing data in with grey: the file ended early, a
+// segment's data ended early, or data was skipped up to the next restart marker.
+bool MeansMissingData(int code) {
+    return code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC;
+}
+
 void EmitMessage(j_common_ptr cinfo, int msgLevel) {
     // Levels 0 and above are trace messages; below 0 is a warning about damaged data.
-    if (msgLevel < 0) ErrorExit(cinfo);
+    if (msgLevel < 0 && MeansMissingData(cinfo->err->msg_code)) ErrorExit(cinfo);
 }
 
 void OutputMessage(j_common_ptr) {}
@@ -75,18 +85,38 @@ void ConvertRow(const jpeg_decompress_struct& cinfo, const JSAMPLE* in, QRgb* ou
     }
 }
 
-// Decodes the bytes into job.image; false on any error or warning. The only function that
-// libjpeg jumps back into.
-bool Decode(DecodeJob& job, const QByteArray& bytes, QSize target) {
-    jpeg_decompress_struct& cinfo = job.cinfo;
-    if (setjmp(job.errors.jump)) return false;
+void SetUpErrors(DecodeJob& job) {
+    job.cinfo.err = jpeg_std_error(&job.errors.base);
+    job.errors.base.error_exit = ErrorExit;
+    job.errors.base.emit_message = EmitMessage;
+    job.errors.base.output_message = OutputMessage;
+}
 
+// Reads the header of the picture in the bytes; false when it is no picture to decode.
+// Called only where the jump buffer is set.
+bool ReadHeader(jpeg_decompress_struct& cinfo, const QByteArray& bytes) {
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
     // Progressive pictures keep all their coefficients in memory whatever the output size.
-    if (qint64(cinfo.image_width) * cinfo.image_height > kMaxPixels) return false;
+    return qint64(cinfo.image_width) * cinfo.image_height <= kMaxPixels;
+}
+
+// The size from the picture's header; false on any error. Jumped back into by libjpeg.
+bool ReadSize(DecodeJob& job, const QByteArray& bytes, QSize& size) {
+    if (setjmp(job.errors.jump)) return false;
+    if (!ReadHeader(job.cinfo, bytes)) return false;
+    size = QSize(int(job.cinfo.image_width), int(job.cinfo.image_height));
+    return true;
+}
+
+// Decodes the bytes into job.image; false on an error or when picture data is missing.
+// Jumped back into by libjpeg.
+bool Decode(DecodeJob& job, const QByteArray& bytes, QSize target) {
+    jpeg_decompress_struct& cinfo = job.cinfo;
+    if (setjmp(job.errors.jump)) return false;
+    if (!ReadHeader(cinfo, bytes)) return false;
 
     switch (cinfo.jpeg_color_space) {
         case JCS_GRAYSCALE:
@@ -127,21 +157,27 @@ bool Decode(DecodeJob& job, const QByteArray& bytes, QSize target) {
 }  // namespace
 
 QImage DecodeJpeg(const QString& path, QSize target) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty()) return {};
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!bytes || bytes->isEmpty()) return {};
 
     DecodeJob job;
-    job.cinfo.err = jpeg_std_error(&job.errors.base);
-    job.errors.base.error_exit = ErrorExit;
-    job.errors.base.emit_message = EmitMessage;
-    job.errors.base.output_message = OutputMessage;
-    const bool decoded = Decode(job, bytes, target);
+    SetUpErrors(job);
+    const bool decoded = Decode(job, *bytes, target);
     jpeg_destroy_decompress(&job.cinfo);  // also safe when creation itself failed
     if (!decoded) return {};
 
     if (target.isValid() && !target.isEmpty() && job.image.size() != target)
         return job.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return job.image;
+}
+
+QSize JpegPictureSize(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!bytes || bytes->isEmpty()) return {};
+    DecodeJob job;
+    SetUpErrors(job);
+    QSize size;
+    const bool read = ReadSize(job, *bytes, size);
+    jpeg_destroy_decompress(&job.cinfo);
+    return read ? size : QSize();
 }

@@ -5,9 +5,9 @@
 #include <cstdio>  // jpeglib.h needs FILE
 #include <vector>
 
-#include <QSaveFile>
-
 #include <jpeglib.h>
+
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -138,9 +138,11 @@ QByteArray EncodeJpeg(const QImage& image, int quality, JpegColourSpace space) {
     return encoded ? job.destination.bytes : QByteArray();
 }
 
-bool WriteJpeg(const QImage& image, const QString& path, int quality) {
+bool WriteJpeg(const QImage& image, const QString& path, int quality, QString* errorString) {
     const QByteArray bytes = EncodeJpeg(image, quality);
-    if (bytes.isEmpty()) return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (bytes.isEmpty()) {
+        if (errorString) *errorString = QStringLiteral("The picture could not be encoded");
+        return false;
+    }
+    return WriteWholeFile(path, bytes, errorString);
 }

@@ -16,5 +16,7 @@ enum class JpegColourSpace {
 QByteArray EncodeJpeg(const QImage& image, int quality = 90,
                       JpegColourSpace space = JpegColourSpace::YCbCr);
 
-// Encodes the picture and writes it to the path, replacing the file only once all is written.
-bool WriteJpeg(const QImage& image, const QString& path, int quality = 90);
+// Encodes the picture and writes it to the path, replacing the file only once all is written;
+// false with the reason on failure.
+bool WriteJpeg(const QImage& image, const QString& path, int quality = 90,
+               QString* errorString = nullptr);

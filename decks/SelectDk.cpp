@@ -9,8 +9,8 @@
 #include <QRadioButton>
 
 #include "i18n/MessageList.h"
+#include "platform/FileNames.h"
 #include "platform/TextFitting.h"
-#include "spreads/Misc.h"
 
 namespace {
 

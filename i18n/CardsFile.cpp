@@ -1,7 +1,7 @@
 #include "i18n/CardsFile.h"
 
 #include "i18n/LangFile.h"
-#include "spreads/Misc.h"
+#include "i18n/TextBlocks.h"
 
 namespace {
 

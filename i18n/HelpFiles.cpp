@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
+#include "platform/HelpViewer.h"
+#include "platform/Shell.h"
 
 QString StartHelpFile(const QString& appDir) { return appDir + "/Reruv.html"; }
 
@@ -20,4 +22,11 @@ QString HelpFileForLanguage(const QString& appDir, const QString& language,
     if (OpensRussianHelpBook(language) && QFileInfo(RussianHelpBook(appDir)).isFile())
         help = RussianHelpBook(appDir);
     return help;
+}
+
+bool ShowHelp(QWidget* owner, Shell& shell, HelpViewer& viewer, const QString& appDir,
+              const QString& language, const QString& helpFile) {
+    if (!OpensRussianHelpBook(language)) return viewer.showContents(owner, helpFile);
+    const QString book = RussianHelpBook(appDir);
+    return shell.openFile(book) || viewer.showContents(owner, book);
 }

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+class HelpViewer;
+class QWidget;
+class Shell;
+
 // The help file in use before any language brings its own: AppDir/Reruv.html.
 QString StartHelpFile(const QString& appDir);
 
@@ -16,3 +20,9 @@ bool OpensRussianHelpBook(const QString& language);
 // then the Russian help book when the language is "Russian" and the book exists; otherwise the
 // help file in use stays.
 QString HelpFileForLanguage(const QString& appDir, const QString& language, const QString& current);
+
+// Shows the help of the language: the Russian help book through the desktop, or in the help
+// window when the desktop cannot open it; for any other language the help file in the help
+// window. False when nothing could be shown.
+bool ShowHelp(QWidget* owner, Shell& shell, HelpViewer& viewer, const QString& appDir,
+              const QString& language, const QString& helpFile);

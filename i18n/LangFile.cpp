@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "spreads/Misc.h"
-#include "spreads/TextCodec.h"
+#include "i18n/TextCodec.h"
+#include "platform/FileNames.h"
 
 QList<QByteArray> SplitLangLines(const QByteArray& text) {
     QList<QByteArray> lines;

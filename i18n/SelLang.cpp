@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "i18n/MessageList.h"
+#include "platform/FileNames.h"
 #include "platform/TextFitting.h"
-#include "spreads/Misc.h"
 
 TForm20::TForm20(const MessageList& messages, const QString& appDir, const QString& languageName,
                  QWidget* parent)

@@ -7,14 +7,37 @@
 #include <QUrl>
 
 #include "platform/Interface.h"
+#include "platform/WholeFile.h"
+
+namespace {
+
+// The largest help page or picture that is read.
+constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
+
+// A text browser that reads the pages and pictures on disk as bounded regular files, so a
+// FIFO or a device put among the help files cannot stop the program.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
+        const std::optional<QByteArray> bytes =
+            ReadRegularFile(url.toLocalFile(), kMaxHelpFileBytes);
+        return bytes ? QVariant(*bytes) : QVariant();
+    }
+};
+
+}  // namespace
 
 bool QtHelpViewer::showContents(QWidget* owner, const QString& helpFile) {
     const QFileInfo file(helpFile);
-    if (!file.isFile() || !file.isReadable()) return false;
+    if (!file.isFile() || !file.isReadable() || file.size() > kMaxHelpFileBytes) return false;
     // The window belongs to the owner, so it closes with it and never outlives the program.
     if (!browser_ || browser_->parentWidget() != owner) {
         delete browser_;
-        browser_ = new QTextBrowser(owner);
+        browser_ = new HelpBrowser(owner);
         browser_->setWindowFlag(Qt::Window);
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setOpenExternalLinks(true);

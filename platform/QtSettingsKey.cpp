@@ -2,9 +2,16 @@
 
 #include <QSettings>
 
-QtSettingsKey::QtSettingsKey()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            "Morvantek", "Reruv")) {}
+namespace {
+
+std::unique_ptr<QSettings> OpenStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Morvantek",
+                                       "Reruv");
+}
+
+}  // namespace
+
+QtSettingsKey::QtSettingsKey() : settings_(OpenStore()) {}
 
 QtSettingsKey::~QtSettingsKey() = default;
 
@@ -28,13 +35,22 @@ std::optional<int> QtSettingsKey::readInteger(const QString& name) const {
 
 void QtSettingsKey::writeText(const QString& name, const QString& value) {
     settings_->setValue(name, value);
+    written_.insert(name, value);
 }
 
 void QtSettingsKey::writeInteger(const QString& name, int value) {
     settings_->setValue(name, value);
+    written_.insert(name, QString::number(value));
 }
 
 bool QtSettingsKey::flush() {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() == QSettings::NoError) return true;
+    // The status keeps an error met while loading too (a damaged file that this write has just
+    // replaced), and then hides later ones: whether the write worked shows in a fresh read.
+    const std::unique_ptr<QSettings> stored = OpenStore();
+    if (stored->status() != QSettings::NoError) return false;
+    for (auto value = written_.cbegin(); value != written_.cend(); ++value)
+        if (stored->value(value.key()).toString() != value.value()) return false;
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QHash>
+
 #include "platform/SettingsKey.h"
 
 class QSettings;
@@ -21,4 +23,5 @@ public:
 
 private:
     std::unique_ptr<QSettings> settings_;
+    QHash<QString, QString> written_;  // every value written, as text, to check the store
 };

@@ -23,4 +23,10 @@ void Seed(std::uint32_t seed) { Generator().seed(seed); }
 
 int Below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(Generator()); }
 
+Burst::Burst() {
+    // Two draws in a fixed order, so a seed gives the same burst with every compiler.
+    const std::uint64_t high = Generator()();
+    state_ = (high << 32) | Generator()();
+}
+
 }  // namespace Random

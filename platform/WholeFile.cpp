@@ -4,14 +4,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* errorString) {
+    if (path.isEmpty()) {
+        if (errorString) *errorString = QStringLiteral("No file name");
+        return false;
+    }
     QSaveFile file(path);
     const auto fail = [&] {
         if (errorString) *errorString = file.errorString();
+        // Without a commit the save file removes its temporary file when it is destroyed.
         file.cancelWriting();
         return false;
     };
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) return fail();
+    if (!file.open(QIODevice::WriteOnly)) return fail();
     // QSaveFile buffers: a write that did not reach the disk shows only in flush(), and
     // commit() alone may still report success after it. Check every step.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
@@ -23,13 +34,56 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
     return true;
 }
 
-std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Opens path for reading when it is a regular file of at most maxBytes bytes; its size in size.
+bool OpenRegularFile(const QString& path, qint64 maxBytes, QFile& file, qint64& size) {
+#ifdef Q_OS_UNIX
+    // Devices are refused before they are opened (opening one may have effects); the opened
+    // file is checked again, so a FIFO put in place meanwhile cannot block the open or the read.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > maxBytes ||
+        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    size = opened.st_size;
+    return true;
+#else
     const QFileInfo info(path);
-    // Opening a FIFO blocks and a device may never end: only regular files are read.
-    if (path.isEmpty() || !info.exists() || !info.isFile() || info.size() > maxBytes) return {};
-    QFile file(info.canonicalFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes) return {};
-    return bytes;
+    if (!info.isFile() || info.size() > maxBytes) return false;
+    file.setFileName(info.absoluteFilePath());
+    size = info.size();
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+#endif
+}
+
+}  // namespace
+
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
+    QFile file;
+    qint64 size = 0;
+    if (path.isEmpty() || maxBytes < 0 || !OpenRegularFile(path, maxBytes, file, size)) return {};
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 have = 0;
+    while (have < size) {
+        const qint64 got = file.read(bytes.data() + have, size - have);
+        if (got < 0) return {};
+        if (got == 0) break;  // the file shrank meanwhile
+        have += got;
+    }
+    bytes.truncate(have);
+    // The file may have grown since it was measured: read on, still within the bound.
+    char chunk[4096];
+    for (;;) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got < 0 || bytes.size() + got > maxBytes) return {};
+        if (got == 0) return bytes;
+        bytes.append(chunk, got);
+    }
 }

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "decks/CardFace.h"
+#include "i18n/QtTranslations.h"
 #include "platform/TextFitting.h"
 
 namespace {
@@ -67,12 +68,12 @@ TForm11::TForm11(const CardListContext& context, QWidget* parent)
     image1_->setScaledContents(true);
     image1_->hide();
 
-    button1_ = new QPushButton("OK", this);
+    button1_ = new QPushButton(QtButtonText(QDialogButtonBox::Ok), this);
     button1_->setObjectName("Button1");
     button1_->setGeometry(200, 288, 75, 25);
     button1_->setDefault(true);
     button1_->setEnabled(false);
-    button2_ = new QPushButton("Cancel", this);
+    button2_ = new QPushButton(QtButtonText(QDialogButtonBox::Cancel), this);
     button2_->setObjectName("Button2");
     button2_->setGeometry(288, 288, 75, 25);
 

@@ -4,10 +4,11 @@
 
 #include <QFile>
 
+#include "i18n/TextBlocks.h"
+#include "i18n/TextCodec.h"
+#include "platform/FileNames.h"
 #include "platform/Random.h"
 #include "platform/WholeFile.h"
-#include "spreads/Misc.h"
-#include "spreads/TextCodec.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "decks/DeckDirectory.h"
 #include "platform/Platform.h"
-#include "spreads/Misc.h"
+#include "platform/FileNames.h"
 
 QString ProgramState::DeckDirectoryInUse() const {
     return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();

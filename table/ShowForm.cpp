@@ -2,21 +2,21 @@
 
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 #include "decks/CardFace.h"
 #include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
+#include "i18n/TextBlocks.h"
+#include "i18n/TextCodec.h"
+#include "platform/FileNames.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextFitting.h"
+#include "platform/WholeFile.h"
 #include "settings/Settings.h"
-#include "spreads/Misc.h"
-#include "spreads/TextCodec.h"
 #include "table/SelSave.h"
 
 namespace {
@@ -31,22 +31,10 @@ QString ForDisplay(QString text) { return text.replace("\r\n", "\n").replace('\r
 
 QString ForFile(QString text) { return text.replace('\n', "\r\n"); }
 
-bool WriteWhole(const QString& path, const QString& text) {
-    if (path.isEmpty()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = EncodeText(ForFile(text));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-// The picture's size from its header; the whole picture only where the header cannot be read.
-QSize JpegSize(const QString& path) {
-    const QSize size = QImageReader(path).size();
-    return size.isValid() ? size : DecodeJpeg(path).size();
+// Explanation texts are plain text a person may open in an editor: always written as UTF-8.
+// False with the reason when the file could not be written.
+bool WriteWhole(const QString& path, const QString& text, QString* errorString) {
+    return WriteWholeFile(path, ForFile(text).toUtf8(), errorString);
 }
 
 }  // namespace
@@ -78,11 +66,12 @@ QString LoadCardText(const QString& appDir, const QString& deckName, const QStri
 QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
                           const QString& text) {
     QStringList failed;
-    if (options.SaveAsDefault) {
-        const QString target = IsFile(files.language) ? files.language : files.fallback;
-        if (!WriteWhole(target, text)) failed.append(target);
-    }
-    if (options.SaveWithDeck && !WriteWhole(files.deck, text)) failed.append(files.deck);
+    const auto write = [&](const QString& path) {
+        QString error;
+        if (!WriteWhole(path, text, &error)) failed.append(path + ": " + error);
+    };
+    if (options.SaveAsDefault) write(IsFile(files.language) ? files.language : files.fallback);
+    if (options.SaveWithDeck) write(files.deck);
     return failed;
 }
 
@@ -202,8 +191,8 @@ void TForm4::ShowPicture() {
     if (!IsSafeFileName(context_.settings.DeckName)) return;
     const QString path =
         CardFacePath(DeckDirectory(context_.AppDir, context_.settings.DeckName), card_);
-    const QSize shown =
-        ExplanationPictureSize(JpegSize(path), image1_->size(), context_.settings.KeepActualSize);
+    const QSize shown = ExplanationPictureSize(JpegPictureSize(path), image1_->size(),
+                                               context_.settings.KeepActualSize);
     if (shown.isEmpty()) return;
     const QImage face = LoadCardFace(path, shown, reversed_ && !context_.settings.KeepStraight);
     if (face.isNull()) return;

@@ -46,9 +46,9 @@ CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
 QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
                      int card, bool reversed);
 
-// Writes the text where the options say: the language file (the English one where the
-// language lacks it) as default meaning, and the deck file. Every file is replaced whole or
-// left as it was. Returns the files that could not be written.
+// Writes the text as UTF-8 where the options say: the language file (the English one where
+// the language lacks it) as default meaning, and the deck file. Every file is replaced whole
+// or left as it was. Returns "path: reason" for each file that could not be written.
 QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
                           const QString& text);
 

@@ -15,13 +15,14 @@ constexpr QSize kPileSize(183, 264);
 
 void ShuffleFrame(DeckSlots& deck, int deckSize, int k, bool useReverse) {
     const long swaps = static_cast<long>(k + 1) * (k + 1);
+    Random::Burst random;
     for (long i = 0; i < swaps; ++i) {
-        const int a = Random::Below(deckSize);
-        const int b = Random::Below(deckSize);
+        const int a = random.Below(deckSize);
+        const int b = random.Below(deckSize);
         std::swap(deck[a].Number, deck[b].Number);
         if (useReverse) {
-            const int r = Random::Below(78);
-            deck[Random::Below(deckSize)].Reversed = r > 38;
+            const int r = random.Below(78);
+            deck[random.Below(deckSize)].Reversed = r > 38;
         }
     }
 }

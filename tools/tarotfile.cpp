@@ -7,9 +7,10 @@
 #include <cstdio>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
+#include "i18n/TextBlocks.h"
+#include "platform/WholeFile.h"
 #include "spreads/SpreadFile.h"
 
 namespace {
@@ -41,9 +42,9 @@ bool ParseNumber(const QString& text, int& value) {
 }
 
 int Encode(const QString& textPath, const QString& outPath) {
-    QFile file(textPath);
-    if (!file.open(QIODevice::ReadOnly)) return Fail("cannot read " + textPath);
-    QStringList rows = QString::fromUtf8(file.readAll()).split('\n');
+    const std::optional<QByteArray> text = ReadRegularFile(textPath, kMaxTextFileBytes);
+    if (!text) return Fail("cannot read " + textPath);
+    QStringList rows = QString::fromUtf8(*text).split('\n');
     for (QString& row : rows)
         if (row.endsWith('\r')) row.chop(1);
     if (!rows.isEmpty() && rows.last().isEmpty()) rows.removeLast();
@@ -67,7 +68,9 @@ int Encode(const QString& textPath, const QString& outPath) {
         line.text = row.mid(second + 1);
         lines.append(line);
     }
-    if (!WriteSpreadFile(outPath, count, lines)) return Fail("cannot write " + outPath);
+    QString error;
+    if (!WriteSpreadFile(outPath, count, lines, &error))
+        return Fail("cannot write " + outPath + ": " + error);
     return 0;
 }
 

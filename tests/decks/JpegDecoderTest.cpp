@@ -135,6 +135,33 @@ TEST_F(JpegDecoderTest, GivesNothingForFilesThatAreNoGoodPicture) {
     EXPECT_TRUE(DecodeJpeg(write("garbage.jpg", garbage)).isNull());
 }
 
+TEST_F(JpegDecoderTest, AWarningHidesThePictureOnlyWhenDataIsMissing) {
+    const QByteArray jpeg = EncodeJpeg(TwoColours(), 95);
+    const QImage clean = DecodeJpeg(write("clean.jpg", jpeg));
+    ASSERT_FALSE(clean.isNull());
+    const auto inserted = [&jpeg](const char* marker) {
+        return QByteArray(jpeg).insert(jpeg.indexOf(marker), "\x01\x02\x03");
+    };
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        bool shown;
+    };
+    const Row rows[] = {
+        // As real-world files have them; libjpeg warns, djpeg and Qt show the picture.
+        {"three extraneous bytes before the scan", inserted("\xFF\xDA"), true},
+        {"three extraneous bytes before a table", inserted("\xFF\xC4"), true},
+        {"cut off in its data", jpeg.left(jpeg.size() * 2 / 3), false},
+    };
+    for (const Row& row : rows) {
+        const QImage image = DecodeJpeg(write("warned.jpg", row.bytes));
+        EXPECT_EQ(image.isNull(), !row.shown) << row.name;
+        if (row.shown) {
+            EXPECT_EQ(image, clean) << row.name;
+        }
+    }
+}
+
 TEST_F(JpegDecoderTest, RefusesAHeaderThatClaimsAHugePicture) {
     // A frame header claiming 60000 x 60000 pixels on the data of a tiny picture.
     QByteArray jpeg = EncodeJpeg(TwoColours(), 95);

@@ -1,6 +1,9 @@
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -215,6 +218,46 @@ TEST(QtSettingsKeyTest, ValuesReadBackAsTextInANewStore) {
     EXPECT_EQ(key.readText("backcolor"), QString("1135889"));
     EXPECT_EQ(key.readInteger("UseTips"), std::nullopt);
     EXPECT_EQ(key.readText("missing"), std::nullopt);
+}
+
+// Only a write that failed is reported: an error met while loading a damaged store is not.
+TEST(QtSettingsKeyTest, FlushReportsOnlyAFailedWrite) {
+    struct Row {
+        const char* name;
+        std::function<void(const QDir&)> prepare;
+        bool written;
+    };
+    const Row rows[] = {
+        {"damaged file",
+         [](const QDir& dir) {
+             dir.mkpath("Morvantek");
+             QFile file(dir.filePath("Morvantek/Reruv.conf"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(QByteArray::fromHex("5b8f00ff3d0a5b6272ffe90a22fa5c0d01"));
+         },
+         true},
+        {"a file where the store's folder belongs",
+         [](const QDir& dir) {
+             QFile file(dir.filePath("Morvantek"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         },
+         false},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        row.prepare(QDir(dir.path()));
+        {
+            QtSettingsKey key;
+            key.writeText("UseTips", "no");
+            key.writeInteger("backcolor", 1135889);
+            EXPECT_EQ(key.flush(), row.written) << row.name;
+        }
+        if (!row.written) continue;
+        const QtSettingsKey key;
+        EXPECT_EQ(key.readText("UseTips"), QString("no")) << row.name;
+        EXPECT_EQ(key.readInteger("backcolor"), 1135889) << row.name;
+    }
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "i18n/TextBlocks.h"
+#include "i18n/TextCodec.h"
 #include "platform/Random.h"
 #include "spreads/Misc.h"
 #include "spreads/SpParser.h"
 #include "spreads/SpreadFile.h"
-#include "spreads/TextCodec.h"
 #include "support/TestAppDir.h"
 
 namespace {

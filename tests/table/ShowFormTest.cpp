@@ -105,6 +105,22 @@ TEST_F(ShowFormTest, TextsAreDecodedAndUnsafeNamesReadNothing) {
     EXPECT_EQ(load(1), "");
 }
 
+TEST_F(ShowFormTest, SavedTextsAreUtf8AndOlderCodePageTextsStillRead) {
+    // Saved text, whatever its script, is written as UTF-8 and reads back the same.
+    const QString russian = QString::fromUtf8("Маг ведёт\nк цели");
+    for (const QString& text : {russian, QString::fromUtf8("Ωμέγα"), QString("plain")}) {
+        ASSERT_TRUE(WriteCardText(CardTextPaths(app.path(), "Test", "Russian", 3, false),
+                                  CardSaveOptions{}, text)
+                        .isEmpty());
+        const QString stored = QString(text).replace("\n", "\r\n");  // lines end in CR LF
+        EXPECT_EQ(fileBytes("Pics/Test/3.txt"), stored.toUtf8());
+        EXPECT_EQ(load(3), stored);
+    }
+    // An older text in Windows-1251 still reads.
+    writeText("Pics/Test/4.txt", QByteArray::fromHex("CCE0E320E2E5E4B8F20D0AEA20F6E5EBE8"));
+    EXPECT_EQ(load(4), QString(russian).replace("\n", "\r\n"));
+}
+
 TEST_F(ShowFormTest, WindowShowsTitleHeadingAndText) {
     writeText("Langs/Russian/Texts/12r.txt", "first line\r\nsecond line");
     TForm4 form(context, 12, true, "What crosses you");
@@ -232,7 +248,8 @@ TEST_F(ShowFormTest, FailedSaveSaysSoAndKeepsTheTextModified) {
     form.SaveCardText();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith("Could not write in a file."));
-    EXPECT_TRUE(boxes.shown[0].contains(QDir(app.path()).filePath("Pics/Gone/14.txt")));
+    // The file and the reason it could not be written.
+    EXPECT_TRUE(boxes.shown[0].contains(QDir(app.path()).filePath("Pics/Gone/14.txt") + ": "));
     EXPECT_TRUE(form.TextModified());
     EXPECT_TRUE(form.Button2()->isEnabled());
     EXPECT_EQ(form.LoadedText(), "");

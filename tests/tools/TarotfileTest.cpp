@@ -1,8 +1,10 @@
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include "spreads/SpreadFile.h"
+#include "support/FullDisk.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -49,6 +51,35 @@ TEST(TarotfileTest, BadInputFailsWithOneLine) {
         EXPECT_NE(run.exitCode, 0) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
     }
+}
+
+TEST(TarotfileTest, AFailedWriteSaysWhyAndKeepsTheOldSpread) {
+    TestAppDir dir;
+    dir.write("in.txt", "1\n100,20,The answer\n");
+    const QString in = dir.path() + "/in.txt";
+    const auto expectOneLineFailure = [](const ToolRun& run, const QString& out) {
+        EXPECT_NE(run.exitCode, 0) << out.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
+        EXPECT_TRUE(run.err.contains(out.toUtf8() + ": ")) << run.err.constData();
+    };
+    // Places nobody can write to, root included.
+    for (const QString& out : {dir.path() + "/none/a.spread", QString("/proc/a.spread")})
+        expectOneLineFailure(Tarotfile({"spread", "encode", in, out}), out);
+
+    FullDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    const QString out = disk.path() + "/a.spread";
+    ASSERT_EQ(Tarotfile({"spread", "encode", in, out}).exitCode, 0);
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    disk.fill();
+    dir.write("long.txt", "1\n100,20," + QByteArray(3000, 'x') + "\n");
+    expectOneLineFailure(Tarotfile({"spread", "encode", dir.path() + "/long.txt", out}), out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(disk.entries(), QStringList({"a.spread", "filler"}));
 }
 
 TEST(TarotfileTest, BundledSpreadsDecode) {

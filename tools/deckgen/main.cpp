@@ -11,7 +11,7 @@
 #include "decks/JpegWriter.h"
 #include "i18n/CardsFile.h"
 #include "i18n/LangFile.h"
-#include "spreads/Misc.h"
+#include "i18n/TextBlocks.h"
 #include "tools/deckgen/CardFace.h"
 
 namespace {
@@ -59,7 +59,9 @@ int main(int argc, char* argv[]) {
     for (int card = 0; card < cards; ++card) {
         const QImage face = PaintCardFace(style, card, titles[card]);
         const QString path = out.filePath(QString::number(card) + ".jpg");
-        if (!WriteJpeg(face, path, kQuality)) return Fail("cannot write " + path);
+        QString error;
+        if (!WriteJpeg(face, path, kQuality, &error))
+            return Fail("cannot write " + path + ": " + error);
     }
     return 0;
 }

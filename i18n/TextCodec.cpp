@@ -1,4 +1,4 @@
-#include "spreads/TextCodec.h"
+#include "i18n/TextCodec.h"
 
 #include <QStringDecoder>
 
