@@ -10,7 +10,9 @@
 
 #include "app/About.h"
 #include "app/MainMenu.h"
+#include "decks/Background.h"
 #include "decks/DeckDirectory.h"
+#include "decks/Resize.h"
 #include "decks/SelectDk.h"
 #include "i18n/CardsFile.h"
 #include "i18n/FixedTexts.h"
@@ -78,6 +80,9 @@ void TForm1::FormCreate(const QString& programPath) {
     LoadSettings(settings, *platform.settingsKey, program_.AppDir);
     ApplySettingsToMenu();
     view_->ColourTable();
+    background_ =
+        std::make_unique<TableBackground>(settings, *view_, *platform.colorDialog,
+                                          *platform.messageBoxes, TableView::NoticeFontColor());
 
     reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
     SetTitles();
@@ -171,6 +176,9 @@ void TForm1::ConnectMenu() {
     on(menu_->Drawcardsautomatically1, &TForm1::Drawcardsautomatically1Click);
     on(menu_->CutDeck1, &TForm1::CutDeck1Click);
     on(menu_->Cutdeckin3piles1, &TForm1::Cutdeckin3piles1Click);
+    on(menu_->Backgroundcolor1, &TForm1::Backgroundcolor1Click);
+    on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
+    on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -227,6 +235,15 @@ void TForm1::Editspread1Click() {
 SpreadEditing::Table TForm1::EditorTable() {
     return {program_.AppDir, FromTColor(program_.settings.BackColor), reading_.TableBounds.size(),
             QSize(reading_.TableCardWidth, reading_.TableCardHeight), this};
+}
+
+void TForm1::Backgroundcolor1Click() { background_->ChooseColour(this); }
+
+void TForm1::Defaultbackground1Click() { background_->UseDefault(); }
+
+void TForm1::Resizeenlargedcard1Click() {
+    TForm12 dialog(program_.Messages, program_.settings, *program_.platform.messageBoxes, this);
+    dialog.exec();
 }
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }

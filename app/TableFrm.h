@@ -9,6 +9,7 @@
 #include "table/ReadingModel.h"
 
 class MainMenu;
+class TableBackground;
 class QToolButton;
 class ReadingFlow;
 class TableAnimations;
@@ -53,6 +54,9 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    void Backgroundcolor1Click();
+    void Defaultbackground1Click();
+    void Resizeenlargedcard1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,5 +90,6 @@ private:
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
     std::unique_ptr<SpreadEditing> editor_;
+    std::unique_ptr<TableBackground> background_;
     bool closed_ = false;
 };

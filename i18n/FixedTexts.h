@@ -7,6 +7,7 @@ inline constexpr char HelpUnavailable[] = "Could not open the help file.";
 inline constexpr char SettingsNotSaved[] = "Could not save the settings.";
 inline constexpr char SpreadCompleted[] = "Spread completed";
 inline constexpr char DecksNotFound[] = "Desks were not found.";
+inline constexpr char ColorDialogFailed[] = "Could not load standard Color dialog.";
 // Captions of the table buttons before a language is loaded.
 inline constexpr char ShuffleCaption[] = "Shuffle";
 inline constexpr char StopCaption[] = "Stop";

@@ -46,6 +46,14 @@ enum : int {
     NewAgeSequence = 43,
     AutoDrawOffNextReading = 44,
     AutoDrawOnNextReading = 45,
+    ImageSettings = 46,  // caption of the image settings dialog
+    ImageSettingsHint = 47,
+    ImageWidth = 48,
+    ImageHeight = 49,
+    Apply = 50,
+    TextField = 51,
+    DoNotReverseImage = 52,
+    DoNotEnlargeImage = 53,
     Shuffle = 62,
     Stop = 63,
     CutDeck = 64,
@@ -71,6 +79,7 @@ enum : int {
     NoSpreadsSecondLine = 120,
     NoPositions = 121,           // saving a spread without positions
     PositionsWithoutText = 122,  // followed by their numbers
+    ImageSizeNotWhole = 125,
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
     SignificatorText = 128,

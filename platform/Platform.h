@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/ColorDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pacer.h"
@@ -18,6 +19,7 @@ struct Platform {
     std::unique_ptr<Shell> shell;
     std::unique_ptr<HelpViewer> helpViewer;
     std::unique_ptr<Pacer> pacer;
+    std::unique_ptr<ColorDialog> colorDialog;
 };
 
 // The real services of this machine.

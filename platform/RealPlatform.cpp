@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/QtColorDialog.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPacer.h"
@@ -14,5 +15,6 @@ Platform RealPlatform() {
     platform.shell = std::make_unique<QtShell>();
     platform.helpViewer = std::make_unique<QtHelpViewer>();
     platform.pacer = std::make_unique<QtPacer>();
+    platform.colorDialog = std::make_unique<QtColorDialog>();
     return platform;
 }

@@ -26,9 +26,6 @@
 namespace {
 
 constexpr int kWheelStep = 40;
-// The notice's colour, and its colour on a table where blue is strongest.
-const QColor kNoticeColor(0, 0, 128);
-const QColor kGreyNoticeColor(119, 119, 119);
 // A wheel notch: 120 units of angle delta scroll the spread area kWheelStep pixels.
 constexpr int kWheelNotch = 120;
 // Places a spread file gives are held within what a widget can reach, so that a place far off
@@ -153,14 +150,31 @@ void TableView::Repaint() { table_.repaintAll(); }
 
 void TableView::ColourTable() {
     const QColor back = FromTColor(program_.settings.BackColor);
-    SetBackground(&table_, back);
-    SetBackground(panel1_, back);
-    SetBackground(panel2_, back);
+    ColourFrame(back);
+    SetNoticeColour(NoticeColour(back, NoticeFontColor()));
+}
+
+QColor TableView::NoticeFontColor() { return QColor(0, 0, 128); }
+
+void TableView::ColourFrame(const QColor& back) {
+    for (QWidget* widget : {static_cast<QWidget*>(panel1_), static_cast<QWidget*>(panel2_),
+                            static_cast<QWidget*>(&table_), scrollBox1_->widget()})
+        SetBackground(widget, back);
     table_.clear(back);
-    // On a background where blue is strongest the navy notice would vanish: use grey.
-    const bool blueStrongest = back.blue() > back.red() && back.blue() > back.green();
-    const QColor notice = blueStrongest ? kGreyNoticeColor : kNoticeColor;
-    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(notice.name()));
+}
+
+void TableView::SetNoticeColour(const QColor& color) {
+    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(color.name()));
+}
+
+// Only places without a card: a card dealt face down or already turned keeps its picture.
+void TableView::RepaintEmptyPlaces(const QColor& back) {
+    const TSpreadParser& parser = model_.Parser;
+    for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
+        CardImage* image = positionImages_[i];
+        if (!image || parser.PosPlaced[i]) continue;
+        image->setPicture(EmptyPlacePicture(image->size(), back, parser.PositionNumber(i) + ". "));
+    }
 }
 
 void TableView::ShowMajorNotice(bool majorOnly) {

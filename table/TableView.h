@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "decks/Background.h"
 #include "spreads/SpreadFile.h"
 #include "spreads/SpreadTable.h"
 
@@ -22,8 +23,8 @@ struct ProgramState;
 // The reading table on screen: the pile or the arc painted on the table surface, the spread
 // area with one image per position, the extra card, the dividers and the left column's labels
 // (spread name, prompt) and the "Major Arcana only" notice. The spread engine deals into it
-// through SpreadTable.
-class TableView : public QObject, public SpreadTable {
+// through SpreadTable; the background commands colour it through BackgroundSurface.
+class TableView : public QObject, public SpreadTable, public BackgroundSurface {
     Q_OBJECT
 
 public:
@@ -47,6 +48,8 @@ public:
     void ApplyShowTips();
     // Takes the table colour for the table, its dividers and the notice.
     void ColourTable();
+    // The notice's own colour, used wherever the table is not bluish.
+    static QColor NoticeFontColor();
     // The notice shows message 115 while "Major Arcana only" is on.
     void ShowMajorNotice(bool majorOnly);
     void HideMajorNotice();
@@ -73,6 +76,11 @@ public:
     void ShowExtraCard(int slot) override;
     std::optional<CardChoice> ChooseCard(const CardChoiceRequest& request) override;
     void ShowCardExplanation(int card, bool reversed, const QString& heading) override;
+
+    // The table side of the background commands.
+    void ColourFrame(const QColor& back) override;
+    void SetNoticeColour(const QColor& color) override;
+    void RepaintEmptyPlaces(const QColor& back) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,6 +21,7 @@
 #include "app/About.h"
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
+#include "decks/Resize.h"
 #include "decks/SelectDk.h"
 #include "editor/EditForm.h"
 #include "editor/ExplForm.h"
@@ -254,6 +255,9 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     }
     TForm13 saveOptions(m, options);
     cut += CutTextsWhenShown(saveOptions);
+    Settings imageSettings = form.program().settings;
+    TForm12 imageDialog(m, imageSettings, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(imageDialog);
 
     // The spread editor on a bundled spread, its position text dialog and its name dialog.
     TRecorA editorInputs;

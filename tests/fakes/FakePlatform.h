@@ -6,6 +6,7 @@
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/ScriptedColorDialog.h"
 #include "platform/Platform.h"
 
 // A platform made of fakes, with typed access to each of them.
@@ -17,6 +18,7 @@ struct FakePlatform {
     RecordingShell* shell;
     RecordingHelpViewer* helpViewer;
     InstantPacer* pacer;
+    ScriptedColorDialog* colorDialog;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -37,5 +39,8 @@ struct FakePlatform {
         auto instant = std::make_unique<InstantPacer>();
         pacer = instant.get();
         platform.pacer = std::move(instant);
+        auto colors = std::make_unique<ScriptedColorDialog>();
+        colorDialog = colors.get();
+        platform.colorDialog = std::move(colors);
     }
 };
