@@ -118,6 +118,7 @@ void TForm1::LayOutFrame() {
     PlaceTableButtons();
 
     animations_ = std::make_unique<TableAnimations>(program_, reading_, *view_);
+    editor_ = std::make_unique<SpreadEditing>(program_.Messages, *program_.platform.messageBoxes);
     flow_ =
         std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
                                       TableButtons{speedButton1_, speedButton2_, speedButton3_});
@@ -179,6 +180,8 @@ void TForm1::ConnectMenu() {
     on(menu_->Savecurrentreading1, &TForm1::Savecurrentreading1Click);
     on(menu_->Openreading1, &TForm1::Openreading1Click);
     on(menu_->Input1, &TForm1::Input1Click);
+    on(menu_->Createnewspread1, &TForm1::Createnewspread1Click);
+    on(menu_->Editspread1, &TForm1::Editspread1Click);
     on(menu_->RemoveDeck1, &TForm1::RemoveDeck1Click);
     on(menu_->Showlayouttips1, &TForm1::Showlayouttips1Click);
     on(menu_->MajorArcanaonly1, &TForm1::MajorArcanaonly1Click);
@@ -241,6 +244,19 @@ void TForm1::Savecurrentreading1Click() { savedReadings_->Savecurrentreading1Cli
 void TForm1::Openreading1Click() { savedReadings_->Openreading1Click(); }
 
 void TForm1::Input1Click() { savedReadings_->Input1Click(); }
+
+void TForm1::Createnewspread1Click() {
+    if (editor_->CreateNewSpread(EditorTable())) ListSpreads();
+}
+
+void TForm1::Editspread1Click() {
+    editor_->EditSpread(EditorTable(), program_.SpreadList, reading_.SpreadName);
+}
+
+SpreadEditing::Table TForm1::EditorTable() {
+    return {program_.AppDir, FromTColor(program_.settings.BackColor), reading_.TableBounds.size(),
+            QSize(reading_.TableCardWidth, reading_.TableCardHeight), this};
+}
 
 void TForm1::Backgroundcolor1Click() { background_->ChooseColour(this); }
 

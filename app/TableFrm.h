@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "editor/SpreadEditing.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 
@@ -46,6 +47,8 @@ public:
     void Savecurrentreading1Click();
     void Openreading1Click();
     void Input1Click();
+    void Createnewspread1Click();
+    void Editspread1Click();
     void RemoveDeck1Click();
     void Showlayouttips1Click();
     void MajorArcanaonly1Click();
@@ -78,6 +81,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void EmptyTemp();
+    // What the spread editor takes from the table when it opens.
+    SpreadEditing::Table EditorTable();
 
     ProgramState program_;
     ReadingModel reading_;
@@ -89,6 +94,7 @@ private:
     std::unique_ptr<TableView> view_;
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
+    std::unique_ptr<SpreadEditing> editor_;
     std::unique_ptr<TableBackground> background_;
     std::unique_ptr<SavedReadings> savedReadings_;
     bool closed_ = false;

@@ -35,6 +35,12 @@ enum : int {
     About = 29,  // menu item and window caption
     SelectSpread = 31,
     ForManualInput = 32,  // follows SelectSpread in the spread list's caption for manual input
+    NewSpread = 33,    // the spread editor's caption for a new spread
+    ForEditing = 34,   // follows SelectSpread when the list is opened for editing
+    EditSpread = 35,   // the spread editor's caption for an existing spread
+    AddPosition = 36,  // spread editor buttons
+    DeletePosition = 37,
+    PositionExplanation = 38,
     CourtArcana = 40,
     StrengthArcana = 41,
     TraditionalSequence = 42,
@@ -79,10 +85,22 @@ enum : int {
     PositionGroup = 118,
     NoSpreadsFirstLine = 119,
     NoSpreadsSecondLine = 120,
+    NoPositions = 121,           // saving a spread without positions
+    PositionsWithoutText = 122,  // followed by their numbers
     ImageSizeNotWhole = 125,
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
+    SignificatorText = 128,
+    PositionExplanationCaption = 129,  // followed by the position's label
+
     Language = 130,  // menu item and dialog caption
+
+    SpreadName = 131,        // the dialog asking a new spread's name
+    BadSpreadName = 132,     // an empty name, or one that cannot name a file
+    ReplaceSpread = 133,     // asked before a new spread replaces one of the same name
+    TooManyPositions = 134,  // an 80th position
+    SpreadNotSaved = 135,    // followed by the reason
+    SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
     DiscardReading = 139,
 };

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kPrefixLength = 6;
+const QString kTextNotStorable = "A position text holds a line break or a zero character.";
 
 bool ParseDecimal(const QByteArray& field, int& value) {
     bool ok = false;
@@ -109,5 +110,11 @@ SpreadContent ReadSpreadFile(const QString& path) {
 
 bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines,
                      QString* errorString) {
+    for (const SpreadLine& line : lines) {
+        if (line.text.contains('\r') || line.text.contains(QChar(0))) {
+            if (errorString) *errorString = kTextNotStorable;
+            return false;
+        }
+    }
     return WriteWholeFile(path, EncodeSpread(count, lines), errorString);
 }

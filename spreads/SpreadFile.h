@@ -47,5 +47,6 @@ QString SpreadFilePath(const QString& appDir, const QString& name);
 // A missing file (or an empty path) reads as Missing.
 SpreadContent ReadSpreadFile(const QString& path);
 // Writes the file whole or not at all; false with the reason when it could not be written.
+// A text holding a CR or a zero character is refused: the file would read back short.
 bool WriteSpreadFile(const QString& path, int count, const QList<SpreadLine>& lines,
                      QString* errorString = nullptr);

@@ -23,6 +23,8 @@
 #include "app/TableFrm.h"
 #include "decks/Resize.h"
 #include "decks/SelectDk.h"
+#include "editor/EditForm.h"
+#include "editor/ExplForm.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
 #include "platform/Interface.h"
@@ -268,8 +270,24 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     TForm14 warning(m[106] + " " + m[107], m[0]);
     cut += CutTextsWhenShown(warning);
 
+    // The spread editor on a bundled spread, its position text dialog and its name dialog.
+    TRecorA editorInputs;
+    editorInputs.colour = QColor(17, 85, 17);
+    editorInputs.spreadName = form.program().SpreadList.value(0);
+    editorInputs.directory = form.program().AppDir;
+    editorInputs.texts = EditorTexts(m);
+    editorInputs.canvasWidth = form.reading().TableBounds.width();
+    editorInputs.canvasHeight = form.reading().TableBounds.height();
+    TForm5 editor(editorInputs, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(editor);
+    TForm7 positionText({m[129] + "S1", m[1], m[128], m[136]}, meaning, true);
+    cut += CutTextsWhenShown(positionText);
+    TForm7 spreadName(m[131], m[1], QString());
+    cut += CutTextsWhenShown(spreadName);
+
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });
+    cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[132]); });
     cut += CutTextsOfNextMessageBox([&] { boxes.ask(&form, m[127], m[126], QMessageBox::Ok); });
     cut += CutTextsOfNextMessageBox(
         [&] { boxes.ask(&form, ProgramTitle(), m[139], QMessageBox::Ok | QMessageBox::Cancel); });

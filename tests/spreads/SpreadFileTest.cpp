@@ -138,6 +138,19 @@ TEST(SpreadFileTest, FailedWriteIsReported) {
     EXPECT_FALSE(WriteSpreadFile(app.path() + "/Spreads/b.spread", 1, {{false, 1, 2, "x"}}));
 }
 
+TEST(SpreadFileTest, TextThatWouldReadBackShortIsRefusedAndTheOldFileStays) {
+    TestAppDir app;
+    const QString path = app.path() + "/a.spread";
+    ASSERT_TRUE(WriteSpreadFile(path, 1, {{false, 1, 2, "kept"}}));
+    for (const QString& text :
+         {QString("two\r\nlines"), QString("a\rb"), QString("nul") + QChar(0)}) {
+        QString error;
+        EXPECT_FALSE(WriteSpreadFile(path, 1, {{false, 1, 2, text}}, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(ReadSpreadFile(path).lines.value(0).text, "kept");
+    }
+}
+
 TEST(TextCodecTest, ReadsUtf8OrTheLegacyCodePageAndWritesTheCompatibleOne) {
     const QString russian = QString::fromUtf8("Прошлое");
     EXPECT_EQ(EncodeText(russian), QByteArray::fromHex("CFF0EEF8EBEEE5"));

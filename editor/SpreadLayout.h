@@ -1,0 +1,49 @@
+#pragma once
+
+#include <utility>
+
+#include <QString>
+
+class TSpreadParser;
+
+// Edits of a spread's positions that keep significator positions in front of the others.
+
+// A position's label in the editor without its trailing ". ": "S" + (i + 1) for a significator
+// position (a single one too), else i + 1 - SignificatorCount.
+QString EditorPositionLabel(const TSpreadParser& spread, int i);
+
+// The labels of the positions without a text, in position order, joined by ", "; empty when
+// every position has a text.
+QString PositionsWithoutText(const TSpreadParser& spread);
+
+// Appends an ordinary position at (100, 20) with no text and returns its index; -1 when the
+// spread already holds the most positions a spread can hold.
+int AddPosition(TSpreadParser& spread);
+
+// Removes position i; the positions after it move up by one.
+void DeletePosition(TSpreadParser& spread, int i);
+
+// Marks position i as a significator position or an ordinary one. A new significator position
+// moves behind the last significator position, a former one in front of the first ordinary
+// position. Returns the position's new index.
+int SetSignificator(TSpreadParser& spread, int i, bool significator);
+
+// Moves entry `from` of an array to index `to`, shifting the entries between them.
+template <typename Array>
+void MoveEntry(Array& array, int from, int to) {
+    auto value = std::move(array[from]);
+    for (int i = from; i < to; ++i) array[i] = std::move(array[i + 1]);
+    for (int i = from; i > to; --i) array[i] = std::move(array[i - 1]);
+    array[to] = std::move(value);
+}
+
+// Moves position `from` to index `to`, shifting the positions between them.
+void MovePosition(TSpreadParser& spread, int from, int to);
+
+// The text with every line break turned into a space and zero characters dropped: a position's
+// meaning is one line of the spread file.
+QString SingleLineText(QString text);
+
+// Why a name typed for a new spread cannot be used.
+enum class SpreadNameProblem { None, Empty, NotAFileName };
+SpreadNameProblem CheckSpreadName(const QString& name);

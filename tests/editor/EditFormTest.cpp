@@ -1,0 +1,249 @@
+// The spread editor as a person meets it: markers on the canvas, dragging, the text dialog,
+// adding, deleting, naming and saving.
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "editor/EditForm.h"
+#include "editor/ExplForm.h"
+#include "fakes/RecordingMessageBoxes.h"
+#include "support/ModalDialog.h"
+#include "support/MouseEvents.h"
+#include "support/TestAppDir.h"
+
+namespace {
+
+QColor Outline(QLabel* marker) { return marker->pixmap().toImage().pixelColor(0, 0); }
+
+const QColor kRed(170, 0, 0);
+
+class EditFormTest : public ::testing::Test {
+protected:
+    TestAppDir app;
+    RecordingMessageBoxes boxes;
+    TRecorA inputs;
+
+    void SetUp() override {
+        QDir(app.path()).mkpath("Spreads");
+        inputs.colour = QColor(17, 85, 17);
+        inputs.directory = app.path();
+        for (size_t i = 0; i < inputs.texts.size(); ++i)
+            inputs.texts[i] = "<" + QString::number(kEditorMessages[i]) + ">";
+        inputs.canvasWidth = 874;  // the spread area on a 1024 x 768 screen
+        inputs.canvasHeight = 549;
+    }
+
+    QString path(const QString& name) { return app.path() + "/Spreads/" + name + ".spread"; }
+    void write(const QString& name, const QList<SpreadLine>& lines) {
+        ASSERT_TRUE(WriteSpreadFile(path(name), lines.size(), lines));
+    }
+    QList<SpreadLine> read(const QString& name) { return ReadSpreadFile(path(name)).lines; }
+
+    // Opens the editor on a spread (or on a new one, after `naming` answered the name dialog)
+    // and runs `inside` while it is shown. Returns whether a spread was saved.
+    bool run(const QString& name, const std::function<void(TForm5*)>& inside) {
+        inputs.spreadName = name;
+        inputs.creating = name.isEmpty();
+        TForm5 editor(inputs, boxes);
+        OnNextModal<TForm5>([inside](TForm5* shown) {
+            inside(shown);
+            if (shown->isVisible()) shown->reject();
+        });
+        return editor.Execute();
+    }
+};
+
+QToolButton* Button(TForm5* editor, const char* name) {
+    return editor->findChild<QToolButton*>(name);
+}
+
+QStringList Labels(TForm5* editor) {
+    QStringList labels;
+    for (int i = 0; i < editor->EditorParser.PosCount; ++i)
+        labels.append(editor->PositionMarkers[i]->accessibleName());
+    return labels;
+}
+
+// Answers the next text dialog: `action` sees it before OK is pressed.
+void AnswerTextDialog(const std::function<void(TForm7*)>& action) {
+    OnNextModal<TForm7>([action](TForm7* dialog) {
+        action(dialog);
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+}
+
+TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
+    write("Three",
+          {{true, 10, 10, "The querent"}, {false, 120, 10, "Past"}, {false, 230, 10, "Now"}});
+    EXPECT_FALSE(run("Three", [](TForm5* editor) {
+        EXPECT_EQ(editor->windowTitle(), "<35> 'Three'");
+        EXPECT_EQ(editor->size(), QSize(906, 622));
+        EXPECT_EQ(editor->canvas()->geometry(), QRect(16, 16, 874, 549));
+        EXPECT_EQ(Labels(editor), QStringList({"S1. ", "1. ", "2. "}));
+        EXPECT_EQ(editor->PositionMarkers[1]->geometry(), QRect(120, 10, 87, 148));
+        EXPECT_EQ(Outline(editor->PositionMarkers[2]), kRed);
+        EXPECT_EQ(Outline(editor->PositionMarkers[0]), QColor(Qt::black));
+        EXPECT_EQ(Button(editor, "SpeedButton3")->text(), "<38>");
+        EXPECT_EQ(Button(editor, "SpeedButton4")->geometry(), QRect(906 - 202, 622 - 41, 97, 25));
+
+        DragWidget(editor->PositionMarkers[0], {5, 5}, {0, 0});  // a click makes it active
+        EXPECT_EQ(editor->ActiveMarker, 0);
+        EXPECT_EQ(Outline(editor->PositionMarkers[0]), kRed);
+        EXPECT_EQ(Outline(editor->PositionMarkers[2]), QColor(Qt::black));
+        Button(editor, "SpeedButton5")->click();
+        EXPECT_FALSE(editor->isVisible());
+    }));
+}
+
+TEST_F(EditFormTest, LongCaptionsWidenTheirButtonsWithoutOverlap) {
+    for (EditorText text : {EditorText::Add, EditorText::Delete, EditorText::Save})
+        inputs.texts[static_cast<int>(text)] = "A much longer caption";
+    write("One", {{false, 1, 1, "a"}});
+    run("One", [](TForm5* editor) {
+        QList<QToolButton*> buttons;
+        for (const char* name :
+             {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5"})
+            buttons.append(Button(editor, name));
+        for (int i = 0; i < buttons.size(); ++i) {
+            EXPECT_GE(buttons[i]->width(), buttons[i]->sizeHint().width());
+            EXPECT_TRUE(editor->rect().contains(buttons[i]->geometry()));
+            for (int j = i + 1; j < buttons.size(); ++j)
+                EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry())) << i << j;
+        }
+    });
+}
+
+TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesToo) {
+    write("Wide", {{false, 1000, 700, "Far"}, {false, 10, 10, "Near"}});
+    EXPECT_TRUE(run("Wide", [](TForm5* editor) {
+        QScrollArea* canvas = editor->canvas();
+        canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->maximum());
+        canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
+        ASSERT_GT(canvas->horizontalScrollBar()->value(), 0);
+        DragWidget(editor->PositionMarkers[0], {40, 60}, {15, 25});
+        DragWidget(editor->PositionMarkers[1], {40, 60}, {-40, -30});
+        Button(editor, "SpeedButton4")->click();
+    }));
+    EXPECT_EQ(read("Wide"),
+              QList<SpreadLine>({{false, 1015, 725, "Far"}, {false, -30, -20, "Near"}}));
+}
+
+TEST_F(EditFormTest, SaveRefusalsKeepTheEditorOpenAndTheFileUnchanged) {
+    const struct {
+        QList<SpreadLine> lines;
+        QString message;
+    } rows[] = {
+        {{{false, 0, 0, ""}, {false, 0, 0, "b"}, {false, 0, 0, ""}}, "<122>1, 3."},
+        {{{true, 0, 0, ""}, {false, 0, 0, "a"}}, "<122>S1."},
+        {{}, "<121>"},
+    };
+    for (const auto& row : rows) {
+        write("Refused", row.lines);
+        QFile file(path("Refused"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        boxes.shown.clear();
+        EXPECT_FALSE(run("Refused", [](TForm5* editor) {
+            Button(editor, "SpeedButton4")->click();
+            EXPECT_TRUE(editor->isVisible());
+        }));
+        EXPECT_EQ(boxes.shown, QStringList({row.message}));
+        file.seek(0);
+        EXPECT_EQ(file.readAll(), before);
+    }
+}
+
+TEST_F(EditFormTest, TextDialogStoresSignificatorTextAndMovesMarkedPositionsFirst) {
+    write("Marks", {{true, 1, 1, "Me"}, {false, 2, 2, "a"}, {false, 3, 3, "b"}});
+    EXPECT_TRUE(run("Marks", [](TForm5* editor) {
+        editor->MakeActive(0);
+        AnswerTextDialog([](TForm7* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "<129>S1");
+            EXPECT_EQ(dialog->findChild<QLineEdit*>("Edit1")->text(), "<128>");
+            EXPECT_FALSE(dialog->findChild<QLineEdit*>("Edit1")->isEnabled());
+            EXPECT_TRUE(dialog->findChild<QCheckBox*>("CheckBox1")->isChecked());
+        });
+        Button(editor, "SpeedButton3")->click();
+        EXPECT_EQ(editor->EditorParser.PosText[0], "<128>");
+
+        // A right click on "b" opens its dialog: marked as significator it moves in front.
+        AnswerTextDialog([](TForm7* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "<129>2");
+            dialog->findChild<QCheckBox*>("CheckBox1")->click();
+        });
+        SendMouse(editor->PositionMarkers[2], QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
+        EXPECT_EQ(Labels(editor), QStringList({"S1. ", "S2. ", "1. "}));
+        EXPECT_EQ(editor->ActiveMarker, 1);
+        EXPECT_EQ(editor->PositionMarkers[1]->pos(), QPoint(3, 3));
+
+        // Line breaks pasted into the field become spaces.
+        editor->MakeActive(2);
+        AnswerTextDialog(
+            [](TForm7* dialog) { dialog->findChild<QLineEdit*>("Edit1")->setText("one\r\ntwo"); });
+        Button(editor, "SpeedButton3")->click();
+        Button(editor, "SpeedButton4")->click();
+    }));
+    EXPECT_EQ(read("Marks"),
+              QList<SpreadLine>(
+                  {{true, 1, 1, "<128>"}, {true, 3, 3, "<128>"}, {false, 2, 2, "one two"}}));
+}
+
+TEST_F(EditFormTest, NewSpreadIsNamedThenBuiltByAddAndDelete) {
+    write("Old", {{false, 1, 1, "old"}});
+    boxes.answers = {QMessageBox::No};
+    QStringList names = {"", "a/b", "Old", " Fresh "};
+    const std::function<void()> answerName = [&] {
+        OnNextModal<TForm7>([&](TForm7* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "<131>");
+            EXPECT_TRUE(dialog->findChild<QCheckBox*>("CheckBox1")->isHidden());
+            dialog->findChild<QLineEdit*>("Edit1")->setText(names.takeFirst());
+            if (!names.isEmpty()) answerName();
+            dialog->findChild<QPushButton*>("Button1")->click();
+        });
+    };
+    answerName();
+    EXPECT_FALSE(run("", [](TForm5* editor) {
+        EXPECT_EQ(editor->windowTitle(), "<33> 'Fresh'");
+        for (int i = 0; i < 3; ++i) Button(editor, "SpeedButton1")->click();
+        EXPECT_EQ(editor->ActiveMarker, 2);
+        EXPECT_EQ(editor->PositionMarkers[2]->pos(), QPoint(100, 20));
+        editor->MakeActive(0);
+        Button(editor, "SpeedButton2")->click();
+        EXPECT_EQ(Labels(editor), QStringList({"1. ", "2. "}));
+        EXPECT_EQ(Outline(editor->PositionMarkers[0]), kRed);
+    }));
+    EXPECT_EQ(boxes.shown, QStringList({"<132>", "<132>"}));
+    EXPECT_EQ(boxes.asked, QStringList({"<133>"}));
+    EXPECT_FALSE(QFile::exists(path("Fresh")));
+}
+
+TEST_F(EditFormTest, The80thPositionAndAFailedWriteAreReportedAndTheWorkStays) {
+    QList<SpreadLine> full;
+    for (int i = 0; i < kMaxPositions; ++i) full.append({false, i, i, "p"});
+    write("Full", full);
+    QDir(app.path()).mkpath("Spreads/Blocked.spread");  // a folder where the file belongs
+    EXPECT_FALSE(run("Full", [this](TForm5* editor) {
+        Button(editor, "SpeedButton1")->click();
+        EXPECT_EQ(editor->EditorParser.PosCount, kMaxPositions);
+        editor->EditedSpreadName = "Blocked";
+        Button(editor, "SpeedButton4")->click();
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(editor->EditorParser.PosCount, kMaxPositions);
+        ASSERT_EQ(boxes.shown.size(), 2);
+        EXPECT_EQ(boxes.shown[0], "<134>");
+        EXPECT_TRUE(boxes.shown[1].startsWith("<135> ")) << boxes.shown[1].toStdString();
+        EXPECT_GT(boxes.shown[1].size(), 6);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        EXPECT_FALSE(editor->isVisible());
+    }));
+}
+
+}  // namespace
