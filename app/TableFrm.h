@@ -10,6 +10,7 @@
 class MainMenu;
 class TableBackground;
 class QToolButton;
+class ReadingExports;
 class ReadingFlow;
 class TableAnimations;
 class TableView;
@@ -54,6 +55,7 @@ public:
     void Backgroundcolor1Click();
     void Defaultbackground1Click();
     void Resizeenlargedcard1Click();
+    void Print1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,5 +87,6 @@ private:
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
     std::unique_ptr<TableBackground> background_;
+    std::unique_ptr<ReadingExports> exports_;
     bool closed_ = false;
 };

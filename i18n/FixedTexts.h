@@ -12,4 +12,8 @@ inline constexpr char ColorDialogFailed[] = "Could not load standard Color dialo
 inline constexpr char ShuffleCaption[] = "Shuffle";
 inline constexpr char StopCaption[] = "Stop";
 inline constexpr char CutDeckCaption[] = "Cut deck";
+// Failures of the exports.
+inline constexpr char HtmlNotCreated[] = "Could not create HTML file.";
+inline constexpr char WordNotCreated[] = "Could not create MS Word file.";
+inline constexpr char OpenOfficeNotCreated[] = "Could not create OpenOffice file.";
 }  // namespace FixedText

@@ -76,5 +76,16 @@ enum : int {
     SaveChangedExplanationCaption = 127,
     Language = 130,  // menu item and dialog caption
     MenuCutDeck = 137,
+    PrintSettings = 81,  // caption of the print settings dialog
+    PrintInWord = 82,
+    PrintInHtml = 83,
+    PrintSpreadView = 84,
+    PrintSchematic = 85,
+    PrintSmallCards = 86,
+    PrintBigCards = 87,
+    PrintExplanations = 88,
+    PrintComments = 89,
+    ReadingIncomplete = 92,  // saving, printing or exporting before every position has a card
+    PrintInOpenOffice = 138,
 };
 }  // namespace Msg

@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
@@ -6,6 +7,7 @@
 #include "platform/QtSettingsKey.h"
 #include "platform/QtShell.h"
 #include "platform/QtSystemInfo.h"
+#include "platform/RtfWordAutomation.h"
 
 Platform RealPlatform() {
     Platform platform;
@@ -16,5 +18,7 @@ Platform RealPlatform() {
     platform.helpViewer = std::make_unique<QtHelpViewer>();
     platform.pacer = std::make_unique<QtPacer>();
     platform.colorDialog = std::make_unique<QtColorDialog>();
+    platform.clipboard = std::make_unique<QtClipboard>();
+    platform.word = std::make_unique<RtfWordAutomation>(*platform.clipboard, *platform.shell);
     return platform;
 }

@@ -2,10 +2,12 @@
 
 #include "fakes/FixedSystemInfo.h"
 #include "fakes/InstantPacer.h"
+#include "fakes/MemoryClipboard.h"
 #include "fakes/MemorySettingsKey.h"
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/RecordingWord.h"
 #include "fakes/ScriptedColorDialog.h"
 #include "platform/Platform.h"
 
@@ -19,6 +21,8 @@ struct FakePlatform {
     RecordingHelpViewer* helpViewer;
     InstantPacer* pacer;
     ScriptedColorDialog* colorDialog;
+    MemoryClipboard* clipboard;
+    RecordingWord* word;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -42,5 +46,11 @@ struct FakePlatform {
         auto colors = std::make_unique<ScriptedColorDialog>();
         colorDialog = colors.get();
         platform.colorDialog = std::move(colors);
+        auto memory = std::make_unique<MemoryClipboard>();
+        clipboard = memory.get();
+        platform.clipboard = std::move(memory);
+        auto recorder = std::make_unique<RecordingWord>();
+        word = recorder.get();
+        platform.word = std::move(recorder);
     }
 };
