@@ -1,5 +1,7 @@
 #include "export/PrintFrm.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "i18n/MessageList.h"
 #include "i18n/Msg.h"
@@ -16,18 +17,18 @@
 
 namespace {
 
-// A titleless group of radio buttons with the given captions, numbered from 0.
+// A titleless group of radio buttons with the given captions, numbered from 0, one below the
+// other.
 QGroupBox* MakeRadioGroup(QWidget* parent, const char* name, const QRect& place,
                           const QStringList& items, QButtonGroup*& buttons) {
     auto* group = new QGroupBox(parent);
     group->setObjectName(name);
     group->setGeometry(place);
-    auto* layout = new QVBoxLayout(group);
     buttons = new QButtonGroup(group);
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items[i], group);
         radio->setObjectName(QString(name) + "Item" + QString::number(i));
-        layout->addWidget(radio);
+        radio->setGeometry(8, 16 + 22 * i, place.width() - 12, 20);
         buttons->addButton(radio, i);
     }
     return group;
@@ -90,6 +91,19 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
                               checkBox3_,   memo1_,     button1_,     button2_};
     for (int i = 1; i < 8; ++i) setTabOrder(order[i - 1], order[i]);
     FitTexts(this);
+    // Captions that grew past the comments column push it, and the Cancel button below it, to
+    // the right.
+    int right = 0;
+    for (QWidget* box : {static_cast<QWidget*>(radioGroup1_), static_cast<QWidget*>(checkBox1_),
+                         static_cast<QWidget*>(radioGroup2_), static_cast<QWidget*>(checkBox2_),
+                         static_cast<QWidget*>(checkBox3_)})
+        right = std::max(right, box->geometry().right());
+    if (const int shift = right + 8 - label1_->x(); shift > 0) {
+        for (QWidget* box : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(memo1_),
+                             static_cast<QWidget*>(button2_)})
+            box->move(box->x() + shift, box->y());
+        setFixedSize(width() + shift, height());
+    }
 
     connect(checkBox1_, &QCheckBox::toggled, this, &TForm18::CheckBox1Click);
     connect(printTypes_, &QButtonGroup::idToggled, this, &TForm18::RadioGroup1Click);

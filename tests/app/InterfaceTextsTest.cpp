@@ -23,6 +23,7 @@
 #include "app/TableFrm.h"
 #include "decks/Resize.h"
 #include "decks/SelectDk.h"
+#include "export/PrintFrm.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
 #include "platform/Interface.h"
@@ -256,6 +257,8 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     Settings imageSettings = form.program().settings;
     TForm12 imageDialog(m, imageSettings, *fake.platform.messageBoxes);
     cut += CutTextsWhenShown(imageDialog);
+    TForm18 printDialog(m, form.program().settings, m[89]);
+    cut += CutTextsWhenShown(printDialog);
 
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });
