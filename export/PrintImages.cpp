@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int kFarthestPlace = 1 << 23;
+
 QByteArray BmpBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -41,10 +43,13 @@ PrintLayout PrintLayoutOf(const ReadingModel& model) {
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
-        layout.positions.append({parser.PosX[i], parser.PosY[i], parser.PosCard[i],
-                                 parser.PosReversed[i], parser.PositionNumber(i)});
-        right = std::max(right, parser.PosX[i]);
-        bottom = std::max(bottom, parser.PosY[i]);
+        // Places from a damaged file stay far inside the integer range.
+        const int x = std::clamp(parser.PosX[i], -kFarthestPlace, kFarthestPlace);
+        const int y = std::clamp(parser.PosY[i], -kFarthestPlace, kFarthestPlace);
+        layout.positions.append(
+            {x, y, parser.PosCard[i], parser.PosReversed[i], parser.PositionNumber(i)});
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
     }
     layout.cardSize = QSize(model.TableCardWidth, model.TableCardHeight);
     layout.extent = QSize(right + model.TableCardWidth, bottom + model.TableCardHeight);

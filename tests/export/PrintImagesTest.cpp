@@ -63,6 +63,12 @@ TEST(PrintLayoutTest, LabelsAndExtentFollowTheTable) {
         EXPECT_EQ(labels, row.labels) << row.significators;
         EXPECT_EQ(layout.extent, QSize(200 + 87, 148));
     }
+    // A damaged place far out gives a thin but valid picture.
+    ReadingModel far = Reading(0, {0});
+    far.Parser.PosY[0] = 2147483647;
+    const QSize size = SpreadPictureSize(PrintLayoutOf(far).extent, false);
+    EXPECT_EQ(size.height(), 530);
+    EXPECT_GE(size.width(), 1);
 }
 
 // Card 0's picture: red above, blue below, so turning shows as blue on top.
