@@ -14,6 +14,7 @@
 #include "decks/DeckDirectory.h"
 #include "decks/Resize.h"
 #include "decks/SelectDk.h"
+#include "export/ReadingExports.h"
 #include "i18n/CardsFile.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/HelpFiles.h"
@@ -131,6 +132,7 @@ void TForm1::LayOutFrame() {
             &SavedReadings::HideCommentsWindow);
     connect(savedReadings_.get(), &SavedReadings::majorOnlyChanged, menu_->MajorArcanaonly1,
             &QAction::setChecked);
+    exports_ = std::make_unique<ReadingExports>(program_, reading_, this);
 }
 
 void TForm1::PlaceTableButtons() {
@@ -192,6 +194,7 @@ void TForm1::ConnectMenu() {
     on(menu_->Backgroundcolor1, &TForm1::Backgroundcolor1Click);
     on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
     on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
+    on(menu_->Print1, &TForm1::Print1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -266,6 +269,8 @@ void TForm1::Resizeenlargedcard1Click() {
     TForm12 dialog(program_.Messages, program_.settings, *program_.platform.messageBoxes, this);
     dialog.exec();
 }
+
+void TForm1::Print1Click() { exports_->Print1Click(); }
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
 

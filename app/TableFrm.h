@@ -11,6 +11,7 @@
 class MainMenu;
 class TableBackground;
 class QToolButton;
+class ReadingExports;
 class ReadingFlow;
 class SavedReadings;
 class TableAnimations;
@@ -62,6 +63,7 @@ public:
     void Backgroundcolor1Click();
     void Defaultbackground1Click();
     void Resizeenlargedcard1Click();
+    void Print1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,5 +99,6 @@ private:
     std::unique_ptr<SpreadEditing> editor_;
     std::unique_ptr<TableBackground> background_;
     std::unique_ptr<SavedReadings> savedReadings_;
+    std::unique_ptr<ReadingExports> exports_;
     bool closed_ = false;
 };

@@ -27,4 +27,8 @@ inline constexpr char DiscardReading[] = "The reading on the table has not been 
 inline constexpr char CommentsCaption[] = "Comments";
 inline constexpr char OkCaption[] = "OK";
 inline constexpr char NoCommentsCaption[] = "No comments";
+// Failures of the exports.
+inline constexpr char HtmlNotCreated[] = "Could not create HTML file.";
+inline constexpr char WordNotCreated[] = "Could not create MS Word file.";
+inline constexpr char OpenOfficeNotCreated[] = "Could not create OpenOffice file.";
 }  // namespace FixedText

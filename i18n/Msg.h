@@ -103,5 +103,15 @@ enum : int {
     SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
     DiscardReading = 139,
+    PrintSettings = 81,  // caption of the print settings dialog
+    PrintInWord = 82,
+    PrintInHtml = 83,
+    PrintSpreadView = 84,
+    PrintSchematic = 85,
+    PrintSmallCards = 86,
+    PrintBigCards = 87,
+    PrintExplanations = 88,
+    PrintComments = 89,
+    PrintInOpenOffice = 138,
 };
 }  // namespace Msg

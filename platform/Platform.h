@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/Clipboard.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
@@ -10,6 +11,7 @@
 #include "platform/SettingsKey.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
+#include "platform/WordAutomation.h"
 
 // The system services the program uses, each behind a small interface so that tests can
 // hand in fakes. The main window borrows them for its whole life.
@@ -22,6 +24,9 @@ struct Platform {
     std::unique_ptr<Pacer> pacer;
     std::unique_ptr<ColorDialog> colorDialog;
     std::unique_ptr<FileDialogs> fileDialogs;
+    std::unique_ptr<Clipboard> clipboard;
+    // The word processor the Word export drives.
+    std::unique_ptr<WordAutomation> word;
 };
 
 // The real services of this machine.

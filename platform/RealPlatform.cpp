@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtHelpViewer.h"
@@ -7,6 +8,7 @@
 #include "platform/QtSettingsKey.h"
 #include "platform/QtShell.h"
 #include "platform/QtSystemInfo.h"
+#include "platform/RtfWordAutomation.h"
 
 Platform RealPlatform() {
     Platform platform;
@@ -18,5 +20,7 @@ Platform RealPlatform() {
     platform.pacer = std::make_unique<QtPacer>();
     platform.colorDialog = std::make_unique<QtColorDialog>();
     platform.fileDialogs = std::make_unique<QtFileDialogs>();
+    platform.clipboard = std::make_unique<QtClipboard>();
+    platform.word = std::make_unique<RtfWordAutomation>(*platform.clipboard, *platform.shell);
     return platform;
 }

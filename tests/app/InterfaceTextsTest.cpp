@@ -25,6 +25,7 @@
 #include "decks/SelectDk.h"
 #include "editor/EditForm.h"
 #include "editor/ExplForm.h"
+#include "export/PrintFrm.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
 #include "platform/Interface.h"
@@ -284,6 +285,8 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     cut += CutTextsWhenShown(positionText);
     TForm7 spreadName(m[131], m[1], QString());
     cut += CutTextsWhenShown(spreadName);
+    TForm18 printDialog(m, form.program().settings, m[89]);
+    cut += CutTextsWhenShown(printDialog);
 
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });

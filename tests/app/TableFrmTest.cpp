@@ -14,6 +14,7 @@
 #include "app/About.h"
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
+#include "export/PrintFrm.h"
 #include "fakes/FakePlatform.h"
 #include "support/TestAppDir.h"
 #include "table/TableWidget.h"
@@ -236,6 +237,24 @@ TEST_F(TableFrmTest, AboutShowsTheReleaseAndClosesOnAClick) {
     });
     form->menu().About1->trigger();
     EXPECT_TRUE(seen);
+}
+
+TEST_F(TableFrmTest, PrintBeforeTheReadingIsCompleteShowsMessage92Only) {
+    auto form = open();
+    // Should the dialog open, this closes it so the test fails instead of hanging.
+    bool dialogShown = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<TForm18*>(QApplication::activeModalWidget())) {
+            dialogShown = true;
+            dialog->reject();
+        }
+    });
+    guard.start(100);
+    form->menu().Print1->trigger();
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList{form->program().Messages[92]});
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include "fakes/FixedSystemInfo.h"
 #include "fakes/InstantPacer.h"
+#include "fakes/MemoryClipboard.h"
 #include "fakes/MemorySettingsKey.h"
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "fakes/RecordingShell.h"
+#include "fakes/RecordingWord.h"
 #include "fakes/ScriptedColorDialog.h"
 #include "fakes/ScriptedFileDialogs.h"
 #include "platform/Platform.h"
@@ -21,6 +23,8 @@ struct FakePlatform {
     InstantPacer* pacer;
     ScriptedColorDialog* colorDialog;
     ScriptedFileDialogs* fileDialogs;
+    MemoryClipboard* clipboard;
+    RecordingWord* word;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -47,5 +51,11 @@ struct FakePlatform {
         auto dialogs = std::make_unique<ScriptedFileDialogs>();
         fileDialogs = dialogs.get();
         platform.fileDialogs = std::move(dialogs);
+        auto memory = std::make_unique<MemoryClipboard>();
+        clipboard = memory.get();
+        platform.clipboard = std::move(memory);
+        auto recorder = std::make_unique<RecordingWord>();
+        word = recorder.get();
+        platform.word = std::move(recorder);
     }
 };

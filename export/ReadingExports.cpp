@@ -1,0 +1,101 @@
+#include "export/ReadingExports.h"
+
+#include <QDate>
+
+#include "export/HtmlExport.h"
+#include "export/PrintFrm.h"
+#include "export/PrintImages.h"
+#include "export/WordExport.h"
+#include "i18n/FixedTexts.h"
+#include "i18n/Msg.h"
+#include "platform/Platform.h"
+#include "platform/WholeFile.h"
+#include "table/ProgramState.h"
+#include "table/ReadingModel.h"
+#include "table/ShowForm.h"
+
+namespace {
+
+PrintChoices ChoicesOf(const Settings& settings) {
+    return {settings.PrintView, settings.PrintBigCards, settings.PrintExpl};
+}
+
+CardTextSource ExplanationsOf(const ProgramState& program) {
+    return [&program](int card, bool reversed) {
+        return LoadCardText(program.AppDir, program.settings.DeckName,
+                            program.settings.LanguageName, card, reversed);
+    };
+}
+
+}  // namespace
+
+ReadingExports::ReadingExports(ProgramState& program, ReadingModel& reading, QWidget* window)
+    : program_(program), reading_(reading), window_(window) {}
+
+bool ReadingExports::CheckComplete() {
+    if (reading_.Complete()) return true;
+    program_.platform.messageBoxes->showMessage(window_, program_.Messages[Msg::ReadingNotComplete]);
+    return false;
+}
+
+bool ReadingExports::MakeImages() {
+    return MakePrintImages(PrintLayoutOf(reading_), program_.AppDir, program_.DeckDirectoryInUse(),
+                           program_.settings.PrintSchema);
+}
+
+void ReadingExports::ShowFixed(const char* text) {
+    program_.platform.messageBoxes->showMessage(window_, text);
+}
+
+void ReadingExports::Print1Click() {
+    if (!CheckComplete()) return;
+    TForm18 dialog(program_.Messages, program_.settings, reading_.ReadingComments, window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    dialog.TakeChoices(program_.settings);
+    reading_.ReadingComments = dialog.Comments();
+    switch (program_.settings.PrintType) {
+        case 0:
+            ExportinWord();
+            break;
+        case 1:
+            PrintinHTMLformat1Click();
+            break;
+        case 2:
+            ExportinOpenOf();
+            break;
+    }
+}
+
+void ReadingExports::PrintinHTMLformat1Click() {
+    if (!CheckComplete()) return;
+    if (!MakeImages()) return ShowFixed(FixedText::HtmlNotCreated);
+    const QString page = BuildHtmlPage(reading_.Snapshot(), program_.CardTitles,
+                                       ChoicesOf(program_.settings), ExplanationsOf(program_));
+    const QString path =
+        program_.AppDir + "/Temp/" + UnicName(program_.platform.systemInfo->tickCount()) + ".htm";
+    if (!WriteWholeFile(path, page.toUtf8())) return ShowFixed(FixedText::HtmlNotCreated);
+    program_.platform.shell->openFile(path);
+}
+
+void ReadingExports::ExportinWord() {
+    if (!CheckComplete()) return;
+    Platform& platform = program_.platform;
+    try {
+        if (!MakeImages()) throw AutomationError("the print pictures were not made");
+        const QString title = reading_.SpreadName + " (" +
+                              platform.systemInfo->shortDate(platform.systemInfo->today()) + ")";
+        const QString temp = program_.AppDir + "/Temp";
+        BuildWordDocument(
+            *platform.word, *platform.clipboard, reading_.Snapshot(), program_.CardTitles,
+            ChoicesOf(program_.settings), ExplanationsOf(program_), title, temp,
+            [&] { return temp + "/" + UnicName(platform.systemInfo->tickCount()) + ".doc"; });
+    } catch (const AutomationError&) {
+        ShowFixed(FixedText::WordNotCreated);
+    }
+}
+
+void ReadingExports::ExportinOpenOf() {
+    if (!CheckComplete()) return;
+    // Writer is not driven yet: say so rather than pretend the document was made.
+    ShowFixed(FixedText::OpenOfficeNotCreated);
+}

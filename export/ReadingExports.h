@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+class ReadingModel;
+struct ProgramState;
+
+// The Print command and the exports of a finished reading: the print settings dialog, the
+// print pictures, the HTML page opened in the browser and the word processor's document.
+class ReadingExports {
+public:
+    ReadingExports(ProgramState& program, ReadingModel& reading, QWidget* window);
+
+    // Asks for the print settings and comments, then runs the chosen export.
+    void Print1Click();
+    void PrintinHTMLformat1Click();
+    void ExportinWord();
+    void ExportinOpenOf();
+
+private:
+    // Shows message 92 and returns false while the reading is not complete.
+    bool CheckComplete();
+    bool MakeImages();
+    void ShowFixed(const char* text);
+
+    ProgramState& program_;
+    ReadingModel& reading_;
+    QWidget* window_;
+};

@@ -1,0 +1,8 @@
+#include "platform/QtClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void QtClipboard::setImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+
+QImage QtClipboard::image() const { return QGuiApplication::clipboard()->image(); }

@@ -1,0 +1,106 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+#include "export/ExportFixture.h"
+#include "export/PrintFrm.h"
+#include "support/ModalDialog.h"
+
+namespace {
+
+class PrintFrmTest : public ExportFixture {
+protected:
+    void SetUp() override {
+        ExportFixture::SetUp();
+        program.settings.PrintType = 0;
+        program.settings.PrintView = true;
+        program.settings.PrintSchema = true;
+    }
+    template <typename T>
+    static T* child(QDialog* dialog, const char* name) {
+        return dialog->findChild<T*>(name);
+    }
+};
+
+TEST_F(PrintFrmTest, ChoicesGreyOutAsTheSwitchesSay) {
+    bool checked = false;
+    OnNextModal<TForm18>([&](TForm18* dialog) {
+        auto* view = child<QCheckBox>(dialog, "CheckBox1");
+        auto* kinds = child<QGroupBox>(dialog, "RadioGroup2");
+        auto* memo = child<QPlainTextEdit>(dialog, "Memo1");
+        auto* label = child<QLabel>(dialog, "Label1");
+        EXPECT_EQ(dialog->windowTitle(), "m81");
+        EXPECT_TRUE(kinds->isEnabled());
+        EXPECT_FALSE(memo->isEnabled() || label->isEnabled());
+        EXPECT_TRUE(child<QRadioButton>(dialog, "RadioGroup2Item0")->isChecked());
+        view->click();
+        EXPECT_FALSE(kinds->isEnabled());
+        view->click();
+        EXPECT_TRUE(kinds->isEnabled());
+        child<QRadioButton>(dialog, "RadioGroup1Item1")->click();
+        EXPECT_TRUE(memo->isEnabled() && label->isEnabled());
+        child<QRadioButton>(dialog, "RadioGroup1Item2")->click();
+        EXPECT_FALSE(memo->isEnabled() || label->isEnabled());
+        checked = true;
+        dialog->reject();
+    });
+    exports.Print1Click();
+    EXPECT_TRUE(checked);
+}
+
+struct KeyRow {
+    const char* name;
+    const char* focus;
+    Qt::Key key;
+    bool accepted;
+};
+
+class PrintFrmKeyTest : public PrintFrmTest, public ::testing::WithParamInterface<KeyRow> {};
+
+// The user picks HTML, edits the comments, moves to a control and presses a key.
+TEST_P(PrintFrmKeyTest, EscCancelsAndEnterConfirmsOutsideTheMemo) {
+    const KeyRow& row = GetParam();
+    bool stillOpenAfterKey = false;
+    OnNextModal<TForm18>([&](TForm18* dialog) {
+        child<QRadioButton>(dialog, "RadioGroup1Item1")->click();
+        child<QPlainTextEdit>(dialog, "Memo1")->setPlainText("After");
+        child<QCheckBox>(dialog, "CheckBox3")->click();
+        QWidget* focus = child<QWidget>(dialog, row.focus);
+        focus->setFocus();
+        QTest::keyClick(focus, row.key);
+        stillOpenAfterKey = dialog->isVisible();
+        if (stillOpenAfterKey) child<QPushButton>(dialog, "Button2")->click();
+    });
+    exports.Print1Click();
+    EXPECT_EQ(program.settings.PrintType, row.accepted ? 1 : 0);
+    EXPECT_EQ(program.settings.PrintExpl, !row.accepted);
+    EXPECT_EQ(reading.ReadingComments, row.accepted ? "After" : "Before");
+    // OK runs the HTML export, which opens the page.
+    EXPECT_EQ(fake.shell->opened.size(), row.accepted ? 1 : 0);
+    // Enter in the memo breaks the line and leaves the dialog open.
+    const bool enterInMemo = QString(row.focus) == "Memo1" && row.key == Qt::Key_Return;
+    EXPECT_EQ(stillOpenAfterKey, enterInMemo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PrintFrmKeyTest,
+    ::testing::Values(KeyRow{"EscInCheckBox", "CheckBox1", Qt::Key_Escape, false},
+                      KeyRow{"EscInMemo", "Memo1", Qt::Key_Escape, false},
+                      KeyRow{"EscOnOk", "Button1", Qt::Key_Escape, false},
+                      KeyRow{"EnterInMemoBreaksTheLine", "Memo1", Qt::Key_Return, false},
+                      KeyRow{"CancelButton", "Button2", Qt::Key_Space, false},
+                      KeyRow{"EnterInCheckBox", "CheckBox2", Qt::Key_Return, true},
+                      KeyRow{"EnterInRadioGroup", "RadioGroup1Item1", Qt::Key_Return, true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(PrintFrmTest, IncompleteReadingShowsMessage92WithoutDialog) {
+    reading.DeckLaidOut = false;
+    exports.Print1Click();
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList{"m92"});
+}
+
+}  // namespace

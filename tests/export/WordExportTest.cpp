@@ -1,0 +1,96 @@
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "export/ExportFixture.h"
+#include "i18n/FixedTexts.h"
+#include "platform/RtfWordAutomation.h"
+#include "platform/WholeFile.h"
+
+namespace {
+
+class WordExportTest : public ExportFixture {};
+
+TEST_F(WordExportTest, CallsTheWordProcessorInOrder) {
+    program.settings.PrintView = true;
+    program.settings.PrintBigCards = true;
+    program.settings.PrintExpl = true;
+    exports.ExportinWord();
+    EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
+    // Each block is formatted from one character before the old end of the text.
+    const QStringList expected = {
+        "Create", "Documents.Add", "Range.InsertAfter Spread (09/12/2026)\r\n\r\n", "Range.Bold 1",
+        "Range.Size 16", "Range.Color 16711680",
+        // the spread picture after the title's 22 characters
+        "Range(21).Select", "Selection.Paste", "Range.InsertAfter \r\n\r\n",
+        "Range.InsertAfter You\r\n", "Range(24).Bold 1", "Range(24).Size 12", "Range(24).Color 0",
+        "Range.InsertAfter Empress\r\n\r\n", "Range(28).Bold 1", "Range(28).Size 12",
+        "Range(28).Color 32768", "Range(37).Select", "Selection.Paste",
+        "Range.InsertAfter \r\n\r\n",
+        // no explanation for the significator
+        "Range.InsertAfter 1. Past\r\n", "Range(40).Bold 1", "Range(40).Size 12",
+        "Range(40).Color 0", "Range.InsertAfter Chariot (reversed) \r\n\r\n", "Range(48).Bold 1",
+        "Range(48).Size 12", "Range(48).Color 32768", "Range(69).Select", "Selection.Paste",
+        "Range.InsertAfter \r\n\r\n", "Range.InsertAfter Delay.\r\nPatience.\r\n\r\n",
+        "Range(72).Bold 0", "Range(72).Size 10", "Range(72).Color 0", "Range(0, 0).Select",
+        "SaveAs " + app.path() + "/Temp/report1000.doc", "Visible"};
+    EXPECT_EQ(fake.word->calls, expected);
+}
+
+TEST_F(WordExportTest, FailuresStopBeforeSavingWithTheirMessage) {
+    const struct {
+        const char* name;
+        bool removeCardPicture;
+        bool wordAvailable;
+    } rows[] = {{"MissingPositionPicture", true, true}, {"NoWordProcessor", false, false}};
+    for (const auto& row : rows) {
+        fake.word->calls.clear();
+        fake.messageBoxes->shown.clear();
+        program.settings.PrintBigCards = true;
+        if (row.removeCardPicture) QFile::remove(app.path() + "/Pics/Deck/7.jpg");
+        fake.word->available = row.wordAvailable;
+        exports.ExportinWord();
+        EXPECT_EQ(fake.messageBoxes->shown, QStringList{FixedText::WordNotCreated}) << row.name;
+        EXPECT_TRUE(fake.word->calls.filter("SaveAs").isEmpty()) << row.name;
+        EXPECT_TRUE(fake.word->calls.filter("Visible").isEmpty()) << row.name;
+    }
+}
+
+TEST_F(WordExportTest, IncompleteReadingGetsMessage92AndNoDocument) {
+    reading.NextPosition = 1;
+    exports.ExportinWord();
+    exports.PrintinHTMLformat1Click();
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList({"m92", "m92"}));
+    EXPECT_TRUE(fake.word->calls.isEmpty());
+    EXPECT_TRUE(fake.shell->opened.isEmpty());
+}
+
+// The real word processor object writes RTF that an office suite reads back as the same text.
+TEST_F(WordExportTest, RtfDocumentHoldsTextFormattingAndPictures) {
+    program.settings.PrintView = true;
+    program.settings.PrintExpl = true;
+    fake.platform.word = std::make_unique<RtfWordAutomation>(*fake.clipboard, *fake.shell);
+    exports.ExportinWord();
+    const QString path = app.path() + "/Temp/report1000.doc";
+    ASSERT_EQ(fake.shell->opened, QStringList{path});
+    const QByteArray rtf = *ReadRegularFile(path, 1 << 24);
+    for (const char* piece :
+         {"{\\rtf1", "\\b\\fs32\\cf1 Spread (09/12/2026)\\par", "\\pict\\pngblip",
+          "\\b\\fs24\\cf3 Chariot (reversed) \\par", "\\b0\\fs20\\cf", "Delay.\\par\nPatience."})
+        EXPECT_TRUE(rtf.contains(piece)) << piece << "\n" << rtf.left(300).constData();
+
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed: RTF not read back";
+    QFile::copy(path, app.path() + "/report.rtf");
+    QProcess office;
+    office.start(soffice, {"--headless", "-env:UserInstallation=file://" + app.path() + "/profile",
+                           "--convert-to", "txt:Text (encoded):UTF8", "--outdir", app.path(),
+                           app.path() + "/report.rtf"});
+    ASSERT_TRUE(office.waitForFinished(120000));
+    const QString text = QString::fromUtf8(*ReadRegularFile(app.path() + "/report.txt", 1 << 20));
+    EXPECT_TRUE(text.contains("Spread (09/12/2026)")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Chariot (reversed)")) << text.toStdString();
+    EXPECT_TRUE(text.contains("1. Past")) << text.toStdString();
+}
+
+}  // namespace
