@@ -22,6 +22,7 @@
 #include "i18n/QtTranslations.h"
 #include "i18n/SelLang.h"
 #include "i18n/TextBlocks.h"
+#include "music/BackgroundMusic.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "spreads/Misc.h"
@@ -120,6 +121,9 @@ void TForm1::LayOutFrame() {
     flow_ =
         std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
                                       TableButtons{speedButton1_, speedButton2_, speedButton3_});
+    music_ = std::make_unique<BackgroundMusic>(program_, reading_, *program_.platform.mediaPlayer);
+    connect(flow_.get(), &ReadingFlow::spreadStarted, music_.get(),
+            &BackgroundMusic::NewSpreadMusic);
 }
 
 void TForm1::PlaceTableButtons() {
@@ -176,6 +180,7 @@ void TForm1::ConnectMenu() {
     on(menu_->Backgroundcolor1, &TForm1::Backgroundcolor1Click);
     on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
     on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
+    on(menu_->Playmusic1, &TForm1::Playmusic1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -229,6 +234,8 @@ void TForm1::Resizeenlargedcard1Click() {
     TForm12 dialog(program_.Messages, program_.settings, *program_.platform.messageBoxes, this);
     dialog.exec();
 }
+
+void TForm1::Playmusic1Click() { music_->Playmusic1Click(menu_->Playmusic1->isChecked()); }
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
 

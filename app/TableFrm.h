@@ -7,6 +7,7 @@
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 
+class BackgroundMusic;
 class MainMenu;
 class TableBackground;
 class QToolButton;
@@ -34,6 +35,7 @@ public:
     TableWidget* table() { return table_; }
     TableView& view() { return *view_; }
     ReadingFlow& flow() { return *flow_; }
+    BackgroundMusic& music() { return *music_; }
 
     void Exit1Click();
     void About1Click();
@@ -54,6 +56,7 @@ public:
     void Backgroundcolor1Click();
     void Defaultbackground1Click();
     void Resizeenlargedcard1Click();
+    void Playmusic1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,5 +88,6 @@ private:
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
     std::unique_ptr<TableBackground> background_;
+    std::unique_ptr<BackgroundMusic> music_;
     bool closed_ = false;
 };

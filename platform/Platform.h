@@ -4,6 +4,7 @@
 
 #include "platform/ColorDialog.h"
 #include "platform/HelpViewer.h"
+#include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pacer.h"
 #include "platform/SettingsKey.h"
@@ -20,6 +21,7 @@ struct Platform {
     std::unique_ptr<HelpViewer> helpViewer;
     std::unique_ptr<Pacer> pacer;
     std::unique_ptr<ColorDialog> colorDialog;
+    std::unique_ptr<MediaPlayer> mediaPlayer;
 };
 
 // The real services of this machine.

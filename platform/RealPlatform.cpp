@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtHelpViewer.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPacer.h"
 #include "platform/QtSettingsKey.h"
@@ -16,5 +17,6 @@ Platform RealPlatform() {
     platform.helpViewer = std::make_unique<QtHelpViewer>();
     platform.pacer = std::make_unique<QtPacer>();
     platform.colorDialog = std::make_unique<QtColorDialog>();
+    platform.mediaPlayer = std::make_unique<QtMediaPlayer>();
     return platform;
 }

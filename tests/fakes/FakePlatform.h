@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeMediaPlayer.h"
 #include "fakes/FixedSystemInfo.h"
 #include "fakes/InstantPacer.h"
 #include "fakes/MemorySettingsKey.h"
@@ -19,6 +20,7 @@ struct FakePlatform {
     RecordingHelpViewer* helpViewer;
     InstantPacer* pacer;
     ScriptedColorDialog* colorDialog;
+    FakeMediaPlayer* mediaPlayer;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -42,5 +44,8 @@ struct FakePlatform {
         auto colors = std::make_unique<ScriptedColorDialog>();
         colorDialog = colors.get();
         platform.colorDialog = std::move(colors);
+        auto player = std::make_unique<FakeMediaPlayer>();
+        mediaPlayer = player.get();
+        platform.mediaPlayer = std::move(player);
     }
 };
