@@ -181,6 +181,7 @@ void TForm1::ConnectMenu() {
     on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
     on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
     on(menu_->Playmusic1, &TForm1::Playmusic1Click);
+    on(menu_->Musicsettings1, &TForm1::Musicsettings1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -236,6 +237,8 @@ void TForm1::Resizeenlargedcard1Click() {
 }
 
 void TForm1::Playmusic1Click() { music_->Playmusic1Click(menu_->Playmusic1->isChecked()); }
+
+void TForm1::Musicsettings1Click() { music_->Musicsettings1Click(this); }
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
 

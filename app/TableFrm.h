@@ -57,6 +57,7 @@ public:
     void Defaultbackground1Click();
     void Resizeenlargedcard1Click();
     void Playmusic1Click();
+    void Musicsettings1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

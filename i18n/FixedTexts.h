@@ -13,3 +13,8 @@ inline constexpr char ShuffleCaption[] = "Shuffle";
 inline constexpr char StopCaption[] = "Stop";
 inline constexpr char CutDeckCaption[] = "Cut deck";
 }  // namespace FixedText
+namespace FixedText {
+inline constexpr char CouldNotWrite[] = "Could not write in a file.";
+inline constexpr char NameWithQuote[] =
+    "A name that holds a double quote cannot be associated with music:";
+}  // namespace FixedText

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #include "music/MusicChoice.h"
+#include "music/SetMusic.h"
+#include "platform/Platform.h"
 #include "table/ProgramState.h"
 #include "table/ReadingState.h"
 
@@ -135,5 +137,34 @@ void BackgroundMusic::OpenedReadingMusic() {
     } else if (!MusicStarted) {
         PlayByType();
         MusicStarted = true;
+    }
+}
+
+void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
+    Platform& platform = program_.platform;
+    TForm16 dialog(program_.Messages, program_.AppDir, program_.SpreadList, program_.settings,
+                   *platform.openFileDialog, *platform.messageBoxes, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyMusicSettings(dialog.Directory(), dialog.SelectedFile(), dialog.PlayType(),
+                       dialog.ResetMusic(), dialog.IgnoreAssociations());
+}
+
+void BackgroundMusic::ApplyMusicSettings(const QString& directory, const QString& selectedFile,
+                                         int playType, bool resetMusic, bool ignoreAssociations) {
+    Settings& settings = program_.settings;
+    settings.PlayType = playType;
+    settings.ResetMusic = resetMusic;
+    settings.IgnoreAssociations = ignoreAssociations;
+    if (directory != settings.MusicDir) {
+        settings.MusicDir = directory;
+        if (playType > 0 && selectedFile.isEmpty() && MusicStarted) MediaDoSomething();
+    }
+    if (!selectedFile.isEmpty() && selectedFile != settings.CurrentMusicFile) {
+        settings.CurrentMusicFile = settings.MusicFile = selectedFile;
+        // Music from an association keeps playing unless associations are ignored.
+        if (ignoreAssociations || !AssociationActive) {
+            PlayChosenFirst = true;
+            if (MusicStarted) PlayByType();
+        }
     }
 }

@@ -7,6 +7,7 @@
 
 struct ProgramState;
 struct ReadingState;
+class QWidget;
 
 // Background music: plays the chosen file in a loop, the files of the music folder in order or
 // at random, or the music a spread is associated with. It follows the reading through the
@@ -26,6 +27,10 @@ public:
     void MediaDoSomething();
     // Applies the association of the current spread.
     void MediaDoSpread();
+    // The music settings dialog; OK applies its choices and may start music at once.
+    void Musicsettings1Click(QWidget* parent);
+    void ApplyMusicSettings(const QString& directory, const QString& selectedFile, int playType,
+                            bool resetMusic, bool ignoreAssociations);
 
     bool MusicStarted = false;
     bool ReplayRequested = false;

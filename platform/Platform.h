@@ -6,6 +6,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/Pacer.h"
 #include "platform/SettingsKey.h"
 #include "platform/Shell.h"
@@ -22,6 +23,7 @@ struct Platform {
     std::unique_ptr<Pacer> pacer;
     std::unique_ptr<ColorDialog> colorDialog;
     std::unique_ptr<MediaPlayer> mediaPlayer;
+    std::unique_ptr<OpenFileDialog> openFileDialog;
 };
 
 // The real services of this machine.

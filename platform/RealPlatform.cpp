@@ -3,6 +3,7 @@
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtOpenFileDialog.h"
 #include "platform/QtPacer.h"
 #include "platform/QtSettingsKey.h"
 #include "platform/QtShell.h"
@@ -18,5 +19,6 @@ Platform RealPlatform() {
     platform.pacer = std::make_unique<QtPacer>();
     platform.colorDialog = std::make_unique<QtColorDialog>();
     platform.mediaPlayer = std::make_unique<QtMediaPlayer>();
+    platform.openFileDialog = std::make_unique<QtOpenFileDialog>();
     return platform;
 }

@@ -8,6 +8,7 @@
 #include "fakes/RecordingMessageBoxes.h"
 #include "fakes/RecordingShell.h"
 #include "fakes/ScriptedColorDialog.h"
+#include "fakes/ScriptedOpenFileDialog.h"
 #include "platform/Platform.h"
 
 // A platform made of fakes, with typed access to each of them.
@@ -21,6 +22,7 @@ struct FakePlatform {
     InstantPacer* pacer;
     ScriptedColorDialog* colorDialog;
     FakeMediaPlayer* mediaPlayer;
+    ScriptedOpenFileDialog* openFileDialog;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -47,5 +49,8 @@ struct FakePlatform {
         auto player = std::make_unique<FakeMediaPlayer>();
         mediaPlayer = player.get();
         platform.mediaPlayer = std::move(player);
+        auto opener = std::make_unique<ScriptedOpenFileDialog>();
+        openFileDialog = opener.get();
+        platform.openFileDialog = std::move(opener);
     }
 };
