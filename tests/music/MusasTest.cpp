@@ -1,6 +1,9 @@
 #include <QDir>
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
+#include <QListView>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@
 #include "i18n/MessageList.h"
 #include "music/BackgroundMusic.h"
 #include "music/Musas.h"
+#include "music/SetMusic.h"
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
@@ -107,6 +111,34 @@ TEST(MusicSettings, OkAppliesTheChoices) {
     EXPECT_EQ(s.MusicFile, app.path() + "/Music/a.mid");
     music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/b.mid", 0, true, true);
     EXPECT_EQ(fake.mediaPlayer->played.size(), 3);
+}
+
+TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
+    TestAppDir app;
+    for (const char* name : {"Music/a.mid", "Music/b.mid"}) app.write(name, "x");
+    FakePlatform fake;
+    ProgramState program(fake.platform);
+    program.AppDir = app.path();
+    Settings& s = program.settings;
+    s.PlayType = 0;
+    s.MusicDir = app.path() + "/Music";
+    s.MusicFile = s.CurrentMusicFile = app.path() + "/Music/b.mid";
+    ReadingState reading;
+    BackgroundMusic music(program, reading, *fake.mediaPlayer);
+    OnNextModal<TForm16>([&](TForm16* dialog) {
+        EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QListView*>("FileListBox1"));
+        EXPECT_EQ(dialog->SelectedFile(), app.path() + "/Music/b.mid");
+        auto* reset = dialog->findChild<QCheckBox*>("CheckBox2");
+        EXPECT_FALSE(reset->isVisible());
+        EXPECT_FALSE(reset->isEnabled());
+        dialog->findChildren<QRadioButton*>()[2]->click();
+        EXPECT_TRUE(reset->isEnabled());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    music.Musicsettings1Click(nullptr);
+    EXPECT_EQ(s.PlayType, 2);
+    EXPECT_EQ(s.MusicDir, app.path() + "/Music");
+    EXPECT_EQ(s.MusicFile, app.path() + "/Music/b.mid");
 }
 
 }  // namespace
