@@ -129,6 +129,10 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(directoryList_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { ShowDirectory(directories_->filePath(index)); });
 
+    // The folders load in the background: keep the current one in sight as they arrive.
+    connect(directories_, &QFileSystemModel::directoryLoaded, this,
+            [this] { directoryList_->scrollTo(directoryList_->currentIndex()); });
+
     const QStringList drives = Drives();
     const QString folder = QDir(settings.MusicDir).exists() ? settings.MusicDir : appDir;
     const QSignalBlocker block(driveBox_);
@@ -148,6 +152,8 @@ void TForm16::ShowDrive(const QString& root) {
 void TForm16::ShowDirectory(const QString& directory) {
     directory_ = QDir::cleanPath(directory);
     const QModelIndex index = directories_->index(directory_);
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        directoryList_->expand(parent);
     directoryList_->setCurrentIndex(index);
     directoryList_->scrollTo(index);
     fileList_->setRootIndex(files_->setRootPath(directory_));
