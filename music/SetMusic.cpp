@@ -129,10 +129,6 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(directoryList_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { ShowDirectory(directories_->filePath(index)); });
 
-    // The folders load in the background: keep the current one in sight as they arrive.
-    connect(directories_, &QFileSystemModel::directoryLoaded, this,
-            [this] { directoryList_->scrollTo(directoryList_->currentIndex()); });
-
     const QStringList drives = Drives();
     const QString folder = QDir(settings.MusicDir).exists() ? settings.MusicDir : appDir;
     const QSignalBlocker block(driveBox_);
@@ -195,5 +191,6 @@ void TForm16::keyPressEvent(QKeyEvent* event) {
 
 void TForm16::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    directoryList_->scrollTo(directoryList_->currentIndex());
     fileList_->setFocus();
 }

@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
@@ -128,6 +130,10 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
     OnNextModal<TForm16>([&](TForm16* dialog) {
         EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QListView*>("FileListBox1"));
         EXPECT_EQ(dialog->SelectedFile(), app.path() + "/Music/b.mid");
+        auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+        EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()),
+                  app.path() + "/Music");
+        EXPECT_TRUE(tree->isExpanded(tree->currentIndex().parent()));
         auto* reset = dialog->findChild<QCheckBox*>("CheckBox2");
         EXPECT_FALSE(reset->isVisible());
         EXPECT_FALSE(reset->isEnabled());
