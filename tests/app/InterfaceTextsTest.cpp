@@ -25,6 +25,8 @@
 #include "decks/SelectDk.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
+#include "music/Musas.h"
+#include "music/SetMusic.h"
 #include "platform/Interface.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
@@ -256,6 +258,13 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     Settings imageSettings = form.program().settings;
     TForm12 imageDialog(m, imageSettings, *fake.platform.messageBoxes);
     cut += CutTextsWhenShown(imageDialog);
+    TForm16 musicDialog(m, form.program().AppDir, form.program().SpreadList,
+                        form.program().settings, *fake.platform.openFileDialog,
+                        *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(musicDialog);
+    TForm17 associations(m, form.program().AppDir, form.program().SpreadList,
+                         *fake.platform.openFileDialog, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(associations);
 
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });

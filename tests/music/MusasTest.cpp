@@ -1,11 +1,11 @@
-#include <QDir>
-#include <QFileSystemModel>
-#include <QTreeView>
-#include <QFile>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
 #include <QRadioButton>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
