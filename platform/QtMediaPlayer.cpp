@@ -54,6 +54,8 @@ MediaPlayer::Failure QtMediaPlayer::Fail(Failure failure, const QString& text, Q
 }
 
 MediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText) {
+    // A command that arrives while a file loads (the window stays responsive) is refused.
+    if (loading_) return Fail(Failure::File, "Another file is loading", errorText);
     close();
     if (!QFileInfo(path).isFile()) return Fail(Failure::File, "No such file: " + path, errorText);
     MakePlayer();
@@ -76,7 +78,9 @@ MediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText
     connect(player_.get(), &QMediaPlayer::errorOccurred, &wait, check);
     if (!settled()) {
         limit.start(LoadLimitMs);
+        loading_ = true;
         wait.exec();
+        loading_ = false;
     }
     if (lastError_ != QMediaPlayer::NoError ||
         player_->mediaStatus() == QMediaPlayer::InvalidMedia || !settled()) {

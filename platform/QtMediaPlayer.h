@@ -37,6 +37,7 @@ private:
     bool open_ = false;
     bool played_ = false;
     bool playing_ = false;
+    bool loading_ = false;
     // Counts play commands, so a late notification of an earlier play is dropped.
     quint64 playNumber_ = 0;
     QMediaPlayer::Error lastError_ = QMediaPlayer::NoError;
