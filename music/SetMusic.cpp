@@ -129,6 +129,12 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(directoryList_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { ShowDirectory(directories_->filePath(index)); });
 
+    // Folders load in the background and sort as they arrive: keep the current one in sight.
+    connect(directories_, &QFileSystemModel::layoutChanged, this,
+            [this] { directoryList_->scrollTo(directoryList_->currentIndex()); });
+    connect(directories_, &QFileSystemModel::directoryLoaded, this,
+            [this] { directoryList_->scrollTo(directoryList_->currentIndex()); });
+
     const QStringList drives = Drives();
     const QString folder = QDir(settings.MusicDir).exists() ? settings.MusicDir : appDir;
     const QSignalBlocker block(driveBox_);

@@ -134,6 +134,10 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
         EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()),
                   app.path() + "/Music");
         EXPECT_TRUE(tree->isExpanded(tree->currentIndex().parent()));
+        // The folders load in the background; the current one stays in sight.
+        EXPECT_TRUE(QTest::qWaitFor([tree] {
+            return tree->viewport()->rect().intersects(tree->visualRect(tree->currentIndex()));
+        }));
         auto* reset = dialog->findChild<QCheckBox*>("CheckBox2");
         EXPECT_FALSE(reset->isVisible());
         EXPECT_FALSE(reset->isEnabled());
