@@ -126,8 +126,12 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(playGroup_, &QButtonGroup::idClicked, this, &TForm16::RadioGroup1Click);
     connect(fileList_, &QListView::doubleClicked, this, &QDialog::accept);
     connect(driveBox_, &QComboBox::currentTextChanged, this, &TForm16::ShowDrive);
-    connect(directoryList_, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { ShowDirectory(directories_->filePath(index)); });
+    // A folder chosen by click or by keys shows its files.
+    connect(directoryList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                const QString path = QDir::cleanPath(directories_->filePath(index));
+                if (index.isValid() && path != directory_) ShowDirectory(path);
+            });
 
     // Folders load in the background and sort as they arrive: keep the current one in sight.
     connect(directories_, &QFileSystemModel::layoutChanged, this,
