@@ -4,11 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
@@ -73,13 +74,10 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     directoryList_->setHeaderHidden(true);
     for (int column = 1; column < directories_->columnCount(); ++column)
         directoryList_->hideColumn(column);
-    files_ = new QFileSystemModel(this);
-    files_->setFilter(QDir::Files | QDir::Hidden);
-    fileList_ = new QListView(this);
+    // Read at once rather than in the background, so the chosen file is selected on opening.
+    fileList_ = new QListWidget(this);
     fileList_->setObjectName("FileListBox1");
     fileList_->setGeometry(24, 144, 233, 137);
-    fileList_->setModel(files_);
-    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     auto* associate = new QPushButton(messages[Msg::AssociateSpreads], this);
     associate->setObjectName("SpeedButton1");
@@ -124,14 +122,14 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(associate, &QPushButton::clicked, this, &TForm16::SpeedButton1Click);
     connect(playGroup_, &QButtonGroup::idClicked, this, &TForm16::RadioGroup1Click);
-    connect(fileList_, &QListView::doubleClicked, this, &QDialog::accept);
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(driveBox_, &QComboBox::currentTextChanged, this, &TForm16::ShowDrive);
-    // A folder chosen by click or by keys shows its files.
-    connect(directoryList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                const QString path = QDir::cleanPath(directories_->filePath(index));
-                if (index.isValid() && path != directory_) ShowDirectory(path);
-            });
+    // A folder chosen by a click, or by Enter in the list, shows its files.
+    const auto chooseFolder = [this](const QModelIndex& index) {
+        ShowDirectory(directories_->filePath(index));
+    };
+    connect(directoryList_, &QTreeView::clicked, this, chooseFolder);
+    connect(directoryList_, &QTreeView::activated, this, chooseFolder);
 
     // Folders load in the background and sort as they arrive: keep the current one in sight.
     connect(directories_, &QFileSystemModel::layoutChanged, this,
@@ -146,7 +144,11 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     driveBox_->setCurrentText(DriveOf(drives, folder));
     ShowDrive(driveBox_->currentText());
     ShowDirectory(folder);
-    fileList_->setCurrentIndex(files_->index(settings.MusicFile));
+    const QFileInfo chosen(settings.MusicFile);
+    if (QDir(chosen.path()) == QDir(directory_)) {
+        const auto found = fileList_->findItems(chosen.fileName(), Qt::MatchExactly);
+        if (!found.isEmpty()) fileList_->setCurrentItem(found.first());
+    }
     RadioGroup1Click();
 }
 
@@ -162,18 +164,15 @@ void TForm16::ShowDirectory(const QString& directory) {
         directoryList_->expand(parent);
     directoryList_->setCurrentIndex(index);
     directoryList_->scrollTo(index);
-    fileList_->setRootIndex(files_->setRootPath(directory_));
-    fileList_->clearSelection();
-    fileList_->setCurrentIndex(QModelIndex());
+    fileList_->clear();
+    fileList_->addItems(QDir(directory_).entryList(QDir::Files | QDir::Hidden, QDir::Name));
 }
 
 QString TForm16::Directory() const { return directory_; }
 
 QString TForm16::SelectedFile() const {
-    const QModelIndex index = fileList_->currentIndex();
-    return index.isValid() && fileList_->selectionModel()->isSelected(index)
-               ? files_->filePath(index)
-               : QString();
+    const QList<QListWidgetItem*> selected = fileList_->selectedItems();
+    return selected.isEmpty() ? QString() : QDir(directory_).filePath(selected.first()->text());
 }
 
 int TForm16::PlayType() const { return std::max(0, playGroup_->checkedId()); }

@@ -9,7 +9,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
-class QListView;
+class QListWidget;
 class QTreeView;
 struct Settings;
 
@@ -47,9 +47,8 @@ private:
     MessageBoxes& messageBoxes_;
     QComboBox* driveBox_ = nullptr;
     QTreeView* directoryList_ = nullptr;
-    QListView* fileList_ = nullptr;
+    QListWidget* fileList_ = nullptr;
     QFileSystemModel* directories_ = nullptr;
-    QFileSystemModel* files_ = nullptr;
     QButtonGroup* playGroup_ = nullptr;
     QCheckBox* resetBox_ = nullptr;
     QCheckBox* ignoreBox_ = nullptr;
