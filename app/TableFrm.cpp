@@ -23,6 +23,7 @@
 #include "i18n/QtTranslations.h"
 #include "i18n/SelLang.h"
 #include "i18n/TextBlocks.h"
+#include "music/BackgroundMusic.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "readings/SavedReadings.h"
@@ -133,6 +134,11 @@ void TForm1::LayOutFrame() {
     connect(savedReadings_.get(), &SavedReadings::majorOnlyChanged, menu_->MajorArcanaonly1,
             &QAction::setChecked);
     exports_ = std::make_unique<ReadingExports>(program_, reading_, this);
+    music_ = std::make_unique<BackgroundMusic>(program_, reading_, *program_.platform.mediaPlayer);
+    connect(flow_.get(), &ReadingFlow::spreadStarted, music_.get(),
+            &BackgroundMusic::NewSpreadMusic);
+    connect(savedReadings_.get(), &SavedReadings::readingOpened, music_.get(),
+            &BackgroundMusic::OpenedReadingMusic);
 }
 
 void TForm1::PlaceTableButtons() {
@@ -195,6 +201,8 @@ void TForm1::ConnectMenu() {
     on(menu_->Defaultbackground1, &TForm1::Defaultbackground1Click);
     on(menu_->Resizeenlargedcard1, &TForm1::Resizeenlargedcard1Click);
     on(menu_->Print1, &TForm1::Print1Click);
+    on(menu_->Playmusic1, &TForm1::Playmusic1Click);
+    on(menu_->Musicsettings1, &TForm1::Musicsettings1Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -271,6 +279,9 @@ void TForm1::Resizeenlargedcard1Click() {
 }
 
 void TForm1::Print1Click() { exports_->Print1Click(); }
+void TForm1::Playmusic1Click() { music_->Playmusic1Click(menu_->Playmusic1->isChecked()); }
+
+void TForm1::Musicsettings1Click() { music_->Musicsettings1Click(this); }
 
 void TForm1::RemoveDeck1Click() { view_->ToggleSpreadView(); }
 

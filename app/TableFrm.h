@@ -8,6 +8,7 @@
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 
+class BackgroundMusic;
 class MainMenu;
 class TableBackground;
 class QToolButton;
@@ -38,6 +39,7 @@ public:
     TableView& view() { return *view_; }
     ReadingFlow& flow() { return *flow_; }
     SavedReadings& savedReadings() { return *savedReadings_; }
+    BackgroundMusic& music() { return *music_; }
 
     void Exit1Click();
     void About1Click();
@@ -64,6 +66,8 @@ public:
     void Defaultbackground1Click();
     void Resizeenlargedcard1Click();
     void Print1Click();
+    void Playmusic1Click();
+    void Musicsettings1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,5 +104,6 @@ private:
     std::unique_ptr<TableBackground> background_;
     std::unique_ptr<SavedReadings> savedReadings_;
     std::unique_ptr<ReadingExports> exports_;
+    std::unique_ptr<BackgroundMusic> music_;
     bool closed_ = false;
 };

@@ -32,3 +32,8 @@ inline constexpr char HtmlNotCreated[] = "Could not create HTML file.";
 inline constexpr char WordNotCreated[] = "Could not create MS Word file.";
 inline constexpr char OpenOfficeNotCreated[] = "Could not create OpenOffice file.";
 }  // namespace FixedText
+namespace FixedText {
+inline constexpr char CouldNotWrite[] = "Could not write in a file.";
+inline constexpr char NameWithQuote[] =
+    "A name that holds a double quote cannot be associated with music:";
+}  // namespace FixedText

@@ -55,6 +55,12 @@ enum : int {
     TextField = 51,
     DoNotReverseImage = 52,
     DoNotEnlargeImage = 53,
+    AssociateSpreads = 54,  // button and association dialog caption
+    IgnoreAssociations = 55,
+    PlayGroup = 56,
+    PlaySelectedFile = 57,
+    PlayInOrder = 58,
+    PlayRandom = 59,
     Shuffle = 62,
     Stop = 63,
     CutDeck = 64,

@@ -6,7 +6,9 @@
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
+#include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/Pacer.h"
 #include "platform/SettingsKey.h"
 #include "platform/Shell.h"
@@ -27,6 +29,8 @@ struct Platform {
     std::unique_ptr<Clipboard> clipboard;
     // The word processor the Word export drives.
     std::unique_ptr<WordAutomation> word;
+    std::unique_ptr<MediaPlayer> mediaPlayer;
+    std::unique_ptr<OpenFileDialog> openFileDialog;
 };
 
 // The real services of this machine.

@@ -3,7 +3,9 @@
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtHelpViewer.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtOpenFileDialog.h"
 #include "platform/QtPacer.h"
 #include "platform/QtSettingsKey.h"
 #include "platform/QtShell.h"
@@ -22,5 +24,7 @@ Platform RealPlatform() {
     platform.fileDialogs = std::make_unique<QtFileDialogs>();
     platform.clipboard = std::make_unique<QtClipboard>();
     platform.word = std::make_unique<RtfWordAutomation>(*platform.clipboard, *platform.shell);
+    platform.mediaPlayer = std::make_unique<QtMediaPlayer>();
+    platform.openFileDialog = std::make_unique<QtOpenFileDialog>();
     return platform;
 }

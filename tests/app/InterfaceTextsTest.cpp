@@ -28,6 +28,8 @@
 #include "export/PrintFrm.h"
 #include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
+#include "music/Musas.h"
+#include "music/SetMusic.h"
 #include "platform/Interface.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
@@ -287,6 +289,13 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     cut += CutTextsWhenShown(spreadName);
     TForm18 printDialog(m, form.program().settings, m[89]);
     cut += CutTextsWhenShown(printDialog);
+    TForm16 musicDialog(m, form.program().AppDir, form.program().SpreadList,
+                        form.program().settings, *fake.platform.openFileDialog,
+                        *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(musicDialog);
+    TForm17 associations(m, form.program().AppDir, form.program().SpreadList,
+                         *fake.platform.openFileDialog, *fake.platform.messageBoxes);
+    cut += CutTextsWhenShown(associations);
 
     QtMessageBoxes boxes;
     cut += CutTextsOfNextMessageBox([&] { boxes.showMessage(&form, m[79]); });

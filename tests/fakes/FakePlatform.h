@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeMediaPlayer.h"
 #include "fakes/FixedSystemInfo.h"
 #include "fakes/InstantPacer.h"
 #include "fakes/MemoryClipboard.h"
@@ -10,6 +11,7 @@
 #include "fakes/RecordingWord.h"
 #include "fakes/ScriptedColorDialog.h"
 #include "fakes/ScriptedFileDialogs.h"
+#include "fakes/ScriptedOpenFileDialog.h"
 #include "platform/Platform.h"
 
 // A platform made of fakes, with typed access to each of them.
@@ -25,6 +27,8 @@ struct FakePlatform {
     ScriptedFileDialogs* fileDialogs;
     MemoryClipboard* clipboard;
     RecordingWord* word;
+    FakeMediaPlayer* mediaPlayer;
+    ScriptedOpenFileDialog* openFileDialog;
 
     FakePlatform() {
         auto key = std::make_unique<MemorySettingsKey>();
@@ -57,5 +61,11 @@ struct FakePlatform {
         auto recorder = std::make_unique<RecordingWord>();
         word = recorder.get();
         platform.word = std::move(recorder);
+        auto player = std::make_unique<FakeMediaPlayer>();
+        mediaPlayer = player.get();
+        platform.mediaPlayer = std::move(player);
+        auto opener = std::make_unique<ScriptedOpenFileDialog>();
+        openFileDialog = opener.get();
+        platform.openFileDialog = std::move(opener);
     }
 };

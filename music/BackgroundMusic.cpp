@@ -1,0 +1,170 @@
+#include "music/BackgroundMusic.h"
+
+#include <QFileInfo>
+
+#include "music/MusicChoice.h"
+#include "music/SetMusic.h"
+#include "platform/Platform.h"
+#include "table/ProgramState.h"
+#include "table/ReadingState.h"
+
+BackgroundMusic::BackgroundMusic(ProgramState& program, const ReadingState& reading,
+                                 MediaPlayer& player)
+    : program_(program), reading_(reading), player_(player) {
+    connect(&player_, &MediaPlayer::notified, this, &BackgroundMusic::MediaPlayer1Notify);
+}
+
+void BackgroundMusic::MediaStop() {
+    using Mode = MediaPlayer::Mode;
+    const Mode mode = player_.mode();
+    if (mode == Mode::Playing || mode == Mode::Paused || mode == Mode::Seeking) player_.stop();
+    if (player_.mode() == Mode::Open) player_.close();
+}
+
+void BackgroundMusic::MediaDoFile() {
+    if (!program_.settings.PlayMusicOn) return;
+    MediaStop();
+    // A failure is silent: the player is then not playing. Only a device that cannot be
+    // opened ends the searches of the folder.
+    MediaPlayer::Failure failure = player_.open(program_.settings.CurrentMusicFile);
+    if (failure == MediaPlayer::Failure::None) failure = player_.play();
+    if (failure == MediaPlayer::Failure::Device) DeviceFailed = true;
+}
+
+void BackgroundMusic::MediaDoSomething() {
+    Settings& settings = program_.settings;
+    if (!settings.PlayMusicOn || settings.PlayType == 0) return;
+    const QStringList candidates = MusicCandidates(settings.MusicDir);
+    const int current = CandidateIndex(candidates, settings.CurrentMusicFile);
+    DeviceFailed = false;
+    const auto tryCandidate = [&](int index) {
+        settings.CurrentMusicFile = settings.MusicFile = candidates[index];
+        MediaDoFile();
+        if (DeviceFailed) return TryResult::DeviceFailed;
+        return player_.mode() == MediaPlayer::Mode::Playing ? TryResult::Playing
+                                                            : TryResult::NotPlaying;
+    };
+    if (settings.PlayType == 1)
+        PlayInOrder(candidates.size(), current, PlayChosenFirst, tryCandidate);
+    else
+        PlayAtRandom(candidates.size(), current, PlayChosenFirst, tryCandidate);
+}
+
+void BackgroundMusic::MediaDoSpread() {
+    Settings& settings = program_.settings;
+    bool associated = false;
+    if (const auto stored =
+            FindAssociation(ReadAssociations(program_.AppDir), reading_.SpreadName)) {
+        const QString file = AssociatedPath(program_.AppDir, *stored);
+        if (QFileInfo(file).isFile()) {
+            associated = true;
+            if (file.compare(settings.CurrentMusicFile, Qt::CaseInsensitive) != 0 ||
+                ReplayRequested) {
+                settings.CurrentMusicFile = file;
+                MediaDoFile();
+            }
+        }
+    }
+    if (!associated) {
+        settings.CurrentMusicFile = settings.MusicFile;
+        if (ReplayRequested)
+            MediaDoFile();
+        else if (settings.ResetMusic && settings.PlayType > 0)
+            MediaDoSomething();
+        else if (!MusicStarted || AssociationActive)
+            // Music from an association gives way to the normal music.
+            PlayByType();
+    }
+    AssociationActive = associated;
+}
+
+void BackgroundMusic::MediaPlayer1Notify(MediaPlayer::Result result) {
+    if (result != MediaPlayer::Result::Successful) return;
+    if (MusicStarted) {
+        // The piece that ended starts again; new pieces come only with a new spread or reading.
+        ReplayRequested = true;
+        MediaDoSpread();
+    } else {
+        PlayByType();
+    }
+}
+
+void BackgroundMusic::PlayByType() {
+    if (program_.settings.PlayType == 0)
+        MediaDoFile();
+    else
+        MediaDoSomething();
+}
+
+void BackgroundMusic::Playmusic1Click(bool on) {
+    Settings& settings = program_.settings;
+    settings.PlayMusicOn = on;
+    if (!on) {
+        MediaStop();
+        return;
+    }
+    if (reading_.DeckLaidOut && !settings.IgnoreAssociations)
+        MediaDoSpread();
+    else
+        PlayByType();
+    MusicStarted = true;
+}
+
+void BackgroundMusic::NewSpreadMusic() {
+    Settings& settings = program_.settings;
+    if (!settings.IgnoreAssociations) {
+        ReplayRequested = false;
+        MediaDoSpread();
+        if (settings.PlayMusicOn) MusicStarted = true;
+        return;
+    }
+    if (settings.ResetMusic && settings.PlayType > 0) {
+        settings.CurrentMusicFile = settings.MusicFile;
+        MediaDoSomething();
+        if (settings.PlayMusicOn) MusicStarted = true;
+    } else if (!MusicStarted) {
+        settings.CurrentMusicFile = settings.MusicFile;
+        PlayByType();
+        if (settings.PlayMusicOn) MusicStarted = true;
+    }
+}
+
+void BackgroundMusic::OpenedReadingMusic() {
+    if (!program_.settings.IgnoreAssociations) {
+        ReplayRequested = false;
+        MediaDoSpread();
+        MusicStarted = true;
+    } else if (!MusicStarted) {
+        PlayByType();
+        MusicStarted = true;
+    }
+}
+
+void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
+    Platform& platform = program_.platform;
+    TForm16 dialog(program_.Messages, program_.AppDir, program_.SpreadList, program_.settings,
+                   *platform.openFileDialog, *platform.messageBoxes, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyMusicSettings(dialog.Directory(), dialog.SelectedFile(), dialog.PlayType(),
+                       dialog.ResetMusic(), dialog.IgnoreAssociations());
+}
+
+void BackgroundMusic::ApplyMusicSettings(const QString& directory, const QString& selectedFile,
+                                         int playType, bool resetMusic, bool ignoreAssociations) {
+    Settings& settings = program_.settings;
+    settings.PlayType = playType;
+    settings.ResetMusic = resetMusic;
+    settings.IgnoreAssociations = ignoreAssociations;
+    if (directory != settings.MusicDir) {
+        settings.MusicDir = directory;
+        if (playType > 0 && selectedFile.isEmpty() && MusicStarted) MediaDoSomething();
+    }
+    if (!selectedFile.isEmpty() && selectedFile != settings.CurrentMusicFile) {
+        settings.CurrentMusicFile = settings.MusicFile = selectedFile;
+        // Music from an association keeps playing unless associations are ignored.
+        if (ignoreAssociations || !AssociationActive) {
+            PlayChosenFirst = true;
+            if (MusicStarted) PlayByType();
+        }
+    }
+}

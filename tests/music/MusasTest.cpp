@@ -1,0 +1,154 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakePlatform.h"
+#include "i18n/MessageList.h"
+#include "music/BackgroundMusic.h"
+#include "music/Musas.h"
+#include "music/SetMusic.h"
+#include "support/ModalDialog.h"
+#include "support/TestAppDir.h"
+#include "table/ProgramState.h"
+#include "table/ReadingState.h"
+
+namespace {
+
+const QStringList Catalogue = {"Question", "Cross", "Say \"yes\""};
+
+class MusasTest : public ::testing::Test {
+protected:
+    // Opens the dialog modally, runs the steps on it, then presses OK.
+    void Run(const std::function<void(TForm17*)>& steps) {
+        OnNextModal<TForm17>([&](TForm17* dialog) {
+            steps(dialog);
+            dialog->Button1Click();
+            if (dialog->isVisible()) dialog->reject();
+        });
+        TForm17 dialog(messages, app.path(), Catalogue, *fake.openFileDialog, *fake.messageBoxes);
+        dialog.exec();
+    }
+    QByteArray Written() {
+        QFile file(app.path() + "/Associat.txt");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    TestAppDir app;
+    FakePlatform fake;
+    MessageList messages;
+};
+
+TEST_F(MusasTest, ChosenFilesAreStoredRelativeUnderMusicElseByFullPath) {
+    fake.openFileDialog->answers = {app.path() + "/Music/Storm.mid", "/srv/songs/Rain.ogg",
+                                    "/srv/songs/Bad\"name.mid"};
+    Run([](TForm17* dialog) {
+        dialog->labelclick(1);
+        dialog->labelclick(0);
+        // A quote in a file name or in a spread name cannot be stored.
+        dialog->labelclick(1);
+        dialog->labelclick(2);
+    });
+    EXPECT_EQ(Written(), "Question \"/srv/songs/Rain.ogg\"\r\nCross \"Storm.mid\"\r\n");
+    EXPECT_EQ(fake.openFileDialog->startedAt.first(), app.path() + "/Music|");
+    EXPECT_EQ(fake.messageBoxes->shown.size(), 2);
+}
+
+TEST_F(MusasTest, ClickingAFileRemovesItsPairAndOkWritesInCatalogueOrder) {
+    app.write("associat.txt", "Cross \"/srv/a.mid\"\r\nQuestion \"Storm.mid\"\r\nGone \"x\"\r\n");
+    Run([&](TForm17* dialog) {
+        const QList<QLabel*> files = dialog->FileLabels();
+        EXPECT_EQ(files[0]->text(), "Storm.mid");
+        EXPECT_EQ(files[1]->text(), "/srv/a.mid");
+        EXPECT_EQ(files[1]->cursor().shape(), Qt::ForbiddenCursor);
+        QTest::mouseClick(files[0], Qt::LeftButton);
+        EXPECT_EQ(files[0]->text(), "");
+        EXPECT_EQ(files[0]->cursor().shape(), Qt::ArrowCursor);
+    });
+    // The file keeps its spelling: one file, found without regard to case.
+    QFile file(app.path() + "/associat.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "Cross \"/srv/a.mid\"\r\n");
+    EXPECT_FALSE(QFile::exists(app.path() + "/Associat.txt"));
+}
+
+TEST_F(MusasTest, AFailedWriteIsReportedAndTheDialogStays) {
+    QDir(app.path()).mkdir("Associat.txt");
+    fake.openFileDialog->answers = {"/srv/a.mid"};
+    Run([](TForm17* dialog) { dialog->labelclick(0); });
+    ASSERT_EQ(fake.messageBoxes->shown.size(), 1);
+    EXPECT_TRUE(fake.messageBoxes->shown[0].startsWith("Could not write in a file."));
+}
+
+TEST(MusicSettings, OkAppliesTheChoices) {
+    TestAppDir app;
+    for (const char* name : {"Music/a.mid", "Music/b.mid", "Other/c.mid"}) app.write(name, "x");
+    FakePlatform fake;
+    ProgramState program(fake.platform);
+    program.AppDir = app.path();
+    Settings& s = program.settings;
+    s.PlayMusicOn = true;
+    s.PlayType = 1;
+    s.MusicDir = app.path() + "/Music";
+    s.MusicFile = s.CurrentMusicFile = app.path() + "/Music/a.mid";
+    ReadingState reading;
+    BackgroundMusic music(program, reading, *fake.mediaPlayer);
+    music.MusicStarted = true;
+    music.AssociationActive = false;
+    // A new folder without a chosen file starts a piece from it at once.
+    music.ApplyMusicSettings(app.path() + "/Other", "", 1, true, false);
+    // A chosen file plays first.
+    music.ApplyMusicSettings(app.path() + "/Other", app.path() + "/Music/b.mid", 0, true, false);
+    // Under an association's music a new choice waits, unless associations are ignored.
+    music.AssociationActive = true;
+    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/a.mid", 0, true, false);
+    EXPECT_EQ(fake.mediaPlayer->played,
+              (QStringList{app.path() + "/Other/c.mid", app.path() + "/Music/b.mid"}));
+    EXPECT_EQ(s.MusicFile, app.path() + "/Music/a.mid");
+    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/b.mid", 0, true, true);
+    EXPECT_EQ(fake.mediaPlayer->played.size(), 3);
+}
+
+TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
+    TestAppDir app;
+    for (const char* name : {"Music/a.mid", "Music/b.mid"}) app.write(name, "x");
+    FakePlatform fake;
+    ProgramState program(fake.platform);
+    program.AppDir = app.path();
+    Settings& s = program.settings;
+    s.PlayType = 0;
+    s.MusicDir = app.path() + "/Music";
+    s.MusicFile = s.CurrentMusicFile = app.path() + "/Music/b.mid";
+    ReadingState reading;
+    BackgroundMusic music(program, reading, *fake.mediaPlayer);
+    OnNextModal<TForm16>([&](TForm16* dialog) {
+        EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QListView*>("FileListBox1"));
+        EXPECT_EQ(dialog->SelectedFile(), app.path() + "/Music/b.mid");
+        auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+        EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()),
+                  app.path() + "/Music");
+        EXPECT_TRUE(tree->isExpanded(tree->currentIndex().parent()));
+        // The folders load in the background; the current one stays in sight.
+        EXPECT_TRUE(QTest::qWaitFor([tree] {
+            return tree->viewport()->rect().intersects(tree->visualRect(tree->currentIndex()));
+        }));
+        auto* reset = dialog->findChild<QCheckBox*>("CheckBox2");
+        EXPECT_FALSE(reset->isVisible());
+        EXPECT_FALSE(reset->isEnabled());
+        dialog->findChildren<QRadioButton*>()[2]->click();
+        EXPECT_TRUE(reset->isEnabled());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    music.Musicsettings1Click(nullptr);
+    EXPECT_EQ(s.PlayType, 2);
+    EXPECT_EQ(s.MusicDir, app.path() + "/Music");
+    EXPECT_EQ(s.MusicFile, app.path() + "/Music/b.mid");
+}
+
+}  // namespace
