@@ -22,7 +22,7 @@ namespace {
 const QColor kActiveOutline(170, 0, 0);
 constexpr int kButtonGap = 7;
 
-struct ButtonSpec {
+struct EditorButton {
     const char* name;
     int left;  // negative: from the client area's right edge
     int width;
@@ -31,7 +31,7 @@ struct ButtonSpec {
     ButtonGlyph glyph;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr EditorButton kButtons[] = {
     {"SpeedButton1", 32, 89, EditorText::Add, "Add card", ButtonGlyph::Add},
     {"SpeedButton2", 128, 81, EditorText::Delete, "Delete card", ButtonGlyph::Delete},
     {"SpeedButton3", 216, 121, EditorText::Explanation, "Card explanation",
@@ -88,16 +88,16 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
     font.setPixelSize(13);
     QToolButton* buttons[std::size(kButtons)];
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const ButtonSpec& spec = kButtons[i];
+        const EditorButton& entry = kButtons[i];
         auto* button = buttons[i] = new QToolButton(this);
-        button->setObjectName(spec.name);
+        button->setObjectName(entry.name);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFont(font);
-        button->setIcon(MakeButtonGlyph(spec.glyph));
-        button->setText(Text(spec.caption));
-        button->setToolTip(spec.hint);
-        button->resize(std::max(spec.width, button->sizeHint().width()), 25);
+        button->setIcon(MakeButtonGlyph(entry.glyph));
+        button->setText(Text(entry.caption));
+        button->setToolTip(entry.hint);
+        button->resize(std::max(entry.width, button->sizeHint().width()), 25);
     }
     // A caption longer than its box widens the button; its neighbours move aside so that no
     // two buttons overlap: the left group to the right, the right group to the left.
