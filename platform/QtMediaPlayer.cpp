@@ -87,7 +87,7 @@ MediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText
         const Failure failure =
             IsDeviceError(lastError_, lastErrorText_) ? Failure::Device : Failure::File;
         const QString text = lastErrorText_.isEmpty() ? "Cannot play " + path : lastErrorText_;
-        player_->setSource(QUrl());
+        DropPlayer();
         return Fail(failure, text, errorText);
     }
     open_ = true;
@@ -123,7 +123,14 @@ void QtMediaPlayer::close() {
     if (!open_) return;
     open_ = false;
     played_ = false;
-    player_->setSource(QUrl());
+    DropPlayer();
+}
+
+// GStreamer may report a file's errors after the open has settled; a fresh player for the
+// next file keeps such late errors from failing it.
+void QtMediaPlayer::DropPlayer() {
+    output_ = nullptr;
+    player_.reset();
 }
 
 void QtMediaPlayer::EndPlay(Result result) {

@@ -26,6 +26,7 @@ public:
 
 private:
     void MakePlayer();
+    void DropPlayer();
     void MediaStatusChanged(QMediaPlayer::MediaStatus status);
     void ErrorOccurred(QMediaPlayer::Error error, const QString& text);
     // Ends the running play command with its result, delivered later on the GUI thread.
