@@ -1,6 +1,7 @@
 #include "export/ReadingExports.h"
 
 #include <QDate>
+#include <QDir>
 
 #include "export/HtmlExport.h"
 #include "export/PrintFrm.h"
@@ -34,7 +35,8 @@ ReadingExports::ReadingExports(ProgramState& program, ReadingModel& reading, QWi
 
 bool ReadingExports::CheckComplete() {
     if (reading_.Complete()) return true;
-    program_.platform.messageBoxes->showMessage(window_, program_.Messages[Msg::ReadingNotComplete]);
+    program_.platform.messageBoxes->showMessage(window_,
+                                                program_.Messages[Msg::ReadingNotComplete]);
     return false;
 }
 
@@ -45,6 +47,11 @@ bool ReadingExports::MakeImages() {
 
 void ReadingExports::ShowFixed(const char* text) {
     program_.platform.messageBoxes->showMessage(window_, text);
+}
+
+void ReadingExports::ShowNotOpened(const QString& path) {
+    program_.platform.messageBoxes->showMessage(
+        window_, program_.Messages[Msg::NoProgramToOpen] + "\n" + QDir::toNativeSeparators(path));
 }
 
 void ReadingExports::Print1Click() {
@@ -74,7 +81,7 @@ void ReadingExports::PrintinHTMLformat1Click() {
     const QString path =
         program_.AppDir + "/Temp/" + UnicName(program_.platform.systemInfo->tickCount()) + ".htm";
     if (!WriteWholeFile(path, page.toUtf8())) return ShowFixed(FixedText::HtmlNotCreated);
-    program_.platform.shell->openFile(path);
+    if (!program_.platform.shell->openFile(path)) ShowNotOpened(path);
 }
 
 void ReadingExports::ExportinWord() {
@@ -89,6 +96,8 @@ void ReadingExports::ExportinWord() {
             *platform.word, *platform.clipboard, reading_.Snapshot(), program_.CardTitles,
             ChoicesOf(program_.settings), ExplanationsOf(program_), title, temp,
             [&] { return temp + "/" + UnicName(platform.systemInfo->tickCount()) + ".doc"; });
+    } catch (const DocumentNotShown& failure) {
+        ShowNotOpened(failure.path);
     } catch (const AutomationError&) {
         ShowFixed(FixedText::WordNotCreated);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 class ReadingModel;
 struct ProgramState;
@@ -21,6 +22,8 @@ private:
     bool CheckComplete();
     bool MakeImages();
     void ShowFixed(const char* text);
+    // The document was made, but the desktop has no program that opens it.
+    void ShowNotOpened(const QString& path);
 
     ProgramState& program_;
     ReadingModel& reading_;

@@ -109,6 +109,7 @@ enum : int {
     SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
     DiscardReading = 139,
+    NoProgramToOpen = 140,  // an exported document no program could open; its path follows
     PrintSettings = 81,  // caption of the print settings dialog
     PrintInWord = 82,
     PrintInHtml = 83,
@@ -119,5 +120,7 @@ enum : int {
     PrintExplanations = 88,
     PrintComments = 89,
     PrintInOpenOffice = 138,
+
+    Count = 141,  // the number of messages a language's list holds
 };
 }  // namespace Msg

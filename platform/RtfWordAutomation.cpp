@@ -186,7 +186,8 @@ void RtfWordApplication::PasteSelection() {
 void RtfWordApplication::SetVisible(bool visible) {
     if (!visible) return;
     for (const auto& doc : documents_)
-        if (!doc->savedPath().isEmpty()) shell_.openFile(doc->savedPath());
+        if (!doc->savedPath().isEmpty() && !shell_.openFile(doc->savedPath()))
+            throw DocumentNotShown(doc->savedPath());
 }
 
 RtfWordAutomation::RtfWordAutomation(Clipboard& clipboard, Shell& shell)

@@ -11,6 +11,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The document was written, but no program could show it.
+class DocumentNotShown : public AutomationError {
+public:
+    explicit DocumentNotShown(const QString& path)
+        : AutomationError("no program could open " + path.toStdString()), path(path) {}
+    QString path;
+};
+
 // A stretch of a document, as Word's automation names it. Character positions count from 0;
 // the document's text always ends with one paragraph mark ("\r").
 class WordRange {
@@ -54,7 +62,7 @@ public:
     // Selection.Paste: the clipboard's picture replaces the selection; AutomationError when the
     // clipboard holds no picture or nothing is selected.
     virtual void PasteSelection() = 0;
-    // Visible: shows the application with its documents.
+    // Visible: shows the application with its documents; DocumentNotShown when it cannot.
     virtual void SetVisible(bool visible) = 0;
 };
 

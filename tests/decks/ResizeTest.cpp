@@ -14,6 +14,7 @@
 #include "settings/Settings.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
+#include "i18n/Msg.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
     RecordingMessageBoxes boxes;
     Settings settings;
 
-    ResizeTest() { messages.replace(NumberedLines("m", 139)); }
+    ResizeTest() { messages.replace(NumberedLines("m", Msg::Count)); }
 
     // Opens the dialog modally, lets the user act in it and returns how it closed.
     int run(const std::function<void(TForm12*)>& act) {

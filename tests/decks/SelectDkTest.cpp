@@ -16,6 +16,7 @@
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
+#include "i18n/Msg.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ protected:
     MessageList messages;
 
     SelectDkTest() {
-        messages.replace(NumberedLines("m", 139));
+        messages.replace(NumberedLines("m", Msg::Count));
         WriteLanguage(app, "Russian", "ru");
     }
 

@@ -13,6 +13,7 @@
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
+#include "i18n/Msg.h"
 
 // A complete reading of the spread "Spread": the significator "You" holding card 3 and the
 // position "Past" holding card 7 reversed, with pictures of both cards in the deck "Deck" and
@@ -30,7 +31,7 @@ protected:
         program.AppDir = app.path();
         program.settings.DeckName = "Deck";
         program.settings.LanguageName = "English";
-        program.Messages.replace(NumberedLines("m", 139));
+        program.Messages.replace(NumberedLines("m", Msg::Count));
         program.CardTitles[3] = "Empress";
         program.CardTitles[7] = "Chariot";
         QDir().mkpath(app.path() + "/Temp");

@@ -65,6 +65,26 @@ TEST_F(WordExportTest, IncompleteReadingGetsMessage92AndNoDocument) {
     EXPECT_TRUE(fake.shell->opened.isEmpty());
 }
 
+// A document no program can show is still made, and the user learns where it lies.
+TEST_F(WordExportTest, DocumentNoProgramOpensIsNamedToTheUser) {
+    fake.platform.word = std::make_unique<RtfWordAutomation>(*fake.clipboard, *fake.shell);
+    fake.shell->result = false;
+    const struct {
+        const char* name;
+        void (ReadingExports::*run)();
+        const char* file;
+    } rows[] = {{"Html", &ReadingExports::PrintinHTMLformat1Click, "report1000.htm"},
+                {"Word", &ReadingExports::ExportinWord, "report1000.doc"}};
+    for (const auto& row : rows) {
+        fake.messageBoxes->shown.clear();
+        (exports.*row.run)();
+        const QString path = app.path() + "/Temp/" + row.file;
+        EXPECT_TRUE(QFile::exists(path)) << row.name;
+        EXPECT_EQ(fake.messageBoxes->shown, QStringList{"m140\n" + QDir::toNativeSeparators(path)})
+            << row.name;
+    }
+}
+
 // The real word processor object writes RTF that an office suite reads back as the same text.
 TEST_F(WordExportTest, RtfDocumentHoldsTextFormattingAndPictures) {
     program.settings.PrintView = true;

@@ -13,6 +13,7 @@
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
+#include "i18n/Msg.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ protected:
         WriteLanguage(app, "Russian", "ru");
         app.write("Langs/readme.txt", "not a language");
         app.write("Langs/.hidden/List.lng", "x");
-        QStringList texts = NumberedLines("m", 139);
+        QStringList texts = NumberedLines("m", Msg::Count);
         messages.replace(texts);
     }
 
@@ -110,7 +111,7 @@ TEST_F(SelLangTest, OkWaitsForAChoiceWhenTheLanguageIsNotListed) {
 TEST_F(SelLangTest, StartLoadsTheSettingsLanguage) {
     auto form = open("Russian");
     ExpectCaptionsFrom(*form, "ru");
-    EXPECT_EQ(form->program().Messages.size(), 139);
+    EXPECT_EQ(form->program().Messages.size(), Msg::Count);
     EXPECT_EQ(form->program().CardTitles[0], "rucards0");
 }
 

@@ -17,6 +17,7 @@
 #include "spreads/SelectSp.h"
 #include "support/LanguageData.h"
 #include "support/TestAppDir.h"
+#include "i18n/Msg.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ struct ListDialogCase {
 
 MessageList Messages() {
     MessageList messages;
-    messages.replace(NumberedLines("m", 139));
+    messages.replace(NumberedLines("m", Msg::Count));
     return messages;
 }
 

@@ -1,6 +1,7 @@
 #include "support/LanguageData.h"
 
 #include "support/TestAppDir.h"
+#include "i18n/Msg.h"
 
 QByteArray CrLfLines(const QStringList& lines) {
     QByteArray text;
@@ -15,6 +16,6 @@ QStringList NumberedLines(const QString& prefix, int count) {
 }
 
 void WriteLanguage(const TestAppDir& app, const QString& language, const QString& prefix) {
-    app.write("Langs/" + language + "/List.lng", CrLfLines(NumberedLines(prefix, 139)));
+    app.write("Langs/" + language + "/List.lng", CrLfLines(NumberedLines(prefix, Msg::Count)));
     app.write("Langs/" + language + "/Cards.lng", CrLfLines(NumberedLines(prefix + "cards", 97)));
 }
