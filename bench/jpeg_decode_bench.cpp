@@ -19,7 +19,7 @@ namespace {
 const QString& CardPicture() {
     static QTemporaryDir dir;
     static const QString path = [] {
-        QImage face = PaintCardFace(ArdentineStyle(), 46, "Queen of Cups", QSize(800, 1400));
+        QImage face = PaintCardFace(ArdentineStyle(), 46, QSize(800, 1400));
         std::minstd_rand grain(1);
         std::uniform_int_distribution<int> shift(-14, 14);
         for (int y = 0; y < face.height(); ++y) {

@@ -28,7 +28,7 @@ void WriteProgramFolder(const QString& appDir, QSize faceSize) {
     QDir().mkpath(appDir + "/Pics/Deck79");
     QDir().mkpath(appDir + "/Spreads");
     QDir().mkpath(appDir + "/Saved");
-    QImage face = PaintCardFace(ArdentineStyle(), 46, "Queen of Cups", faceSize);
+    QImage face = PaintCardFace(ArdentineStyle(), 46, faceSize);
     std::minstd_rand grain(1);
     std::uniform_int_distribution<int> shift(-14, 14);
     for (int y = 0; y < face.height(); ++y) {

@@ -6,8 +6,10 @@
 
 namespace {
 
-// The region of a 330 x 561 face between the numeral plate and the title banner.
+// Regions of a 330 x 561 face: the plate at the top, the picture, and the banner below it.
+const QRect kPlate(113, 26, 104, 46);
 const QRect kPictureArea(30, 86, 270, 561 - 86 - 122);
+const QRect kBanner(22, 561 - 110, 286, 80);
 
 bool Near(QRgb pixel, const QColor& colour, int tolerance) {
     return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
@@ -66,7 +68,7 @@ TEST(CardFaceTest, NumberCardsShowAsManyPipsAsTheirNumber) {
     for (const DeckStyle* style : {&ArdentineStyle(), &VelmarStyle()}) {
         for (const int suitStart : {36, 64}) {
             for (int rank = 1; rank < 10; ++rank) {  // Two to Ten
-                const QImage face = PaintCardFace(*style, suitStart + rank, "Title");
+                const QImage face = PaintCardFace(*style, suitStart + rank);
                 EXPECT_EQ(CountBlobs(face, kPictureArea, style->paletteOf(suitStart), 8), rank + 1)
                     << style->name.toStdString() << " card " << suitStart + rank;
             }
@@ -85,7 +87,7 @@ TEST(CardFaceTest, EachCardTakesTheColoursOfItsGroup) {
                   {77, &style.suits[3]}, {78, &style.extra}};
     for (const auto& b : bounds) {
         EXPECT_EQ(&style.paletteOf(b.card), b.palette) << "card " << b.card;
-        const QImage face = PaintCardFace(style, b.card, "Title");
+        const QImage face = PaintCardFace(style, b.card);
         EXPECT_TRUE(Near(face.pixel(3, 3), b.palette->border, 2)) << "card " << b.card;
     }
     // The groups are told apart by their colours.
@@ -93,15 +95,68 @@ TEST(CardFaceTest, EachCardTakesTheColoursOfItsGroup) {
         for (int b = a + 1; b < 4; ++b) EXPECT_NE(style.suits[a].border, style.suits[b].border);
 }
 
-TEST(CardFaceTest, DrawsAtAnySizeAndWithAnyTitle) {
-    const QImage large = PaintCardFace(VelmarStyle(), 40, "Letting Go", QSize(800, 1400));
-    EXPECT_EQ(large.size(), QSize(800, 1400));
-    // The frame scales with the picture: its border colour still fills the corner.
-    EXPECT_TRUE(Near(large.pixel(8, 8), VelmarStyle().paletteOf(40).border, 2));
-    // An empty title, one very long word and a title of many words all draw.
-    for (const QString& title :
-         {QString(), QString(200, QChar('W')), QString("word ").repeated(60), QString("XXI. ")})
-        EXPECT_EQ(PaintCardFace(ArdentineStyle(), 21, title).size(), kFaceSize);
+TEST(CardFaceTest, DrawsEveryKindOfCardAtAnySize) {
+    const struct {
+        int card;
+        QSize size;
+    } rows[] = {{0, {800, 1400}}, {40, {800, 1400}}, {46, {86, 146}}, {77, {200, 290}},
+                {78, {200, 290}}, {21, {20, 34}},    {33, {20, 34}},  {60, {1, 2}}};
+    for (const auto& row : rows) {
+        const QImage face = PaintCardFace(VelmarStyle(), row.card, row.size);
+        EXPECT_EQ(face.size(), row.size) << "card " << row.card;
+        // The frame scales with the picture: its border colour still fills the corner.
+        if (row.size.width() >= 86) {
+            EXPECT_TRUE(Near(face.pixel(0, 0), VelmarStyle().paletteOf(row.card).border, 2))
+                << "card " << row.card;
+        }
+    }
+}
+
+// Pixels that differ clearly between the same region of two faces.
+int DifferingPixels(const QImage& a, const QImage& b, const QRect& region) {
+    int differing = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+            if (std::abs(qRed(pa) - qRed(pb)) + std::abs(qGreen(pa) - qGreen(pb)) +
+                    std::abs(qBlue(pa) - qBlue(pb)) >
+                60)
+                ++differing;
+        }
+    return differing;
+}
+
+TEST(CardFaceTest, TheBannerIsTheSameOnEveryCardOfAGroup) {
+    // No words on the faces: the banner of a card tells only its group, never the card.
+    const struct { int first, last; } groups[] = {{0, 21}, {22, 35}, {36, 49}, {50, 63}, {64, 77}};
+    for (const DeckStyle* style : {&ArdentineStyle(), &VelmarStyle()}) {
+        for (const auto& group : groups) {
+            const QImage first = PaintCardFace(*style, group.first).copy(kBanner);
+            for (int card = group.first + 1; card <= group.last; ++card)
+                EXPECT_EQ(PaintCardFace(*style, card).copy(kBanner), first)
+                    << style->name.toStdString() << " card " << card;
+        }
+    }
+}
+
+TEST(CardFaceTest, CourtRanksDifferInThePlateAndInTheFigure) {
+    // Page, Knight, Queen and King of every suit are told apart without words: by the sign in
+    // the plate and by the figure itself.
+    for (const DeckStyle* style : {&ArdentineStyle(), &VelmarStyle()}) {
+        for (const int firstCourt : {32, 46, 60, 74}) {
+            QList<QImage> faces;
+            for (int rank = 0; rank < 4; ++rank)
+                faces.append(PaintCardFace(*style, firstCourt + rank));
+            for (int a = 0; a < 4; ++a)
+                for (int b = a + 1; b < 4; ++b) {
+                    const std::string cards = style->name.toStdString() + " cards " +
+                                              std::to_string(firstCourt + a) + " and " +
+                                              std::to_string(firstCourt + b);
+                    EXPECT_GT(DifferingPixels(faces[a], faces[b], kPlate), 150) << cards;
+                    EXPECT_GT(DifferingPixels(faces[a], faces[b], kPictureArea), 1500) << cards;
+                }
+        }
+    }
 }
 
 }  // namespace

@@ -17,38 +17,36 @@ int RunDeckgen(const QStringList& arguments) {
     return process.exitCode();
 }
 
-// The lines of a titles file: "Title N" for each line N.
-QByteArray TitleLines(int count) {
-    QByteArray bytes;
-    for (int line = 0; line < count; ++line) bytes += "Title " + QByteArray::number(line) + "\r\n";
-    return bytes;
+TEST(DeckgenTest, DrawsEachBundledDeckIntoANewFolder) {
+    const struct {
+        const char* deck;
+        int cards;
+    } rows[] = {{"ardentine", 78}, {"velmar", 79}};
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QString::fromUtf8("Колода/Новая"));
+        ASSERT_EQ(RunDeckgen({row.deck, out}), 0) << row.deck;
+        EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), row.cards) << row.deck;
+        EXPECT_EQ(DecodeJpeg(QDir(out).filePath(QString::number(row.cards - 1) + ".jpg")).size(),
+                  QSize(330, 561))
+            << row.deck;
+    }
 }
 
-TEST(DeckgenTest, DrawsADeckFromAnyTitlesFileIntoANewFolder) {
-    QTemporaryDir dir;
-    QFile titles(dir.filePath("Cards.lng"));
-    ASSERT_TRUE(titles.open(QIODevice::WriteOnly));
-    titles.write(TitleLines(97));
-    titles.close();
-    const QString out = dir.filePath(QString::fromUtf8("Колода/Новая"));
-    ASSERT_EQ(RunDeckgen({"ardentine", out, titles.fileName()}), 0);
-    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 78);
-    EXPECT_EQ(DecodeJpeg(QDir(out).filePath("77.jpg")).size(), QSize(330, 561));
-}
-
-TEST(DeckgenTest, FailsCleanlyOnMissingOrShortTitlesAndBadArguments) {
+TEST(DeckgenTest, FailsCleanlyOnBadArgumentsOrAnUnwritableFolder) {
     QTemporaryDir dir;
     const QString out = dir.filePath("deck");
-    EXPECT_EQ(RunDeckgen({"ardentine", out, dir.filePath("missing.lng")}), 1);
-    QFile titles(dir.filePath("Short.lng"));
-    ASSERT_TRUE(titles.open(QIODevice::WriteOnly));
-    titles.write(TitleLines(40));
-    titles.close();
-    EXPECT_EQ(RunDeckgen({"ardentine", out, titles.fileName()}), 1);
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QStringList rows[] = {{},
+                                {"tarot-de-nowhere", out},
+                                {"velmar"},
+                                {"ardentine", out, dir.filePath("Cards.lng")},
+                                {"ardentine", blocker.fileName() + "/deck"}};
+    for (const QStringList& arguments : rows)
+        EXPECT_EQ(RunDeckgen(arguments), 1) << arguments.join(' ').toStdString();
     EXPECT_FALSE(QDir(out).exists());
-    EXPECT_EQ(RunDeckgen({}), 1);
-    EXPECT_EQ(RunDeckgen({"tarot-de-nowhere", out}), 1);
-    EXPECT_EQ(RunDeckgen({"velmar"}), 1);
 }
 
 }  // namespace

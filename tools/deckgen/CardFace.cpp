@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,8 +10,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QRegularExpression>
 
+#include "tools/deckgen/CourtFigures.h"
 #include "tools/deckgen/MajorMotifs.h"
 
 namespace {
@@ -102,6 +103,50 @@ void DrawBanner(QPainter& p, const QRectF& r, const CardPalette& pal) {
     p.drawPolygon(ribbon);
 }
 
+// Draws the suit's emblem as large as fits the box, lying across it when it is a long one;
+// returns the width it takes.
+double DrawEmblemAcross(QPainter& p, Suit suit, const QRectF& box, const Ink& ink) {
+    const double aspect = EmblemAspect(suit);
+    const bool across = aspect < 0.5;
+    p.save();
+    p.translate(box.center());
+    if (across) p.rotate(-90);
+    const double w = across ? box.height() : box.width();
+    const double h = across ? box.width() : box.height();
+    DrawSuitEmblem(p, suit, QRectF(-w / 2, -h / 2, w, h), ink);
+    p.restore();
+    return across ? std::min(box.width(), box.height() / aspect)
+                  : std::min(box.width(), box.height() * aspect);
+}
+
+// The ornament on the banner: a star on the Major Arcana and the extra card, the suit's
+// emblem on the Minor Arcana, with a flourish to each side.
+void DrawBannerOrnament(QPainter& p, const QRectF& banner, const CardKind& kind,
+                        const CardPalette& pal) {
+    const QPointF c = banner.center();
+    double half = 0;
+    if (kind.major || kind.extra) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(pal.accent);
+        p.drawPolygon(StarPolygon(c, 24, 0.38, 4));
+        p.drawPolygon(StarPolygon(c, 14, 0.45, 4, std::numbers::pi / 4));
+        half = 24;
+    } else {
+        const QRectF box(c.x() - 65, c.y() - 26, 130, 52);
+        half = DrawEmblemAcross(p, kind.suit, box, pal.emblem) / 2;
+    }
+    p.setPen(QPen(pal.accent, 2, Qt::SolidLine, Qt::RoundCap));
+    for (const double side : {-1.0, 1.0}) {
+        const double inner = c.x() + side * (half + 10);
+        const double outer = c.x() + side * (banner.width() / 2 - 30);
+        if (side * (outer - inner) < 12) continue;
+        p.drawLine(QPointF(inner, c.y()), QPointF(outer, c.y()));
+        p.setBrush(pal.accent);
+        p.drawPolygon(StarPolygon(QPointF(outer, c.y()), 6, 0.35, 4));
+        p.drawEllipse(QPointF((inner + outer) / 2, c.y()), 3, 3);
+    }
+}
+
 void DrawHalo(QPainter& p, QPointF centre, double radius, const QColor& colour) {
     QRadialGradient glow(centre, radius);
     QColor inner = colour, outer = colour;
@@ -157,10 +202,15 @@ QList<QPointF> PipLayout(int count) {
 }
 
 void DrawPips(QPainter& p, Suit suit, int count, const QRectF& area, const Ink& ink) {
-    // Pips shrink as they grow in number; a middle column leaves less room across.
-    const double fraction = count <= 3 ? 0.32 : count <= 5 ? 0.3 : count <= 8 ? 0.25 : 0.2;
-    const bool middleColumn = count == 7 || count == 8 || count == 10;
+    // Pips shrink as they grow in number; a middle column leaves less room across. Slender
+    // emblems stand taller, so that each pip still shows at the size of a table card.
     const double aspect = EmblemAspect(suit);
+    const double fraction = (count <= 3   ? 0.32
+                             : count <= 5 ? 0.3
+                             : count <= 8 ? 0.25
+                                          : 0.2) *
+                            (aspect < 0.5 ? 1.2 : 1.0);
+    const bool middleColumn = count == 7 || count == 8 || count == 10;
     double pipHeight = area.height() * fraction;
     const double maxWidth = area.width() * (middleColumn ? 0.25 : 0.42);
     pipHeight = std::min(pipHeight, maxWidth / aspect);
@@ -170,57 +220,6 @@ void DrawPips(QPainter& p, Suit suit, int count, const QRectF& area, const Ink& 
         const QRectF box(centre.x() - pipHeight * aspect / 2, centre.y() - pipHeight / 2,
                          pipHeight * aspect, pipHeight);
         DrawSuitEmblem(p, suit, box, ink);
-    }
-}
-
-void DrawCourtFigure(QPainter& p, Suit suit, int courtRank, const QRectF& area,
-                     const CardPalette& pal) {
-    const Ink& ink = pal.emblem;
-    const double w = area.width(), h = area.height(), cx = area.center().x(), top = area.top();
-    const auto at = [&](double fx, double fy) { return QPointF(cx + fx * w, top + fy * h); };
-    const QRectF cameo(at(-0.47, 0.03), at(0.47, 0.99));
-    p.save();
-    p.setPen(QPen(pal.accent, 3));
-    p.setBrush(pal.cameo);
-    p.drawEllipse(cameo);
-    QPainterPath clip;
-    clip.addEllipse(cameo.adjusted(1.5, 1.5, -1.5, -1.5));
-    p.setClipPath(clip);
-
-    // Robe over the shoulders, with a collar.
-    QPainterPath robe;
-    robe.moveTo(at(-0.5, 1.0));
-    robe.cubicTo(at(-0.46, 0.7), at(-0.3, 0.6), at(-0.1, 0.57));
-    robe.lineTo(at(0.1, 0.57));
-    robe.cubicTo(at(0.3, 0.6), at(0.46, 0.7), at(0.5, 1.0));
-    robe.closeSubpath();
-    p.setPen(OutlinePen(ink.line, h * 0.5));
-    p.setBrush(ink.fill);
-    p.drawPath(robe);
-    p.setBrush(ink.deep);
-    p.drawPolygon(QPolygonF{at(-0.1, 0.57), at(0.1, 0.57), at(0, 0.72)});
-    // Neck and head in silhouette.
-    p.drawRect(QRectF(at(-0.045, 0.46), at(0.045, 0.6)));
-    const double headRadius = 0.135 * w;
-    const QPointF head = at(0, 0.4);
-    p.drawEllipse(head, headRadius, headRadius * 1.15);
-    DrawHeadgear(
-        p, courtRank,
-        QRectF(head.x() - headRadius, head.y() - headRadius * 1.15, 2 * headRadius, 2 * headRadius),
-        ink);
-    p.restore();
-
-    // The suit's emblem, held before the figure.
-    if (suit == Suit::Wands || suit == Suit::Swords) {
-        p.save();
-        p.translate(at(0.3, 0.6));
-        p.rotate(12);
-        const double length = h * 0.62;
-        DrawSuitEmblem(p, suit, QRectF(-length / 2, -length / 2, length, length), ink);
-        p.restore();
-    } else {
-        const double size = h * 0.27;
-        DrawSuitEmblem(p, suit, QRectF(cx - size / 2, top + h * 0.7, size, size), ink);
     }
 }
 
@@ -237,21 +236,16 @@ QString RomanNumeral(int number) {
     return out;
 }
 
+// The numeral of a card that is not a court card.
 QString PlateText(const CardKind& kind, int card) {
     if (kind.extra) return QString(QChar(0x221E));  // the sign of infinity
     if (kind.major) return RomanNumeral(card);
-    return kind.rank < 10 ? QString::number(kind.rank + 1) : QString();
-}
-
-// The title without a leading numeral ("XVII. The Star" -> "The Star").
-QString BareTitle(const QString& title) {
-    static const QRegularExpression numeral(R"(^\s*(?:[IVXLC]+|\d+)\.\s+)");
-    return QString(title).remove(numeral).trimmed();
+    return QString::number(kind.rank + 1);
 }
 
 }  // namespace
 
-QImage PaintCardFace(const DeckStyle& style, int card, const QString& title, QSize size) {
+QImage PaintCardFace(const DeckStyle& style, int card, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     const CardPalette& pal = style.paletteOf(card);
     image.fill(pal.border);
@@ -264,25 +258,14 @@ QImage PaintCardFace(const DeckStyle& style, int card, const QString& title, QSi
     DrawFrame(p, style, pal, height);
     const CardKind kind = KindOf(card);
 
-    // The numeral plate, with the suit emblem beside it on the Minor Arcana.
+    // The plate: the numeral, or on court cards the headgear of the rank; beside it a star on
+    // the Major Arcana and the suit emblem on the Minor Arcana.
     const QRectF plate(kWidth / 2 - 52, 26, 104, 46);
     DrawPlate(p, plate, pal);
-    const QString plateText = PlateText(kind, card);
-    if (plateText.isEmpty()) {
-        // Court cards: the emblem lying across the plate when it is a long one.
-        const QRectF inner = plate.adjusted(8, 5, -8, -5);
-        p.save();
-        p.translate(inner.center());
-        const bool across = EmblemAspect(kind.suit) < 0.5;
-        const double w = across ? inner.height() : inner.width();
-        const double h = across ? inner.width() : inner.height();
-        const QRectF box(-w / 2, -h / 2, w, h);
-        if (across) p.rotate(-90);
-        DrawSuitEmblem(p, kind.suit, box, pal.emblem);
-        p.restore();
-    } else {
-        DrawFittedText(p, plate.adjusted(6, 2, -6, -2), plateText, pal.text, 32);
-    }
+    if (kind.rank >= 10)
+        DrawRankGlyph(p, kind.rank - 10, plate.adjusted(8, 4, -8, -4), pal.emblem);
+    else
+        DrawFittedText(p, plate.adjusted(6, 2, -6, -2), PlateText(kind, card), pal.text, 32);
     for (const double x : {36.0, kWidth - 36.0 - 34}) {
         const QRectF corner(x, 30, 34, 38);
         if (kind.major || kind.extra) {
@@ -311,9 +294,9 @@ QImage PaintCardFace(const DeckStyle& style, int card, const QString& title, QSi
         DrawCourtFigure(p, kind.suit, kind.rank - 10, area, pal);
     }
 
-    // The title on its banner.
+    // The banner below, with its ornament.
     const QRectF banner(22, height - 110, kWidth - 44, 80);
     DrawBanner(p, banner, pal);
-    DrawFittedText(p, banner.adjusted(18, 6, -18, -6), BareTitle(title), pal.text, 26);
+    DrawBannerOrnament(p, banner, kind, pal);
     return image;
 }

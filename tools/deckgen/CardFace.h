@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QSize>
-#include <QString>
 
 #include "tools/deckgen/DeckStyle.h"
 
@@ -10,7 +9,6 @@
 // proportions of the 87 x 148 table card.
 constexpr QSize kFaceSize(330, 561);
 
-// Paints the face of card 0..78: frame, numeral, emblem, pips or figure, and the title.
-// A leading numeral such as "XVII. " is left out of the title, the plate above shows it.
-QImage PaintCardFace(const DeckStyle& style, int card, const QString& title,
-                     QSize size = kFaceSize);
+// Paints the face of card 0..78: frame, numeral or rank, emblems, pips or figure, and an
+// ornamented banner. The face carries no words, so it serves every language.
+QImage PaintCardFace(const DeckStyle& style, int card, QSize size = kFaceSize);

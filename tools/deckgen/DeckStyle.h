@@ -10,9 +10,9 @@ struct CardPalette {
     QColor border;    // outside the frame
     QColor panelTop;  // the picture's background, shading downwards
     QColor panelBottom;
-    QColor accent;  // frame lines, the numeral plate and the banner's edge
-    QColor text;    // numeral and title
-    QColor banner;  // behind the title
+    QColor accent;  // frame lines, the plate's and the banner's edges, the ornaments
+    QColor text;    // the numeral
+    QColor banner;  // behind the numeral and the ornament
     QColor cameo;   // behind the court figures
     Ink emblem;
 };

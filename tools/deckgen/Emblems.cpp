@@ -237,13 +237,23 @@ void DrawHeadgear(QPainter& p, int rank, const QRectF& head, const Ink& ink) {
     p.setPen(OutlinePen(ink.line, w * 1.5));
     p.setBrush(ink.fill);
     switch (rank) {
-        case 0: {  // a slender circlet with one jewel
-            p.drawRoundedRect(QRectF(at(0.02, 0.16), at(0.98, 0.27)), w * 0.04, w * 0.04);
-            QPolygonF leaf;
-            leaf << at(0.5, -0.08) << at(0.6, 0.16) << at(0.4, 0.16);
-            p.drawPolygon(leaf);
+        case 0: {  // a soft cap with a feather
+            QPainterPath feather;
+            feather.moveTo(at(0.7, 0.1));
+            feather.cubicTo(at(0.85, -0.3), at(1.05, -0.45), at(1.25, -0.5));
+            feather.cubicTo(at(1.1, -0.3), at(0.95, -0.05), at(0.82, 0.15));
+            feather.closeSubpath();
             p.setBrush(ink.light);
-            p.drawEllipse(at(0.5, 0.215), w * 0.06, w * 0.06);
+            p.drawPath(feather);
+            QPainterPath cap;
+            cap.moveTo(at(-0.06, 0.3));
+            cap.cubicTo(at(-0.15, -0.05), at(0.3, -0.25), at(0.7, -0.15));
+            cap.cubicTo(at(1.05, -0.08), at(1.12, 0.15), at(1.04, 0.3));
+            cap.closeSubpath();
+            p.setBrush(ink.fill);
+            p.drawPath(cap);
+            p.setBrush(ink.deep);
+            p.drawRoundedRect(QRectF(at(-0.02, 0.22), at(1.02, 0.32)), w * 0.04, w * 0.04);
             break;
         }
         case 1: {  // a rounded helm with a plume
@@ -296,4 +306,17 @@ void DrawHeadgear(QPainter& p, int rank, const QRectF& head, const Ink& ink) {
         }
     }
     p.restore();
+}
+
+QRectF HeadgearExtent(int rank) {
+    switch (rank) {
+        case 0:
+            return QRectF(QPointF(-0.15, -0.52), QPointF(1.27, 0.34));
+        case 1:
+            return QRectF(QPointF(-0.08, -0.42), QPointF(1.3, 0.57));
+        case 2:
+            return QRectF(QPointF(-0.05, -0.27), QPointF(1.05, 0.31));
+        default:
+            return QRectF(QPointF(-0.05, -0.67), QPointF(1.05, 0.31));
+    }
 }

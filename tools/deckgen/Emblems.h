@@ -24,9 +24,12 @@ void DrawSuitEmblem(QPainter& painter, Suit suit, const QRectF& box, const Ink& 
 // The emblem of the extra card: an open eye in a triangle with rays around it.
 void DrawSeekerEmblem(QPainter& painter, const QRectF& box, const Ink& ink);
 
-// The headgear of a court figure of rank 0..3 (circlet, helm, queen's crown, king's crown),
-// drawn over a head that fills the box.
+// The headgear of a court figure of rank 0..3 (feathered cap, helm, queen's crown, king's
+// crown), drawn over a head that fills the box.
 void DrawHeadgear(QPainter& painter, int rank, const QRectF& head, const Ink& ink);
+
+// Where the headgear of a rank reaches, in widths of the head's box from its top left corner.
+QRectF HeadgearExtent(int rank);
 
 // A five-pointed star of the given outer radius; pointing down when inverted.
 QPolygonF Pentagram(QPointF centre, double radius, bool inverted = false);
