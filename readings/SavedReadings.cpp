@@ -198,6 +198,7 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
         model_.Deck[j].Number = reading.deck[j].card;
         model_.Deck[j].Reversed = reading.deck[j].reversed;
     }
+    view_.PrefetchFaces(reading.positions);
     for (int k = 0; k < reading.positions.size(); ++k) {
         const int card = reading.positions[k];
         bool dealt = false;
