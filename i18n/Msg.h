@@ -35,10 +35,10 @@ enum : int {
     About = 29,  // menu item and window caption
     SelectSpread = 31,
     ForManualInput = 32,  // follows SelectSpread in the spread list's caption for manual input
-    NewSpread = 33,    // the spread editor's caption for a new spread
-    ForEditing = 34,   // follows SelectSpread when the list is opened for editing
-    EditSpread = 35,   // the spread editor's caption for an existing spread
-    AddPosition = 36,  // spread editor buttons
+    NewSpread = 33,       // the spread editor's caption for a new spread
+    ForEditing = 34,      // follows SelectSpread when the list is opened for editing
+    EditSpread = 35,      // the spread editor's caption for an existing spread
+    AddPosition = 36,     // spread editor buttons
     DeletePosition = 37,
     PositionExplanation = 38,
     CourtArcana = 40,
@@ -109,6 +109,10 @@ enum : int {
     SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
     DiscardReading = 139,
+    AddPositionHint = 140,  // spread editor button tooltips; Cancel's is message 1
+    DeletePositionHint = 141,
+    PositionExplanationHint = 142,
+    SaveSpreadHint = 143,
     PrintSettings = 81,  // caption of the print settings dialog
     PrintInWord = 82,
     PrintInHtml = 83,

@@ -9,6 +9,7 @@
 
 #include "app/MainMenu.h"
 #include "i18n/LangFile.h"
+#include "i18n/Msg.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ QList<int> MessagesInUse() {
     const QSet<int> unused = {30, 39,  60,  61,  90,  91,  93,  94,  95,  96,  97,  98,
                               99, 100, 101, 102, 103, 104, 105, 110, 111, 114, 123, 124};
     QList<int> used;
-    for (int index = 0; index <= 139; ++index)
+    for (int index = 0; index <= Msg::SaveSpreadHint; ++index)
         if (!unused.contains(index)) used << index;
     return used;
 }
