@@ -171,6 +171,8 @@ bool SavedReadings::OpenReading(const QString& path) {
 void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& spreadName,
                                    int deckSize) {
     TSpreadParser& engine = model_.Parser;
+    // The faces decode while the table is made ready for them.
+    view_.PrefetchFaces(reading.positions);
     // The catalogue's spelling names the spread file on a file system that tells case apart.
     model_.SpreadName = spreadName;
     engine.ResetReading();
@@ -198,7 +200,6 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
         model_.Deck[j].Number = reading.deck[j].card;
         model_.Deck[j].Reversed = reading.deck[j].reversed;
     }
-    view_.PrefetchFaces(reading.positions);
     for (int k = 0; k < reading.positions.size(); ++k) {
         const int card = reading.positions[k];
         bool dealt = false;

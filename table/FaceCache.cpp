@@ -15,7 +15,10 @@ constexpr size_t kMaxKept = 2 * 80;
 
 }  // namespace
 
+FaceCache::~FaceCache() { decoding_.waitForFinished(); }
+
 QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool reversed) {
+    FinishPrefetch();
     UseDirectory(deckDirectory);
     const QString path = CardFacePath(deckDirectory, card);
     const std::optional<Stamp> stamp = StampOf(path);
@@ -27,23 +30,26 @@ QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool 
 }
 
 void FaceCache::Prefetch(const QString& deckDirectory, const QList<int>& cards, QSize size) {
+    FinishPrefetch();
     UseDirectory(deckDirectory);
-    struct Job {
-        int card;
-        Stamp stamp;
-        QString path;
-        QImage face;
-    };
-    QList<Job> jobs;
     for (int card : cards) {
         const QString path = CardFacePath(deckDirectory, card);
         const std::optional<Stamp> stamp = StampOf(path);
-        const bool queued = std::any_of(jobs.begin(), jobs.end(),
+        const bool queued = std::any_of(jobs_.begin(), jobs_.end(),
                                         [card](const Job& job) { return job.card == card; });
-        if (stamp && !queued && !Find(card, size, *stamp)) jobs.append({card, *stamp, path, {}});
+        if (stamp && !queued && !Find(card, size, *stamp))
+            jobs_.append({card, size, *stamp, path, {}});
     }
-    QtConcurrent::blockingMap(jobs, [size](Job& job) { job.face = DecodeJpeg(job.path, size); });
-    for (const Job& job : jobs) Keep(job.card, size, job.stamp, job.face);
+    if (!jobs_.isEmpty())
+        decoding_ =
+            QtConcurrent::map(jobs_, [](Job& job) { job.face = DecodeJpeg(job.path, job.size); });
+}
+
+void FaceCache::FinishPrefetch() {
+    if (jobs_.isEmpty()) return;
+    decoding_.waitForFinished();
+    for (const Job& job : jobs_) Keep(job.card, job.size, job.stamp, job.face);
+    jobs_.clear();
 }
 
 void FaceCache::UseDirectory(const QString& deckDirectory) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFuture>
 #include <QImage>
 #include <QList>
 #include <QSize>
@@ -15,10 +16,16 @@
 // is decoded again; one that cannot be loaded is never kept, so it is tried again each time.
 class FaceCache {
 public:
+    FaceCache() = default;
+    FaceCache(const FaceCache&) = delete;
+    FaceCache& operator=(const FaceCache&) = delete;
+    ~FaceCache();
+
     // The face of `card` in the deck directory at `size`, turned over when reversed; a null image
     // when the picture cannot be loaded. Another directory drops every face kept.
     QImage Face(const QString& deckDirectory, int card, QSize size, bool reversed);
-    // Decodes the faces of `cards` at `size` that are not kept yet, several at a time.
+    // Starts decoding the faces of `cards` at `size` that are not kept yet, several at a time
+    // on other threads; the next Face call waits for them.
     void Prefetch(const QString& deckDirectory, const QList<int>& cards, QSize size);
 
 private:
@@ -33,7 +40,16 @@ private:
         QImage face;
     };
     using Key = std::tuple<int, int, int>;  // card, width, height
+    struct Job {
+        int card;
+        QSize size;
+        Stamp stamp;
+        QString path;
+        QImage face;
+    };
 
+    // Waits for the faces being prefetched and keeps them.
+    void FinishPrefetch();
     void UseDirectory(const QString& deckDirectory);
     // The stamp of a regular picture file; nullopt for anything else.
     static std::optional<Stamp> StampOf(const QString& path);
@@ -42,4 +58,6 @@ private:
 
     QString directory_;
     std::map<Key, Kept> faces_;
+    QList<Job> jobs_;  // decoded in place while `decoding_` runs
+    QFuture<void> decoding_;
 };

@@ -63,7 +63,7 @@ public:
     void ShowSpread();
     // Enlarges the spread area to the whole table, or puts it back.
     void ToggleSpreadView();
-    // Decodes the faces of the cards at the position size ahead, several at a time, so that
+    // Starts decoding the faces of the cards at the position size on other threads, so that
     // showing them finds them ready.
     void PrefetchFaces(const QList<int>& cards);
 
