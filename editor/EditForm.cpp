@@ -27,17 +27,17 @@ struct EditorButton {
     int left;  // negative: from the client area's right edge
     int width;
     EditorText caption;
-    const char* hint;
+    EditorText hint;
     ButtonGlyph glyph;
 };
 
 constexpr EditorButton kButtons[] = {
-    {"SpeedButton1", 32, 89, EditorText::Add, "Add card", ButtonGlyph::Add},
-    {"SpeedButton2", 128, 81, EditorText::Delete, "Delete card", ButtonGlyph::Delete},
-    {"SpeedButton3", 216, 121, EditorText::Explanation, "Card explanation",
+    {"SpeedButton1", 32, 89, EditorText::Add, EditorText::AddHint, ButtonGlyph::Add},
+    {"SpeedButton2", 128, 81, EditorText::Delete, EditorText::DeleteHint, ButtonGlyph::Delete},
+    {"SpeedButton3", 216, 121, EditorText::Explanation, EditorText::ExplanationHint,
      ButtonGlyph::Explanation},
-    {"SpeedButton4", -202, 97, EditorText::Save, "Save layout", ButtonGlyph::Save},
-    {"SpeedButton5", -97, 81, EditorText::Cancel, "Cancel", ButtonGlyph::Cancel},
+    {"SpeedButton4", -202, 97, EditorText::Save, EditorText::SaveHint, ButtonGlyph::Save},
+    {"SpeedButton5", -97, 81, EditorText::Cancel, EditorText::Cancel, ButtonGlyph::Cancel},
 };
 
 }  // namespace
@@ -96,7 +96,7 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
         button->setFont(font);
         button->setIcon(MakeButtonGlyph(entry.glyph));
         button->setText(Text(entry.caption));
-        button->setToolTip(entry.hint);
+        button->setToolTip(Text(entry.hint));
         button->resize(std::max(entry.width, button->sizeHint().width()), 25);
     }
     // A caption longer than its box widens the button; its neighbours move aside so that no

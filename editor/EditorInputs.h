@@ -31,6 +31,10 @@ enum class EditorText {
     SpreadNotSaved,        // the spread file could not be written, followed by the reason
     SignificatorBox,       // the significator check box of the position text dialog
     SpreadUnreadable,      // the spread to edit is missing or cannot be read
+    AddHint,               // button tooltips: Add, Delete, Explanation, Save (Cancel's is Cancel)
+    DeleteHint,
+    ExplanationHint,
+    SaveHint,
     Count
 };
 
@@ -53,7 +57,11 @@ inline constexpr std::array<int, static_cast<int>(EditorText::Count)> kEditorMes
     Msg::TooManyPositions,
     Msg::SpreadNotSaved,
     Msg::SignificatorBox,
-    Msg::SpreadUnreadable};
+    Msg::SpreadUnreadable,
+    Msg::AddPositionHint,
+    Msg::DeletePositionHint,
+    Msg::PositionExplanationHint,
+    Msg::SaveSpreadHint};
 
 // What the spread editor is opened with.
 struct TRecorA {

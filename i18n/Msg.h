@@ -35,10 +35,10 @@ enum : int {
     About = 29,  // menu item and window caption
     SelectSpread = 31,
     ForManualInput = 32,  // follows SelectSpread in the spread list's caption for manual input
-    NewSpread = 33,    // the spread editor's caption for a new spread
-    ForEditing = 34,   // follows SelectSpread when the list is opened for editing
-    EditSpread = 35,   // the spread editor's caption for an existing spread
-    AddPosition = 36,  // spread editor buttons
+    NewSpread = 33,       // the spread editor's caption for a new spread
+    ForEditing = 34,      // follows SelectSpread when the list is opened for editing
+    EditSpread = 35,      // the spread editor's caption for an existing spread
+    AddPosition = 36,     // spread editor buttons
     DeletePosition = 37,
     PositionExplanation = 38,
     CourtArcana = 40,
@@ -109,7 +109,11 @@ enum : int {
     SignificatorBox = 136,   // the significator check box of the position text dialog
     MenuCutDeck = 137,
     DiscardReading = 139,
-    NoProgramToOpen = 140,  // an exported document no program could open; its path follows
+    AddPositionHint = 140,  // spread editor button tooltips; Cancel's is message 1
+    DeletePositionHint = 141,
+    PositionExplanationHint = 142,
+    SaveSpreadHint = 143,
+    NoProgramToOpen = 144,  // an exported document no program could open; its path follows
     PrintSettings = 81,  // caption of the print settings dialog
     PrintInWord = 82,
     PrintInHtml = 83,
@@ -121,6 +125,6 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    Count = 141,  // the number of messages a language's list holds
+    Count = 145,  // the number of messages a language's list holds
 };
 }  // namespace Msg

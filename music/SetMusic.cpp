@@ -124,12 +124,15 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     connect(playGroup_, &QButtonGroup::idClicked, this, &TForm16::RadioGroup1Click);
     connect(fileList_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(driveBox_, &QComboBox::currentTextChanged, this, &TForm16::ShowDrive);
-    // A folder chosen by a click, or by Enter in the list, shows its files.
-    const auto chooseFolder = [this](const QModelIndex& index) {
-        ShowDirectory(directories_->filePath(index));
-    };
-    connect(directoryList_, &QTreeView::clicked, this, chooseFolder);
-    connect(directoryList_, &QTreeView::activated, this, chooseFolder);
+    // A folder made current (by a click or the arrow keys), or opened by Enter, shows its
+    // files; the folder shown already is not read again when it becomes current.
+    connect(directoryList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid() && QDir::cleanPath(directories_->filePath(index)) != directory_)
+                    ShowDirectory(directories_->filePath(index));
+            });
+    connect(directoryList_, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { ShowDirectory(directories_->filePath(index)); });
 
     // Folders load in the background and sort as they arrive: keep the current one in sight.
     connect(directories_, &QFileSystemModel::layoutChanged, this,

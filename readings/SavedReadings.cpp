@@ -171,6 +171,8 @@ bool SavedReadings::OpenReading(const QString& path) {
 void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& spreadName,
                                    int deckSize) {
     TSpreadParser& engine = model_.Parser;
+    // The faces decode while the table is made ready for them.
+    view_.PrefetchFaces(reading.positions);
     // The catalogue's spelling names the spread file on a file system that tells case apart.
     model_.SpreadName = spreadName;
     engine.ResetReading();

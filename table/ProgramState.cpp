@@ -1,8 +1,8 @@
 #include "table/ProgramState.h"
 
 #include "decks/DeckDirectory.h"
-#include "platform/Platform.h"
 #include "platform/FileNames.h"
+#include "platform/Platform.h"
 
 QString ProgramState::DeckDirectoryInUse() const {
     return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();

@@ -61,8 +61,9 @@ void TableAnimations::WipeTable() {
     TableWidget& table = view_.table();
     const QSize window = windowSize();
     int shown = 0;
+    // The wiped part grows from the top by two rows a step: only the band at its edge is new.
     for (int r = 0; r < window.height(); r += 2) {
-        QPainter(&table.backing()).fillRect(QRect(0, 0, window.width(), r + 10), back);
+        QPainter(&table.backing()).fillRect(QRect(0, r, window.width(), 10), back);
         if (++shown % kRowsPerFrame == 0) {
             table.update(0, 0, window.width(), r + 10);
             program_.platform.pacer->nextFrame();

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 
-#include "decks/CardFace.h"
 #include "i18n/Msg.h"
 #include "platform/Platform.h"
 #include "platform/TextFitting.h"
@@ -229,6 +228,11 @@ void TableView::MakeSpreadAndImages() {
                     spacerImage_->y() + spacerImage_->height());
 }
 
+void TableView::PrefetchFaces(const QList<int>& cards) {
+    faces_.Prefetch(program_.DeckDirectoryInUse(), cards,
+                    QSize(model_.TableCardWidth, model_.TableCardHeight));
+}
+
 void TableView::ApplyShowTips() {
     for (CardImage* image : positionImages_)
         if (image) image->showHint(program_.settings.ShowTips);
@@ -307,8 +311,7 @@ void TableView::ShowPositionBack(int position) {
 void TableView::ShowPositionFace(int position, int card, bool reversed) {
     CardImage* image = PositionImage(position);
     if (!image) return;
-    const QImage face =
-        LoadCardFace(CardFacePath(program_.DeckDirectoryInUse(), card), image->size(), reversed);
+    const QImage face = faces_.Face(program_.DeckDirectoryInUse(), card, image->size(), reversed);
     if (!face.isNull()) image->setPicture(face);
 }
 
@@ -319,8 +322,8 @@ void TableView::ShowExtraCard(int slot) {
         PaintExtraCardReversed(card, *extraCardImage_, program_.DeckDirectoryInUse());
         return;
     }
-    const QImage face = LoadCardFace(CardFacePath(program_.DeckDirectoryInUse(), card.Number),
-                                     extraCardImage_->size(), false);
+    const QImage face =
+        faces_.Face(program_.DeckDirectoryInUse(), card.Number, extraCardImage_->size(), false);
     if (!face.isNull()) extraCardImage_->setPicture(face);
     extraCardImage_->setTag(card.Number);
     extraCardImage_->show();

@@ -9,6 +9,7 @@
 #include "decks/Background.h"
 #include "spreads/SpreadFile.h"
 #include "spreads/SpreadTable.h"
+#include "table/FaceCache.h"
 
 class CardImage;
 class QFrame;
@@ -62,6 +63,9 @@ public:
     void ShowSpread();
     // Enlarges the spread area to the whole table, or puts it back.
     void ToggleSpreadView();
+    // Starts decoding the faces of the cards at the position size on other threads, so that
+    // showing them finds them ready.
+    void PrefetchFaces(const QList<int>& cards);
 
     // The table side of the spread engine.
     ReadingState& Reading() override;
@@ -104,6 +108,7 @@ private:
     std::array<CardImage*, kMaxPositions> positionImages_{};
     CardImage* extraCardImage_ = nullptr;
     QWidget* spacerImage_ = nullptr;
+    FaceCache faces_;
     // Wheel turn not yet scrolled, in angle-delta units.
     int wheelTurn_ = 0;
 };

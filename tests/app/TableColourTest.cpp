@@ -2,22 +2,14 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QToolButton>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/MainMenu.h"
-#include "app/TableFrm.h"
 #include "decks/Resize.h"
-#include "fakes/FakePlatform.h"
-#include "spreads/SeCard.h"
-#include "spreads/SelectSp.h"
-#include "spreads/SpreadFile.h"
+#include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
-#include "support/TestAppDir.h"
 #include "table/CardImage.h"
 #include "table/ShowForm.h"
 #include "table/Shuffle.h"
@@ -28,39 +20,20 @@ namespace {
 
 const QColor kGreen(17, 85, 17);
 
-class TableColourTest : public ::testing::Test {
+class TableColourTest : public MainWindowTest {
 protected:
-    TestAppDir app;
-    FakePlatform fake;
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override {
-        app.linkBundled("Pics");
-        app.linkBundled("Langs");
-        QDir().mkpath(app.path() + "/Spreads");
-        WriteSpreadFile(app.path() + "/Spreads/Cross.spread", 3,
-                        {{true, 10, 10, "You"}, {false, 120, 10, "Past"}, {false, 230, 10, "Now"}});
-        fake.settingsKey->values["language"] = "English";
-        form = std::make_unique<TForm1>(fake.platform, app.programPath());
-        form->show();
+        writeSpread("Cross", 3,
+                    {{true, 10, 10, "You"}, {false, 120, 10, "Past"}, {false, 230, 10, "Now"}});
+        open();
     }
 
     QImage place(int i) { return form->view().PositionImage(i)->picture(); }
     QString notice() { return form->findChild<QLabel*>("Label4")->styleSheet(); }
-    QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
 };
 
 TEST_F(TableColourTest, OnlyEmptyPlacesTakeTheNewColourAndTheDialogKeepsItsOwn) {
-    OnNextModal<TForm2>([](TForm2* dialog) {
-        auto* list = dialog->findChild<QListWidget*>("ListBox1");
-        list->setCurrentItem(list->findItems("Cross", Qt::MatchExactly).value(0));
-        dialog->findChild<QPushButton*>("Button1")->click();
-    });
-    OnNextModal<TForm11>([](TForm11* dialog) {
-        dialog->ClickQuer(60);
-        dialog->Button1()->click();
-    });
-    form->menu().SelectlayoutF12->trigger();
+    startReading("Cross", 60);
     const QImage significator = place(0);
 
     // Before the shuffle: the significator's face stays, the empty places turn blue.
@@ -73,15 +46,11 @@ TEST_F(TableColourTest, OnlyEmptyPlacesTakeTheNewColourAndTheDialogKeepsItsOwn) 
     EXPECT_TRUE(notice().contains("#777777"));
 
     // One card dealt face down, then the default colour.
-    fake.pacer->onWait = [this] {
-        if (fake.pacer->frames >= 2) button("SpeedButton2")->click();
-    };
-    button("SpeedButton1")->click();
-    fake.pacer->onWait = nullptr;
-    QTest::mouseClick(form->table(), Qt::LeftButton, {}, PileRect(form->size()).center());
+    shuffle(2);
+    clickTable(PileRect(form->size()).center());
     ASSERT_TRUE(form->reading().DeckLaidOut);
     const TCard& card = form->reading().Deck[form->reading().DeckSize - 1];
-    QTest::mouseClick(form->table(), Qt::LeftButton, {}, QPoint(card.X + 5, card.Y + 5));
+    clickTable({card.X + 5, card.Y + 5});
     ASSERT_TRUE(form->reading().Parser.PosPlaced[1]);
     form->menu().Defaultbackground1->trigger();
     EXPECT_EQ(place(0), significator);

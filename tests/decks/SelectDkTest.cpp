@@ -15,6 +15,7 @@
 #include "fakes/FakePlatform.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
+#include "support/MouseEvents.h"
 #include "support/TestAppDir.h"
 #include "i18n/Msg.h"
 
@@ -72,8 +73,7 @@ protected:
                 const QList<QListWidgetItem*> found =
                     list->findItems(choice.deck, Qt::MatchExactly);
                 ASSERT_EQ(found.size(), 1);
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualItemRect(found.first()).center());
+                ClickListItem(list, found.first());
             }
             if (choice.court >= 0) ClickChoice(Choices(dialog, "RadioGroup1")[choice.court]);
             if (choice.strength >= 0) ClickChoice(Choices(dialog, "RadioGroup2")[choice.strength]);
@@ -133,12 +133,10 @@ TEST_F(SelectDkTest, NameDifferingInCaseSelectsNothingUntilAClick) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_FALSE(ok->isEnabled());
     dialog.show();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
+    ClickListItem(list, list->item(1));
     EXPECT_TRUE(ok->isEnabled());
     EXPECT_EQ(dialog.DeckName(), "Other");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(1)).center());
+    ClickListItem(list, list->item(1), true);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.DeckName(), "Other");
 }

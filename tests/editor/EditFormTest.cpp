@@ -103,6 +103,19 @@ TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
     }));
 }
 
+TEST_F(EditFormTest, ButtonTooltipsComeFromTheMessageList) {
+    write("One", {{false, 1, 1, "a"}});
+    run("One", [](TForm5* editor) {
+        const std::pair<const char*, const char*> tips[] = {{"SpeedButton1", "<140>"},
+                                                            {"SpeedButton2", "<141>"},
+                                                            {"SpeedButton3", "<142>"},
+                                                            {"SpeedButton4", "<143>"},
+                                                            {"SpeedButton5", "<1>"}};
+        for (const auto& [name, tip] : tips)
+            EXPECT_EQ(Button(editor, name)->toolTip(), tip) << name;
+    });
+}
+
 TEST_F(EditFormTest, LongCaptionsWidenTheirButtonsWithoutOverlap) {
     for (EditorText text : {EditorText::Add, EditorText::Delete, EditorText::Save})
         inputs.texts[static_cast<int>(text)] = "A much longer caption";

@@ -12,36 +12,24 @@
 
 #include <QtTest/QTest>
 #include "app/MainMenu.h"
-#include "app/TableFrm.h"
 #include "editor/EditForm.h"
 #include "editor/ExplForm.h"
-#include "fakes/FakePlatform.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
+#include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
 #include "support/MouseEvents.h"
-#include "support/TestAppDir.h"
 #include "table/CardImage.h"
 #include "table/Shuffle.h"
 #include "table/TableWidget.h"
 
 namespace {
 
-class EditorCommandsTest : public ::testing::Test {
+class EditorCommandsTest : public MainWindowTest {
 protected:
-    TestAppDir app;
-    FakePlatform fake;
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override {
-        app.linkBundled("Pics");
-        app.linkBundled("Langs");
-        QDir().mkpath(app.path() + "/Spreads");
-        WriteSpreadFile(app.path() + "/Spreads/Cross.spread", 2,
-                        {{true, 10, 10, "The querent"}, {false, 120, 10, "The past"}});
-        fake.settingsKey->values["language"] = "English";
-        form = std::make_unique<TForm1>(fake.platform, app.programPath());
-        form->show();
+        writeSpread("Cross", 2, {{true, 10, 10, "The querent"}, {false, 120, 10, "The past"}});
+        open();
     }
 
     QString message(int index) { return form->program().Messages[index]; }
@@ -57,17 +45,6 @@ protected:
     static QToolButton* Button(TForm5* editor, const char* name) {
         return editor->findChild<QToolButton*>(name);
     }
-    // Chooses `spread` in the next spread list.
-    static void Choose(const QString& spread, QStringList* listed = nullptr) {
-        OnNextModal<TForm2>([spread, listed](TForm2* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("ListBox1");
-            if (listed)
-                for (int i = 0; i < list->count(); ++i) listed->append(list->item(i)->text());
-            list->setCurrentItem(list->findItems(spread, Qt::MatchExactly).value(0));
-            dialog->findChild<QPushButton*>("Button1")->click();
-        });
-    }
-    void clickTable(QPoint point) { QTest::mouseClick(form->table(), Qt::LeftButton, {}, point); }
 };
 
 TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
@@ -90,18 +67,13 @@ TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
     EXPECT_EQ(form->program().SpreadList, QStringList({"Cross", "Fan"}));
 
     QStringList listed;
-    Choose("Fan", &listed);
+    ChooseSpread("Fan", &listed);
     form->menu().SelectlayoutF12->trigger();
     EXPECT_EQ(listed, QStringList({"Cross", "Fan"}));
     ASSERT_EQ(form->reading().SpreadName, "Fan");
     EXPECT_EQ(form->findChild<CardImage*>("PositionImage1")->geometry(), QRect(250, 50, 87, 148));
 
-    fake.pacer->onWait = [this] {
-        if (fake.pacer->frames >= 3 && form->reading().Shuffling)
-            form->findChild<QToolButton*>("SpeedButton2")->click();
-    };
-    form->findChild<QToolButton*>("SpeedButton1")->click();
-    fake.pacer->onWait = nullptr;
+    shuffle();
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 1, pile.center().y()});
     ASSERT_TRUE(form->reading().DeckLaidOut);
@@ -116,12 +88,7 @@ TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
 }
 
 TEST_F(EditorCommandsTest, EditingTheSpreadOnTheTableLeavesTheReadingAlone) {
-    Choose("Cross");
-    OnNextModal<TForm11>([](TForm11* dialog) {
-        dialog->ClickQuer(60);
-        dialog->Button1()->click();
-    });
-    form->menu().SelectlayoutF12->trigger();
+    startReading("Cross", 60);
     ASSERT_EQ(form->reading().Parser.PosCard[0], 60);
 
     OnNextModal<TForm2>([this](TForm2* dialog) {

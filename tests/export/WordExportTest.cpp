@@ -80,7 +80,7 @@ TEST_F(WordExportTest, DocumentNoProgramOpensIsNamedToTheUser) {
         (exports.*row.run)();
         const QString path = app.path() + "/Temp/" + row.file;
         EXPECT_TRUE(QFile::exists(path)) << row.name;
-        EXPECT_EQ(fake.messageBoxes->shown, QStringList{"m140\n" + QDir::toNativeSeparators(path)})
+        EXPECT_EQ(fake.messageBoxes->shown, QStringList{"m144\n" + QDir::toNativeSeparators(path)})
             << row.name;
     }
 }

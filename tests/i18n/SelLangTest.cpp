@@ -12,6 +12,7 @@
 #include "i18n/SelLang.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
+#include "support/MouseEvents.h"
 #include "support/TestAppDir.h"
 #include "i18n/Msg.h"
 
@@ -56,8 +57,7 @@ protected:
             auto* list = dialog->findChild<QListWidget*>("ListBox1");
             QListWidgetItem* item = Entry(list, language);
             ASSERT_NE(item, nullptr);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(item).center());
+            ClickListItem(list, item);
             QTest::mouseClick(dialog->findChild<QPushButton*>(ok ? "Button1" : "Button2"),
                               Qt::LeftButton);
         });
@@ -99,11 +99,9 @@ TEST_F(SelLangTest, OkWaitsForAChoiceWhenTheLanguageIsNotListed) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_FALSE(ok->isEnabled());
     dialog.show();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(Entry(list, "English")).center());
+    ClickListItem(list, Entry(list, "English"));
     EXPECT_TRUE(ok->isEnabled());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(Entry(list, "English")).center());
+    ClickListItem(list, Entry(list, "English"), true);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.LanguageName(), "English");
 }

@@ -4,6 +4,8 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
 #include <QtTest/QTest>
@@ -150,5 +152,56 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
     EXPECT_EQ(s.MusicDir, app.path() + "/Music");
     EXPECT_EQ(s.MusicFile, app.path() + "/Music/b.mid");
 }
+
+struct FolderKeys {
+    const char* name;
+    QList<Qt::Key> keys;
+    QString folder;  // under the program folder; empty for the program folder itself
+    QStringList files;
+};
+
+class MusicSettingsKeys : public ::testing::TestWithParam<FolderKeys> {};
+
+// The arrow keys in the folder tree show the current folder's files, as a click does.
+TEST_P(MusicSettingsKeys, TheCurrentFolderShowsItsFiles) {
+    const FolderKeys& c = GetParam();
+    TestAppDir app;
+    for (const char* name : {"Music/a.mid", "Music/b.mid", "Other/c.mid", "Zeta/d.mid"})
+        app.write(name, "x");
+    const QString expected = QDir::cleanPath(app.path() + "/" + c.folder);
+    FakePlatform fake;
+    MessageList messages;
+    Settings settings;
+    settings.MusicDir = app.path() + "/Music";
+    OnNextModal<TForm16>([&](TForm16* dialog) {
+        auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        // The folders load and sort in the background.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return model->rowCount(model->index(app.path())) == 3 &&
+                   model->index(app.path() + "/Zeta").row() == 2;
+        }));
+        tree->setFocus();
+        for (Qt::Key key : c.keys) QTest::keyClick(tree, key);
+        EXPECT_EQ(model->filePath(tree->currentIndex()), expected);
+        auto* list = dialog->findChild<QListWidget*>("FileListBox1");
+        QStringList files;
+        for (int i = 0; i < list->count(); ++i) files << list->item(i)->text();
+        EXPECT_EQ(files, c.files);
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    TForm16 dialog(messages, app.path(), {}, settings, *fake.openFileDialog, *fake.messageBoxes);
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Directory(), expected);
+    EXPECT_EQ(dialog.SelectedFile(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MusicSettingsKeys,
+    ::testing::Values(FolderKeys{"Down", {Qt::Key_Down}, "Other", {"c.mid"}},
+                      FolderKeys{"DownDown", {Qt::Key_Down, Qt::Key_Down}, "Zeta", {"d.mid"}},
+                      FolderKeys{"DownUp", {Qt::Key_Down, Qt::Key_Up}, "Music", {"a.mid", "b.mid"}},
+                      FolderKeys{"UpToTheParent", {Qt::Key_Up}, "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "app/MainMenu.h"
-#include "app/TableFrm.h"
-#include "fakes/FakePlatform.h"
 #include "i18n/SelLang.h"
 #include "readings/CommForm.h"
 #include "readings/ReadingFile.h"
@@ -21,30 +19,20 @@
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
 #include "spreads/SpreadFile.h"
+#include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
-#include "support/TestAppDir.h"
 #include "table/CardImage.h"
 #include "table/TableView.h"
 #include "table/TableWidget.h"
 
 namespace {
 
-class SavedReadingsTest : public ::testing::Test {
+class SavedReadingsTest : public MainWindowTest {
 protected:
-    TestAppDir app;
-    FakePlatform fake;
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override {
-        app.linkBundled("Pics");
-        app.linkBundled("Langs");
-        QDir().mkpath(app.path() + "/Spreads");
-        WriteSpreadFile(app.path() + "/Spreads/Question.spread", 2,
-                        {{false, 10, 10, "Now"}, {false, 120, 10, "Then"}});
-        WriteSpreadFile(
-            app.path() + "/Spreads/Three.spread", 3,
-            {{true, 10, 10, "You"}, {false, 120, 10, "Past"}, {false, 230, 10, "Next"}});
-        fake.settingsKey->values["language"] = "English";
+        writeSpread("Question", 2, {{false, 10, 10, "Now"}, {false, 120, 10, "Then"}});
+        writeSpread("Three", 3,
+                    {{true, 10, 10, "You"}, {false, 120, 10, "Past"}, {false, 230, 10, "Next"}});
         fake.settingsKey->values["cutdeck"] = "no";
         fake.settingsKey->values["drawauto"] = "yes";
         fake.settingsKey->values["UseReverse"] = "yes";
@@ -53,32 +41,18 @@ protected:
     void start(const QString& deck = "Ardentine", bool majorOnly = false) {
         fake.settingsKey->values["DeckName"] = deck;
         fake.settingsKey->values["MajorOnly"] = majorOnly ? "yes" : "no";
-        form = std::make_unique<TForm1>(fake.platform, app.programPath());
-        form->show();
+        open();
     }
     TForm9* commentsWindow() { return form->findChild<TForm9*>("CommentsWindow"); }
 
     // Deals a complete reading of the spread automatically, choosing card 60 for the
     // significator of "Three".
     void deal(const QString& spread) {
-        OnNextModal<TForm2>([spread](TForm2* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("ListBox1");
-            list->setCurrentItem(list->findItems(spread, Qt::MatchExactly).value(0));
-            dialog->findChild<QPushButton*>("Button1")->click();
-        });
+        ChooseSpread(spread);
         // No dialog may wait for a card list that never comes: it would answer a later one.
-        if (spread == "Three")
-            OnNextModal<TForm11>([](TForm11* dialog) {
-                dialog->ClickQuer(60);
-                dialog->Button1()->click();
-            });
+        if (spread == "Three") ChooseCard(60);
         form->menu().SelectlayoutF12->trigger();
-        fake.pacer->onWait = [this] {
-            if (fake.pacer->frames >= 2 && form->reading().Shuffling)
-                form->findChild<QToolButton*>("SpeedButton2")->click();
-        };
-        form->findChild<QToolButton*>("SpeedButton1")->click();
-        fake.pacer->onWait = nullptr;
+        shuffle(2);
     }
 
     // Saves through the comments dialog (act on it) and a save dialog that answers `path`.
@@ -370,7 +344,7 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
 
     // The arc deals nothing.
     const TCard top = form->reading().Deck[form->reading().DeckSize - 1];
-    QTest::mouseClick(form->table(), Qt::LeftButton, {}, QPoint(top.X + 5, top.Y + 5));
+    clickTable({top.X + 5, top.Y + 5});
     EXPECT_EQ(form->reading().Deck[form->reading().DeckSize - 1].X, top.X);
     EXPECT_EQ(form->reading().NextPosition, 0);
 

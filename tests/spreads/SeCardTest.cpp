@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "spreads/SeCard.h"
+#include "support/MouseEvents.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -50,9 +51,7 @@ bool IsReddish(const QColor& colour) {
 }
 
 void ClickEntry(TForm11& dialog, int entry) {
-    QListWidget* list = dialog.ListBox1();
-    const QRect rect = list->visualItemRect(list->item(entry));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    ClickListItem(dialog.ListBox1(), dialog.ListBox1()->item(entry));
 }
 
 TEST_F(SeCardTest, DeckListHoldsTheCardsInPlay) {
@@ -152,8 +151,7 @@ TEST_F(SeCardTest, OrientationCountsOnlyWhileTheGroupIsShown) {
         dialog.show();
         dialog.ReversedItem()->setChecked(true);
         ClickEntry(dialog, 40);
-        QTest::mouseDClick(dialog.ListBox1()->viewport(), Qt::LeftButton, {},
-                           dialog.ListBox1()->visualItemRect(dialog.ListBox1()->item(40)).center());
+        ClickListItem(dialog.ListBox1(), dialog.ListBox1()->item(40), true);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.ChosenCard(), 40);
         EXPECT_TRUE(dialog.ChosenReversed());

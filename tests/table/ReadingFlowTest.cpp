@@ -2,8 +2,6 @@
 // and explain, plus the table's mouse and view rules around it.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -13,12 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "app/MainMenu.h"
-#include "app/TableFrm.h"
-#include "fakes/FakePlatform.h"
-#include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
+#include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
-#include "support/TestAppDir.h"
 #include "table/CardImage.h"
 #include "table/ShowForm.h"
 #include "table/Shuffle.h"
@@ -27,57 +22,17 @@
 
 namespace {
 
-class ReadingFlowTest : public ::testing::Test {
+class ReadingFlowTest : public MainWindowTest {
 protected:
-    TestAppDir app;
-    FakePlatform fake;
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override {
-        app.linkBundled("Pics");
-        app.linkBundled("Langs");
-        QDir().mkpath(app.path() + "/Spreads");
-        WriteSpreadFile(app.path() + "/Spreads/Cross.spread", 4,
-                        {{true, 10, 10, "The querent"},
-                         {false, 120, 10, "The past"},
-                         {false, 230, 10, "The present"},
-                         {false, 340, 10, "The future"}});
-        fake.settingsKey->values["language"] = "English";
+        writeSpread("Cross", 4,
+                    {{true, 10, 10, "The querent"},
+                     {false, 120, 10, "The past"},
+                     {false, 230, 10, "The present"},
+                     {false, 340, 10, "The future"}});
     }
 
-    void open() {
-        form = std::make_unique<TForm1>(fake.platform, app.programPath());
-        form->show();
-    }
-    QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
     QString prompt() { return form->reading().CurrentPrompt; }
-
-    // Starts a reading of `spread`, choosing `significator` for its significator positions.
-    void startReading(const QString& spread, int significator) {
-        OnNextModal<TForm2>([spread](TForm2* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("ListBox1");
-            list->setCurrentItem(list->findItems(spread, Qt::MatchExactly).value(0));
-            dialog->findChild<QPushButton*>("Button1")->click();
-        });
-        OnNextModal<TForm11>([significator](TForm11* dialog) {
-            dialog->ClickQuer(significator);
-            dialog->Button1()->click();
-        });
-        form->menu().SelectlayoutF12->trigger();
-    }
-
-    // Shuffles for a few frames, then presses "Stop"; `meanwhile` runs on every wait.
-    void shuffle(const std::function<void()>& meanwhile = {}) {
-        fake.pacer->onWait = [this, meanwhile] {
-            if (fake.pacer->frames >= 3 && form->reading().Shuffling)
-                button("SpeedButton2")->click();
-            if (meanwhile) meanwhile();
-        };
-        button("SpeedButton1")->click();
-        fake.pacer->onWait = nullptr;
-    }
-
-    void clickTable(QPoint point) { QTest::mouseClick(form->table(), Qt::LeftButton, {}, point); }
 
     int slotOnTable() {
         for (int slot = form->reading().DeckSize - 1; slot >= 0; --slot)
@@ -247,7 +202,7 @@ TEST_F(ReadingFlowTest, AutomaticDealFillsEveryOrdinaryPositionFaceUp) {
     form->menu().CutDeck1->trigger();  // cutting off
     // Clicks on the arc and on the table while the deal runs change nothing.
     int clicks = 0;
-    shuffle([&] {
+    shuffle(3, [&] {
         if (!form->reading().DeckLaidOut || !form->reading().AutoDrawPending) return;
         const int slot = slotOnTable();
         clickTable({form->reading().Deck[slot].X + 5, form->reading().Deck[slot].Y + 5});

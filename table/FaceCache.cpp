@@ -1,0 +1,77 @@
+#include "table/FaceCache.h"
+
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+
+#include "decks/CardFace.h"
+#include "decks/JpegDecoder.h"
+
+namespace {
+
+// More faces than two sizes of a whole deck means sizes come and go: start afresh.
+constexpr size_t kMaxKept = 2 * 80;
+
+}  // namespace
+
+FaceCache::~FaceCache() { decoding_.waitForFinished(); }
+
+QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool reversed) {
+    FinishPrefetch();
+    UseDirectory(deckDirectory);
+    const QString path = CardFacePath(deckDirectory, card);
+    const std::optional<Stamp> stamp = StampOf(path);
+    if (!stamp) return LoadCardFace(path, size, reversed);
+    if (const QImage* kept = Find(card, size, *stamp)) return reversed ? TurnedOver(*kept) : *kept;
+    const QImage face = LoadCardFace(path, size, false);
+    Keep(card, size, *stamp, face);
+    return reversed && !face.isNull() ? TurnedOver(face) : face;
+}
+
+void FaceCache::Prefetch(const QString& deckDirectory, const QList<int>& cards, QSize size) {
+    FinishPrefetch();
+    UseDirectory(deckDirectory);
+    for (int card : cards) {
+        const QString path = CardFacePath(deckDirectory, card);
+        const std::optional<Stamp> stamp = StampOf(path);
+        const bool queued = std::any_of(jobs_.begin(), jobs_.end(),
+                                        [card](const Job& job) { return job.card == card; });
+        if (stamp && !queued && !Find(card, size, *stamp))
+            jobs_.append({card, size, *stamp, path, {}});
+    }
+    if (!jobs_.isEmpty())
+        decoding_ =
+            QtConcurrent::map(jobs_, [](Job& job) { job.face = DecodeJpeg(job.path, job.size); });
+}
+
+void FaceCache::FinishPrefetch() {
+    if (jobs_.isEmpty()) return;
+    decoding_.waitForFinished();
+    for (const Job& job : jobs_) Keep(job.card, job.size, job.stamp, job.face);
+    jobs_.clear();
+}
+
+void FaceCache::UseDirectory(const QString& deckDirectory) {
+    if (deckDirectory == directory_) return;
+    faces_.clear();
+    directory_ = deckDirectory;
+}
+
+std::optional<FaceCache::Stamp> FaceCache::StampOf(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.isFile()) return std::nullopt;
+    return Stamp{info.size(), info.lastModified()};
+}
+
+const QImage* FaceCache::Find(int card, QSize size, const Stamp& stamp) const {
+    const auto kept = faces_.find({card, size.width(), size.height()});
+    return kept != faces_.end() && kept->second.stamp == stamp ? &kept->second.face : nullptr;
+}
+
+void FaceCache::Keep(int card, QSize size, const Stamp& stamp, const QImage& face) {
+    if (face.isNull()) return;
+    if (faces_.size() >= kMaxKept) faces_.clear();
+    faces_[{card, size.width(), size.height()}] = {stamp, face};
+}
