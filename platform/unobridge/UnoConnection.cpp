@@ -5,10 +5,13 @@
 css::uno::Reference<css::script::XInvocation> UnoConnection::Wrap(
     const css::uno::Any& target) const {
     const css::uno::Sequence<css::uno::Any> arguments(&target, 1);
+    // The Invocation service is a factory of adapters; its interface is marked deprecated but
+    // is the only way to ask it for one.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     return css::uno::Reference<css::script::XInvocation>(
-        serviceManager->createInstanceWithArgumentsAndContext("com.sun.star.script.Invocation",
-                                                              arguments, context),
-        css::uno::UNO_QUERY);
+        invocation->createInstanceWithArguments(arguments), css::uno::UNO_QUERY);
+#pragma GCC diagnostic pop
 }
 
 QString FromOUString(const rtl::OUString& text) {

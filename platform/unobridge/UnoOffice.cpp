@@ -73,6 +73,9 @@ UnoOffice::UnoOffice(const QString& program, const QString& profileDir, bool hea
     auto connection = std::make_shared<UnoConnection>();
     connection->context.set(remote, UNO_QUERY_THROW);
     connection->serviceManager.set(connection->context->getServiceManager(), UNO_QUERY_THROW);
+    connection->invocation.set(connection->serviceManager->createInstanceWithContext(
+                                   "com.sun.star.script.Invocation", connection->context),
+                               UNO_QUERY_THROW);
     connection_ = std::move(connection);
 }
 

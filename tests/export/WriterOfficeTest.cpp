@@ -42,7 +42,8 @@ QString PropertiesOfText(const QByteArray& content, const QString& text) {
             style = xml.attributes().value("style:name").toString();
         } else if (xml.isStartElement() && xml.qualifiedName() == u"style:text-properties") {
             for (const QXmlStreamAttribute& attribute : xml.attributes())
-                styles[style] += attribute.qualifiedName() + "=" + attribute.value() + " ";
+                styles[style] +=
+                    attribute.qualifiedName().toString() + "=" + attribute.value().toString() + " ";
         } else if (xml.isStartElement()) {
             around.append(xml.attributes().value("text:style-name").toString());
         } else if (xml.isEndElement() && xml.qualifiedName() != u"style:style" &&
