@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <com/sun/star/lang/XComponent.hpp>
 #include <cppuhelper/bootstrap.hxx>
 
 #include "platform/unobridge/UnoObject.h"
@@ -68,7 +69,12 @@ public:
         }
     }
 
-    ~UnoAutomation() override { office_.reset(); }
+    // The office first, then this process's own UNO context.
+    ~UnoAutomation() override {
+        office_.reset();
+        const css::uno::Reference<css::lang::XComponent> local(local_, css::uno::UNO_QUERY);
+        if (local.is()) local->dispose();
+    }
 
 private:
     css::uno::Reference<css::uno::XComponentContext> local_;
