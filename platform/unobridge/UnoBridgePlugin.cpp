@@ -1,6 +1,5 @@
 #include "platform/unobridge/UnoBridgePlugin.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 
