@@ -10,6 +10,12 @@
 
 #include "platform/WordAutomation.h"
 
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+
+#include <csignal>
+#endif
+
 using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
 
@@ -39,6 +45,10 @@ UnoOffice::UnoOffice(const QString& program, const QString& profileDir, bool hea
                   "--accept=pipe,name=" + pipe + ";urp;",
                   "-env:UserInstallation=" + QUrl::fromLocalFile(profileDir).toString()};
     if (headless) arguments_.prepend("--headless");
+#ifdef Q_OS_LINUX
+    // The office ends with this program even when the program itself ends abruptly.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(QProcess::nullDevice());
     Start();
