@@ -1,5 +1,6 @@
 #include "export/ReadingExports.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 
@@ -7,6 +8,7 @@
 #include "export/PrintFrm.h"
 #include "export/PrintImages.h"
 #include "export/WordExport.h"
+#include "export/WriterExport.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/Msg.h"
 #include "platform/Platform.h"
@@ -27,6 +29,15 @@ CardTextSource ExplanationsOf(const ProgramState& program) {
                             program.settings.LanguageName, card, reversed);
     };
 }
+
+// The busy pointer for the whole application while the office works.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
 
 }  // namespace
 
@@ -105,6 +116,19 @@ void ReadingExports::ExportinWord() {
 
 void ReadingExports::ExportinOpenOf() {
     if (!CheckComplete()) return;
-    // Writer is not driven yet: say so rather than pretend the document was made.
-    ShowFixed(FixedText::OpenOfficeNotCreated);
+    Platform& platform = program_.platform;
+    try {
+        if (!MakeImages()) throw AutomationError("the print pictures were not made");
+        const QString title = reading_.SpreadName + " (" +
+                              platform.systemInfo->shortDate(platform.systemInfo->today()) + ")";
+        const QString temp = program_.AppDir + "/Temp";
+        const BusyPointer busy;
+        BuildWriterDocument(
+            *platform.office, reading_.Snapshot(), program_.CardTitles,
+            ChoicesOf(program_.settings), ExplanationsOf(program_), title, temp,
+            platform.systemInfo->pixelsPerInch(),
+            [&] { return temp + "/" + UnicName(platform.systemInfo->tickCount()) + ".odt"; });
+    } catch (const AutomationError&) {
+        ShowFixed(FixedText::OpenOfficeNotCreated);
+    }
 }

@@ -8,6 +8,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
+#include "platform/OfficeAutomation.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/Pacer.h"
 #include "platform/SettingsKey.h"
@@ -29,6 +30,8 @@ struct Platform {
     std::unique_ptr<Clipboard> clipboard;
     // The word processor the Word export drives.
     std::unique_ptr<WordAutomation> word;
+    // The office suite the Writer export drives.
+    std::unique_ptr<OfficeAutomation> office;
     std::unique_ptr<MediaPlayer> mediaPlayer;
     std::unique_ptr<OpenFileDialog> openFileDialog;
 };

@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
 
 qint32 QtSystemInfo::tickCount() const {
     // The monotonic clock counts from boot; keep its low 32 bits like the classic tick counter.
@@ -15,3 +17,9 @@ QString QtSystemInfo::shortDate(const QDate& date) const {
 }
 
 QDate QtSystemInfo::today() const { return QDate::currentDate(); }
+
+int QtSystemInfo::pixelsPerInch() const {
+    constexpr int kUsual = 96;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : kUsual;
+}

@@ -7,4 +7,5 @@ public:
     qint32 tickCount() const override;
     QString shortDate(const QDate& date) const override;
     QDate today() const override;
+    int pixelsPerInch() const override;
 };

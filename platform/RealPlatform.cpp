@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/PluginOfficeAutomation.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialogs.h"
@@ -24,6 +25,8 @@ Platform RealPlatform() {
     platform.fileDialogs = std::make_unique<QtFileDialogs>();
     platform.clipboard = std::make_unique<QtClipboard>();
     platform.word = std::make_unique<RtfWordAutomation>(*platform.clipboard, *platform.shell);
+    platform.office =
+        std::make_unique<PluginOfficeAutomation>(PluginOfficeAutomation::DefaultPluginPath());
     platform.mediaPlayer = std::make_unique<QtMediaPlayer>();
     platform.openFileDialog = std::make_unique<QtOpenFileDialog>();
     return platform;

@@ -14,4 +14,6 @@ public:
     // A date in the user's short date format.
     virtual QString shortDate(const QDate& date) const = 0;
     virtual QDate today() const = 0;
+    // The screen's logical pixels per inch (vertical).
+    virtual int pixelsPerInch() const = 0;
 };

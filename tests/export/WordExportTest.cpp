@@ -60,8 +60,10 @@ TEST_F(WordExportTest, IncompleteReadingGetsMessage92AndNoDocument) {
     reading.NextPosition = 1;
     exports.ExportinWord();
     exports.PrintinHTMLformat1Click();
-    EXPECT_EQ(fake.messageBoxes->shown, QStringList({"m92", "m92"}));
+    exports.ExportinOpenOf();
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList({"m92", "m92", "m92"}));
     EXPECT_TRUE(fake.word->calls.isEmpty());
+    EXPECT_TRUE(fake.office->calls.isEmpty());
     EXPECT_TRUE(fake.shell->opened.isEmpty());
 }
 

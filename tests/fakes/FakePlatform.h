@@ -7,6 +7,7 @@
 #include "fakes/MemorySettingsKey.h"
 #include "fakes/RecordingHelpViewer.h"
 #include "fakes/RecordingMessageBoxes.h"
+#include "fakes/RecordingOffice.h"
 #include "fakes/RecordingShell.h"
 #include "fakes/RecordingWord.h"
 #include "fakes/ScriptedColorDialog.h"
@@ -27,6 +28,7 @@ struct FakePlatform {
     ScriptedFileDialogs* fileDialogs;
     MemoryClipboard* clipboard;
     RecordingWord* word;
+    RecordingOffice* office;
     FakeMediaPlayer* mediaPlayer;
     ScriptedOpenFileDialog* openFileDialog;
 
@@ -61,6 +63,9 @@ struct FakePlatform {
         auto recorder = std::make_unique<RecordingWord>();
         word = recorder.get();
         platform.word = std::move(recorder);
+        auto writer = std::make_unique<RecordingOffice>();
+        office = writer.get();
+        platform.office = std::move(writer);
         auto player = std::make_unique<FakeMediaPlayer>();
         mediaPlayer = player.get();
         platform.mediaPlayer = std::move(player);

@@ -1,0 +1,32 @@
+#include "platform/PluginOfficeAutomation.h"
+
+#include <QCoreApplication>
+#include <QPluginLoader>
+
+#include "platform/OfficeBridgePlugin.h"
+
+PluginOfficeAutomation::PluginOfficeAutomation(QString pluginPath)
+    : pluginPath_(std::move(pluginPath)) {}
+
+// Stops any office still running; the plugin itself stays loaded, so no code of it is
+// unloaded while the UNO runtime may still hold on to it.
+PluginOfficeAutomation::~PluginOfficeAutomation() = default;
+
+QString PluginOfficeAutomation::DefaultPluginPath() {
+    return QCoreApplication::applicationDirPath() + "/lumenfold-uno";
+}
+
+OfficeObjectPtr PluginOfficeAutomation::CreateObject(const QString& programId) {
+    if (!automation_) {
+        QPluginLoader loader(pluginPath_);
+        auto* plugin = qobject_cast<OfficeBridgePlugin*>(loader.instance());
+        if (!plugin)
+            throw AutomationError("no office bridge: " + loader.errorString().toStdString());
+        automation_ = plugin->CreateAutomation();
+    }
+    return automation_->CreateObject(programId);
+}
+
+void PluginOfficeAutomation::Release(bool failed) {
+    if (automation_) automation_->Release(failed);
+}
