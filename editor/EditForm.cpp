@@ -221,7 +221,11 @@ int TForm5::MarkerIndex(const QObject* object) const {
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     const int i = MarkerIndex(watched);
-    if (i < 0) return QDialog::eventFilter(watched, event);
+    const bool isMouse = event->type() == QEvent::MouseButtonPress ||
+                         event->type() == QEvent::MouseButtonDblClick ||
+                         event->type() == QEvent::MouseMove ||
+                         event->type() == QEvent::MouseButtonRelease;
+    if (i < 0 || !isMouse) return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
