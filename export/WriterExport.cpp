@@ -16,6 +16,7 @@ constexpr int kBlue = 255;
 constexpr int kBold = 150;
 constexpr int kNormal = 100;
 constexpr int kParagraphBreak = 0;
+constexpr int kAnchorAsCharacter = 1;  // TextContentAnchorType AS_CHARACTER
 
 // The document being built: the objects every step needs.
 struct Writer {
@@ -51,6 +52,9 @@ struct Writer {
         const OfficeObjectPtr graphic =
             ObjectOf(doc.Call("createInstance", {"com.sun.star.text.GraphicObject"}));
         graphic->setProperty("GraphicURL", FileUrl(path));
+        // Kept in the line like a character, a picture takes its own room: anchored to the
+        // paragraph (the office's default) the big pictures overlap one another.
+        graphic->setProperty("AnchorType", kAnchorAsCharacter);
         text.Call("insertTextContent", {ValueOf(cursor), ValueOf(graphic), false});
         const QSize size = PictureSizeInHundredthsOfMm(pixels, pixelsPerInch);
         const OfficeObjectPtr sizeStruct =

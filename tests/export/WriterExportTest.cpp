@@ -31,6 +31,7 @@ protected:
         return QStringList{
                    "Doc.createInstance(\"com.sun.star.text.GraphicObject\")",
                    "GraphicObject.GraphicURL = \"file://" + app.path() + "/Temp/" + file + "\"",
+                   "GraphicObject.AnchorType = 1",
                    "Text.insertTextContent(Cursor, GraphicObject, false)",
                    "SM.Bridge_GetStruct(\"com.sun.star.awt.Size\")",
                    QString("Size.Width = %1").arg(width),

@@ -80,6 +80,7 @@ TEST_F(WriterOfficeTest, StoresTheReadingAndLeavesNoOfficeRunning) {
         << fake.messageBoxes->shown.join("; ").toStdString();
     const QByteArray content = Unzipped(app.path() + "/Temp/report1000.odt", "content.xml");
     EXPECT_EQ(content.count("<draw:image"), 3) << content.constData();
+    EXPECT_EQ(content.count("text:anchor-type=\"as-char\""), 3) << content.constData();
     const struct {
         const char* text;
         QStringList properties;
