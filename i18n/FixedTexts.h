@@ -16,7 +16,7 @@ inline constexpr char CutDeckCaption[] = "Cut deck";
 inline constexpr char CouldNotWriteFile[] = "Could not write in a file.";
 inline constexpr char CouldNotReadFile[] = "Could not read from file.";
 inline constexpr char NoSuchFile[] = "No such file!";
-inline constexpr char ReadingFilter[] = "Reading files (*.reading)";
+inline constexpr char ReadingPattern[] = " (*.reading)";  // after the filter's name
 inline constexpr char ReadingSuffix[] = "reading";
 // Between the date and the spread's name in a reading file's proposed name.
 inline constexpr char Deck79FileMark[] = " -Velmar Dav Izove- ";

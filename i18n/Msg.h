@@ -114,7 +114,8 @@ enum : int {
     PositionExplanationHint = 142,
     SaveSpreadHint = 143,
     NoProgramToOpen = 144,  // an exported document no program could open; its path follows
-    PrintSettings = 81,  // caption of the print settings dialog
+    ReadingFiles = 145,     // the file dialogs' name for reading files
+    PrintSettings = 81,     // caption of the print settings dialog
     PrintInWord = 82,
     PrintInHtml = 83,
     PrintSpreadView = 84,
@@ -125,6 +126,6 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    Count = 145,  // the number of messages a language's list holds
+    Count = 146,  // the number of messages a language's list holds
 };
 }  // namespace Msg

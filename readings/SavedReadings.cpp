@@ -85,8 +85,8 @@ void SavedReadings::Savecurrentreading1Click() {
     // The comment is kept even when the file dialog is cancelled.
     model_.ReadingComments = AskComment();
     const std::optional<QString> path = program_.platform.fileDialogs->saveFile(
-        window_, {program_.ReadingDialogDir, ProposedFileName(), FixedText::ReadingFilter,
-                  FixedText::ReadingSuffix});
+        window_,
+        {program_.ReadingDialogDir, ProposedFileName(), ReadingFilter(), FixedText::ReadingSuffix});
     if (!path) return;
 
     ReadingRecord reading = TableRecord();
@@ -109,6 +109,10 @@ QString SavedReadings::AskComment() {
     return dialog.Memo1()->toPlainText();
 }
 
+QString SavedReadings::ReadingFilter() const {
+    return program_.Messages[Msg::ReadingFiles] + FixedText::ReadingPattern;
+}
+
 QString SavedReadings::ProposedFileName() const {
     const SystemInfo& system = *program_.platform.systemInfo;
     return SlashesAsDots(system.shortDate(system.today())) +
@@ -121,8 +125,7 @@ QString SavedReadings::ProposedFileName() const {
 void SavedReadings::Openreading1Click() {
     if (animations_.isRunning() || !MayDiscardReading()) return;
     const std::optional<QString> path = program_.platform.fileDialogs->openFile(
-        window_,
-        {program_.ReadingDialogDir, QString(), FixedText::ReadingFilter, FixedText::ReadingSuffix});
+        window_, {program_.ReadingDialogDir, QString(), ReadingFilter(), FixedText::ReadingSuffix});
     if (path) OpenReading(*path);
 }
 

@@ -54,6 +54,8 @@ private:
     ReadingRecord TableRecord() const;
     QString AskComment();
     QString ProposedFileName() const;
+    // The file dialogs' filter, named in the current language.
+    QString ReadingFilter() const;
     void RestoreReading(const ReadingRecord& reading, const QString& spreadName, int deckSize);
     // The music step of an opened reading.
     void OpenedReadingMusic();
