@@ -56,6 +56,11 @@ bool ReadingExports::MakeImages() {
                            program_.settings.PrintSchema);
 }
 
+QString ReadingExports::DocumentTitle() const {
+    const SystemInfo& info = *program_.platform.systemInfo;
+    return reading_.SpreadName + " (" + info.shortDate(info.today()) + ")";
+}
+
 void ReadingExports::ShowFixed(const char* text) {
     program_.platform.messageBoxes->showMessage(window_, text);
 }
@@ -100,8 +105,7 @@ void ReadingExports::ExportinWord() {
     Platform& platform = program_.platform;
     try {
         if (!MakeImages()) throw AutomationError("the print pictures were not made");
-        const QString title = reading_.SpreadName + " (" +
-                              platform.systemInfo->shortDate(platform.systemInfo->today()) + ")";
+        const QString title = DocumentTitle();
         const QString temp = program_.AppDir + "/Temp";
         BuildWordDocument(
             *platform.word, *platform.clipboard, reading_.Snapshot(), program_.CardTitles,
@@ -119,8 +123,7 @@ void ReadingExports::ExportinOpenOf() {
     Platform& platform = program_.platform;
     try {
         if (!MakeImages()) throw AutomationError("the print pictures were not made");
-        const QString title = reading_.SpreadName + " (" +
-                              platform.systemInfo->shortDate(platform.systemInfo->today()) + ")";
+        const QString title = DocumentTitle();
         const QString temp = program_.AppDir + "/Temp";
         const BusyPointer busy;
         BuildWriterDocument(

@@ -21,6 +21,8 @@ private:
     // Shows message 92 and returns false while the reading is not complete.
     bool CheckComplete();
     bool MakeImages();
+    // The spread's name and today's date, heading a document.
+    QString DocumentTitle() const;
     void ShowFixed(const char* text);
     // The document was made, but the desktop has no program that opens it.
     void ShowNotOpened(const QString& path);
