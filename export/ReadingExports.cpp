@@ -56,6 +56,13 @@ bool ReadingExports::MakeImages() {
                            program_.settings.PrintSchema);
 }
 
+QString ReadingExports::ExportDir() const { return program_.AppDir + "/Temp"; }
+
+QString ReadingExports::NewExportPath(const QString& extension) const {
+    return ExportDir() + "/" + UnicName(program_.platform.systemInfo->tickCount()) + "." +
+           extension;
+}
+
 QString ReadingExports::DocumentTitle() const {
     const SystemInfo& info = *program_.platform.systemInfo;
     return reading_.SpreadName + " (" + info.shortDate(info.today()) + ")";
@@ -94,8 +101,7 @@ void ReadingExports::PrintinHTMLformat1Click() {
     if (!MakeImages()) return ShowFixed(FixedText::HtmlNotCreated);
     const QString page = BuildHtmlPage(reading_.Snapshot(), program_.CardTitles,
                                        ChoicesOf(program_.settings), ExplanationsOf(program_));
-    const QString path =
-        program_.AppDir + "/Temp/" + UnicName(program_.platform.systemInfo->tickCount()) + ".htm";
+    const QString path = NewExportPath("htm");
     if (!WriteWholeFile(path, page.toUtf8())) return ShowFixed(FixedText::HtmlNotCreated);
     if (!program_.platform.shell->openFile(path)) ShowNotOpened(path);
 }
@@ -105,12 +111,10 @@ void ReadingExports::ExportinWord() {
     Platform& platform = program_.platform;
     try {
         if (!MakeImages()) throw AutomationError("the print pictures were not made");
-        const QString title = DocumentTitle();
-        const QString temp = program_.AppDir + "/Temp";
-        BuildWordDocument(
-            *platform.word, *platform.clipboard, reading_.Snapshot(), program_.CardTitles,
-            ChoicesOf(program_.settings), ExplanationsOf(program_), title, temp,
-            [&] { return temp + "/" + UnicName(platform.systemInfo->tickCount()) + ".doc"; });
+        BuildWordDocument(*platform.word, *platform.clipboard, reading_.Snapshot(),
+                          program_.CardTitles, ChoicesOf(program_.settings),
+                          ExplanationsOf(program_), DocumentTitle(), ExportDir(),
+                          [this] { return NewExportPath("doc"); });
     } catch (const DocumentNotShown& failure) {
         ShowNotOpened(failure.path);
     } catch (const AutomationError&) {
@@ -123,14 +127,11 @@ void ReadingExports::ExportinOpenOf() {
     Platform& platform = program_.platform;
     try {
         if (!MakeImages()) throw AutomationError("the print pictures were not made");
-        const QString title = DocumentTitle();
-        const QString temp = program_.AppDir + "/Temp";
         const BusyPointer busy;
-        BuildWriterDocument(
-            *platform.office, reading_.Snapshot(), program_.CardTitles,
-            ChoicesOf(program_.settings), ExplanationsOf(program_), title, temp,
-            platform.systemInfo->pixelsPerInch(),
-            [&] { return temp + "/" + UnicName(platform.systemInfo->tickCount()) + ".odt"; });
+        BuildWriterDocument(*platform.office, reading_.Snapshot(), program_.CardTitles,
+                            ChoicesOf(program_.settings), ExplanationsOf(program_), DocumentTitle(),
+                            ExportDir(), platform.systemInfo->pixelsPerInch(),
+                            [this] { return NewExportPath("odt"); });
     } catch (const AutomationError&) {
         ShowFixed(FixedText::OpenOfficeNotCreated);
     }

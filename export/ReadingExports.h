@@ -21,6 +21,9 @@ private:
     // Shows message 92 and returns false while the reading is not complete.
     bool CheckComplete();
     bool MakeImages();
+    // Where the exports write their pictures and documents, and a fresh file name there.
+    QString ExportDir() const;
+    QString NewExportPath(const QString& extension) const;
     // The spread's name and today's date, heading a document.
     QString DocumentTitle() const;
     void ShowFixed(const char* text);
