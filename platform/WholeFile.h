@@ -11,7 +11,15 @@
 // program goes through here.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* errorString = nullptr);
 
+// Why a file could not be read: whether it is simply not there, and the reason in words for the
+// second line of the message that reports it.
+struct ReadFailure {
+    bool missing = false;
+    QString reason;
+};
+
 // The content of a regular file of at most maxBytes bytes. Nothing for a missing or unreadable
-// file, a folder, a FIFO, a device or a file larger than maxBytes: reading outside data never
-// blocks and never takes unbounded memory.
-std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes);
+// file, a folder, a FIFO, a device or a file larger than maxBytes, with the reason in failure:
+// reading outside data never blocks and never takes unbounded memory.
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes,
+                                          ReadFailure* failure = nullptr);

@@ -55,7 +55,27 @@ TEST(WholeFileTest, ReadsRegularFilesUpToTheBound) {
     EXPECT_FALSE(ReadRegularFile(file, 4).has_value());
     ASSERT_TRUE(WriteWholeFile(file, {}));
     EXPECT_EQ(ReadRegularFile(file, 5), QByteArray());
-    EXPECT_FALSE(ReadRegularFile(dir.filePath("none"), 5).has_value());
+    ReadFailure failure;
+    EXPECT_FALSE(ReadRegularFile(dir.filePath("none"), 5, &failure).has_value());
+    EXPECT_TRUE(failure.missing);
+    EXPECT_FALSE(failure.reason.isEmpty());
+}
+
+TEST(WholeFileTest, AFileThatIsThereButCannotBeReadSaysWhyAndIsNotMissing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("t.txt");
+    ASSERT_TRUE(WriteWholeFile(file, "12345"));
+    struct Row {
+        const char* name;
+        QString path;
+        qint64 bound;
+    } rows[] = {{"too large", file, 4}, {"a folder", dir.path(), 5}};
+    for (const Row& row : rows) {
+        ReadFailure failure;
+        EXPECT_FALSE(ReadRegularFile(row.path, row.bound, &failure).has_value()) << row.name;
+        EXPECT_FALSE(failure.missing) << row.name;
+        EXPECT_FALSE(failure.reason.isEmpty()) << row.name;
+    }
 }
 
 }  // namespace
