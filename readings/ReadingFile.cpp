@@ -47,13 +47,6 @@ std::optional<int> DecimalIn(const QByteArray& field, int first, int last) {
     return value;
 }
 
-QString CommentFromFile(const QByteArray& bytes) { return DecodeText(bytes).replace("\r\n", "\n"); }
-
-QByteArray CommentForFile(QString comment) {
-    comment.replace("\r\n", "\n").replace("\n", "\r\n");
-    return EncodeText(comment);
-}
-
 }  // namespace
 
 QByteArray EncodeReading(const ReadingRecord& reading) {
@@ -62,7 +55,7 @@ QByteArray EncodeReading(const ReadingRecord& reading) {
     for (const ReadingSlot& slot : reading.deck)
         body += (slot.reversed ? "r" : "") + QByteArray::number(slot.card) + kLineEnd;
     for (int card : reading.positions) body += QByteArray::number(card) + kLineEnd;
-    body += CommentForFile(reading.comment);
+    body += EncodeText(reading.comment);
     return kMarker + ScrambleText(body);
 }
 
@@ -122,11 +115,12 @@ std::optional<ReadingRecord> DecodeReadingBody(const ReadingHead& head, int posi
         if (!card) return std::nullopt;
         reading.positions.append(*card);
     }
-    reading.comment = CommentFromFile(lines.rest());
+    reading.comment = DecodeText(lines.rest());
     return reading;
 }
 
 QString CatalogueSpreadName(const QStringList& catalogue, const QString& name) {
+    if (catalogue.contains(name)) return name;
     for (const QString& entry : catalogue)
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};

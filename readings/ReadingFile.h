@@ -30,13 +30,13 @@ struct ReadingRecord {
     QString spreadName;
     QList<ReadingSlot> deck;  // slots 0 .. deckSize - 1
     QList<int> positions;     // the card on each position
-    QString comment;          // line breaks as "\n"
+    QString comment;          // as the file holds it: line breaks typed in the program as CR LF
 
     bool operator==(const ReadingRecord&) const = default;
 };
 
 // The file bytes of a reading, always in the marked format. Texts are written through the
-// program's codec; the comment's line breaks become CR LF.
+// program's codec.
 QByteArray EncodeReading(const ReadingRecord& reading);
 
 enum class ReadingStatus { Ok, Empty, Malformed };
@@ -60,8 +60,8 @@ ReadingHead DecodeReadingHead(const QByteArray& fileBytes);
 // Nothing when a line end is missing or a card number is not a decimal integer in 0..78.
 std::optional<ReadingRecord> DecodeReadingBody(const ReadingHead& head, int positionCount);
 
-// The catalogue's entry for a spread name read from a file, compared without regard to case;
-// empty when the catalogue has none.
+// The catalogue's entry for a spread name read from a file: the one spelt exactly so, else one
+// that differs only in case; empty when the catalogue has none.
 QString CatalogueSpreadName(const QStringList& catalogue, const QString& name);
 
 // The position count the spread engine takes from a spread file: its header count, or 0 when

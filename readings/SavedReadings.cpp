@@ -13,6 +13,7 @@
 #include "spreads/Misc.h"
 #include "spreads/SelectSp.h"
 #include "table/CardImage.h"
+#include "table/CommentText.h"
 #include "table/ProgramState.h"
 #include "table/ReadingFlow.h"
 #include "table/ReadingModel.h"
@@ -92,8 +93,9 @@ void SavedReadings::Savecurrentreading1Click() {
     ReadingRecord reading = TableRecord();
     reading.comment = model_.ReadingComments;
     // All or nothing: a failed write leaves any earlier file of that name as it was.
-    if (!WriteWholeFile(*path, EncodeReading(reading))) {
-        ShowMessage(FixedText::CouldNotWriteFile);
+    QString reason;
+    if (!WriteWholeFile(*path, EncodeReading(reading), &reason)) {
+        ShowMessage(QString(FixedText::CouldNotWriteFile) + "\n" + reason);
         return;
     }
     kept_ = TableRecord();
@@ -106,7 +108,7 @@ QString SavedReadings::AskComment() {
     dialog.move(window_->pos() + QPoint((window_->width() - dialog.width()) / 2,
                                         (window_->height() - dialog.height()) / 2));
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.Memo1()->toPlainText();
+    return CommentFromTyped(dialog.Memo1()->toPlainText());
 }
 
 QString SavedReadings::ReadingFilter() const {
@@ -136,9 +138,10 @@ bool SavedReadings::OpenReading(const QString& path) {
         ShowMessage(FixedText::CouldNotReadFile);
         return false;
     }
-    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize);
+    ReadFailure failure;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize, &failure);
     if (!bytes) {
-        ShowMessage(FixedText::NoSuchFile);
+        ShowMessage(QString(FixedText::NoSuchFile) + "\n" + failure.reason);
         return false;
     }
     const ReadingHead head = DecodeReadingHead(*bytes);
@@ -221,6 +224,8 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
     model_.PendingSignificators = 0;
     view_.SetPrompt(program_.Messages[Msg::ReadingOpened]);
     model_.SpreadShown = true;
+    // Printouts of the opened reading carry its own comment.
+    model_.ReadingComments = reading.comment;
     ShowComment(reading.comment);
     kept_ = TableRecord();
 }
@@ -228,7 +233,7 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
 void SavedReadings::OpenedReadingMusic() { emit readingOpened(model_.SpreadName); }
 
 void SavedReadings::ShowComment(const QString& comment) {
-    commentsWindow_->Memo1()->setPlainText(comment);
+    commentsWindow_->Memo1()->setPlainText(CommentForDisplay(comment));
     if (comment.isEmpty()) {
         commentsWindow_->hide();
         return;

@@ -17,7 +17,14 @@ bool ReadingModel::LiesOnPosition(int card) const {
     return false;
 }
 
-bool ReadingModel::Complete() const { return DeckLaidOut && NextPosition >= Parser.PosCount; }
+// Manual input fills positions in any order, so the next position alone does not tell: every
+// position must hold a card.
+bool ReadingModel::Complete() const {
+    if (!DeckLaidOut || NextPosition < Parser.PosCount) return false;
+    for (int i = 0; i < std::min(Parser.PosCount, kMaxPositions); ++i)
+        if (Parser.PosCard[i] < 0) return false;
+    return true;
+}
 
 ReadingSnapshot ReadingModel::Snapshot() const {
     ReadingSnapshot snapshot;

@@ -23,7 +23,7 @@ public:
     void SetCards(int tableWidth, bool useReverse);
     // True when the card lies on a position of the spread.
     bool LiesOnPosition(int card) const;
-    // The deck is laid out and every position has been dealt.
+    // The deck is laid out and every position holds a card.
     bool Complete() const;
     ReadingSnapshot Snapshot() const;
 };

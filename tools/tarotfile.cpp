@@ -92,8 +92,9 @@ QByteArray JsonString(const QString& text) {
 }
 
 int DecodeReadingFile(const QString& path, const QString& spreadsDir) {
-    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize);
-    if (!bytes) return Fail("cannot read " + path);
+    ReadFailure failure;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxReadingFileSize, &failure);
+    if (!bytes) return Fail("cannot read " + path + ": " + failure.reason);
     const ReadingHead head = DecodeReadingHead(*bytes);
     if (head.status == ReadingStatus::Empty) return Fail("empty reading file: " + path);
     if (head.status == ReadingStatus::Malformed) return Fail("malformed reading file: " + path);

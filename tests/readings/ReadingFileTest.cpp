@@ -38,9 +38,11 @@ TEST(ReadingFileTest, TheFileBeginsWithTheMarkerThenTheScrambledCountAndName) {
 TEST(ReadingFileTest, EveryReadingReadsBackAsWritten) {
     const QList<ReadingRecord> readings = {
         Record(22, "Question", {5, 17}, "Good"),
-        Record(23, "Вопрос", {78, 0, 21}, "Две\nстроки"),
+        Record(23, "Вопрос", {78, 0, 21}, "Две\r\nстроки"),
         Record(78, "Seven Cards Ellipse", {70, 1, 2, 3, 4, 5, 6}, ""),
-        Record(79, "Ω spread", {78}, "first\n\nlast line ending in я\n"),
+        Record(79, "Ω spread", {78}, "first\r\n\r\nlast line ending in я\r\n"),
+        // Line ends the program does not write keep their characters too.
+        Record(22, "Question", {1, 2}, "a\r\r\nb\rc\nd\n\r"),
     };
     for (const ReadingRecord& reading : readings) {
         const std::optional<ReadingRecord> back =
@@ -48,6 +50,19 @@ TEST(ReadingFileTest, EveryReadingReadsBackAsWritten) {
         ASSERT_TRUE(back) << reading.spreadName.toStdString();
         EXPECT_EQ(*back, reading) << reading.spreadName.toStdString();
     }
+}
+
+TEST(ReadingFileTest, TheExactSpellingOfASpreadNameWinsOverOneInOtherCase) {
+    const QStringList catalogue = {"question", "Question", "Вопрос"};
+    const struct {
+        QString name, found;
+    } rows[] = {{"Question", "Question"},
+                {"question", "question"},
+                {"QUESTION", "question"},
+                {"вопрос", "Вопрос"},
+                {"Quest", ""}};
+    for (const auto& row : rows)
+        EXPECT_EQ(CatalogueSpreadName(catalogue, row.name), row.found) << row.name.toStdString();
 }
 
 TEST(ReadingFileTest, MalformedFilesAreRefused) {

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -132,7 +133,7 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     EXPECT_EQ(request.directory, app.path() + "/Saved/");
     EXPECT_EQ(request.filter, "Reading files (*.reading)");
     EXPECT_EQ(request.defaultSuffix, "reading");
-    EXPECT_EQ(form->reading().ReadingComments, "first\nsecond");
+    EXPECT_EQ(form->reading().ReadingComments, "first\r\nsecond");
 
     // A reading kept in a file gives way without a question; one never saved asks first.
     deal("Question");
@@ -176,7 +177,11 @@ TEST_F(SavedReadingsTest, TheCommentIsKeptWhateverTheFileDialogSays) {
         QStringList messages;
     };
     const Row rows[] = {
-        {"typed, then the save dialog cancelled", TypeTwoLines, std::nullopt, "first\nsecond", {}},
+        {"typed, then the save dialog cancelled",
+         TypeTwoLines,
+         std::nullopt,
+         "first\r\nsecond",
+         {}},
         {"Esc in the memo",
          [](TForm9* d) { QTest::keyClick(d->Memo1(), Qt::Key_Escape); },
          std::nullopt,
@@ -186,7 +191,7 @@ TEST_F(SavedReadingsTest, TheCommentIsKeptWhateverTheFileDialogSays) {
         {"a folder that is not there",
          TypeTwoLines,
          app.path() + "/none/x.reading",
-         "first\nsecond",
+         "first\r\nsecond",
          {"Could not write in a file."}},
     };
     for (const Row& row : rows) {
@@ -195,7 +200,11 @@ TEST_F(SavedReadingsTest, TheCommentIsKeptWhateverTheFileDialogSays) {
         EXPECT_EQ(form->reading().ReadingComments, row.comment) << row.name;
         EXPECT_EQ(fake.fileDialogs->saved.last().fileName,
                   "09.12.2026 -Velmar Dav Izove- Question");
-        EXPECT_EQ(fake.messageBoxes->shown, row.messages) << row.name;
+        // The reason follows on a second line.
+        QStringList firstLines;
+        for (const QString& message : fake.messageBoxes->shown)
+            firstLines.append(message.section('\n', 0, 0));
+        EXPECT_EQ(firstLines, row.messages) << row.name;
     }
     // Nothing was saved: closing the program asks, and Cancel keeps it open.
     form->close();
@@ -275,6 +284,8 @@ TEST_F(SavedReadingsTest, OpeningFollowsTheFileOrRefusesIt) {
             onTable += form->reading().Deck[i].X > 0 ? 1 : 0;
         EXPECT_EQ(onTable, row.deckSize - 2) << row.name;
         EXPECT_EQ(commentsWindow()->Memo1()->toPlainText(), "note") << row.name;
+        // Its printouts carry its own comment.
+        EXPECT_EQ(form->reading().ReadingComments, "note") << row.name;
     }
 }
 
@@ -292,6 +303,7 @@ TEST_F(SavedReadingsTest, HostileFilesChangeNothing) {
     for (int j = 0; j < 79; ++j) uncarried += "0\r\n";
     uncarried += "5\r\n6\r\n";
     const QString unreadable = "Could not read from file.";
+    const QString noFile = "No such file!\n*";  // the reason on the second line
     const struct {
         const char* name;
         QString path;
@@ -309,9 +321,9 @@ TEST_F(SavedReadingsTest, HostileFilesChangeNothing) {
          unreadable},
         {"a card no slot carries",
          writeFile("uncarried.reading", "!updatedformat!" + ScrambleText(uncarried)), unreadable},
-        {"a FIFO", app.path() + "/Saved/fifo.reading", "No such file!"},
-        {"a folder", app.path() + "/Saved/folder.reading", "No such file!"},
-        {"no file", app.path() + "/Saved/none.reading", "No such file!"},
+        {"a FIFO", app.path() + "/Saved/fifo.reading", noFile},
+        {"a folder", app.path() + "/Saved/folder.reading", noFile},
+        {"no file", app.path() + "/Saved/none.reading", noFile},
     };
     for (const auto& row : rows) {
         fake.messageBoxes->shown.clear();
@@ -319,9 +331,33 @@ TEST_F(SavedReadingsTest, HostileFilesChangeNothing) {
         EXPECT_EQ(state(), before) << row.name;
         if (QString(row.message) == "*")
             EXPECT_EQ(fake.messageBoxes->shown.size(), 1) << row.name;
+        else if (row.message == noFile)
+            EXPECT_TRUE(fake.messageBoxes->shown.join('|').contains(
+                QRegularExpression("^No such file!\n[^\n]+$")))
+                << row.name;
         else
             EXPECT_EQ(fake.messageBoxes->shown.join('|'), row.message) << row.name;
     }
+}
+
+// A comment of one line as long as the largest file allows opens at once, shows a bounded part
+// and stays whole in the reading.
+TEST_F(SavedReadingsTest, AHugeOneLineCommentOpensQuicklyAndIsKeptWhole) {
+    start();
+    ReadingRecord reading = Reading(78, "Question");
+    reading.comment = "";
+    const qsizetype room = kMaxReadingFileSize - EncodeReading(reading).size();
+    reading.comment = QString(room, 'x');
+    const QByteArray bytes = EncodeReading(reading);
+    ASSERT_EQ(bytes.size(), kMaxReadingFileSize);
+    openFile(writeFile("huge.reading", bytes));
+    EXPECT_EQ(form->reading().ReadingComments.size(), room);
+    const QString shown = commentsWindow()->Memo1()->toPlainText();
+    EXPECT_LT(shown.size(), 30000);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+
+    // The print settings and the web page take the whole comment from the reading.
+    EXPECT_TRUE(form->reading().Snapshot().comment == reading.comment);
 }
 
 TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
@@ -358,6 +394,11 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
         QTest::mouseClick(form->view().PositionImage(position), Qt::LeftButton);
     };
     choose(2, 40);
+    // The last position holds a card, the others not: Save and Print refuse the reading.
+    fake.messageBoxes->shown.clear();
+    form->menu().Savecurrentreading1->trigger();
+    form->menu().Print1->trigger();
+    EXPECT_EQ(fake.messageBoxes->shown, QStringList(2, form->program().Messages[92]));
     choose(0, 41);
     choose(1, -1);
     EXPECT_FALSE(form->reading().Parser.PosPlaced[1]);

@@ -56,13 +56,16 @@ TEST(ReadingModelTest, CompleteOnlyWhenLaidOutAndEveryPositionDealt) {
         const char* name;
         bool laidOut;
         int nextPosition;
+        int emptyPosition;  // -1: none
         bool complete;
     };
-    for (const Row& row : {Row{"dealt", true, 3, true}, Row{"one to go", true, 2, false},
-                           Row{"entered before the cut", false, 3, false}}) {
+    for (const Row& row : {Row{"dealt", true, 3, -1, true}, Row{"one to go", true, 2, -1, false},
+                           Row{"entered before the cut", false, 3, -1, false},
+                           Row{"entered by hand, the last position first", true, 3, 1, false}}) {
         ReadingModel model = ThreeCardReading();
         model.DeckLaidOut = row.laidOut;
         model.NextPosition = row.nextPosition;
+        if (row.emptyPosition >= 0) model.Parser.PosCard[row.emptyPosition] = -1;
         EXPECT_EQ(model.Complete(), row.complete) << row.name;
         EXPECT_EQ(model.Snapshot().complete, row.complete) << row.name;
     }

@@ -52,7 +52,7 @@ TEST(TarotfileTest, ReadingEncodeAndDecodeRoundTrip) {
         "\"deck\":[" +
         deck +
         "],\"positions\":[5,17],"
-        "\"comment\":\"Good\\nday\"}\n";
+        "\"comment\":\"Good\\r\\nday\\r\\r\\nand a lone\\nline\"}\n";
     dir.write("in.json", json);
     const QString reading = dir.path() + "/out.reading";
     ToolRun run = Tarotfile({"reading", "encode", dir.path() + "/in.json", reading});
