@@ -125,7 +125,7 @@ void TForm1::LayOutFrame() {
         std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
                                       TableButtons{speedButton1_, speedButton2_, speedButton3_});
     savedReadings_ =
-        std::make_unique<SavedReadings>(program_, reading_, *view_, *flow_, *animations_, this);
+        std::make_unique<SavedReadings>(program_, reading_, *flow_, this);
     // The comments window gives way to a new spread and to the shuffle.
     connect(flow_.get(), &ReadingFlow::tableCleared, savedReadings_.get(),
             &SavedReadings::HideCommentsWindow);

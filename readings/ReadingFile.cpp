@@ -131,20 +131,11 @@ int SpreadPositionCount(const QString& spreadPath) {
     return content.countRead ? content.count : 0;
 }
 
-namespace {
-
-// Lies between the Major Arcana (22 or 23 cards) and the whole deck (78 or 79).
-constexpr int kBetween = 25;
-
-}  // namespace
-
-bool IsMajorArcanaDeck(int deckSize) { return deckSize <= kBetween; }
-
 int DeckSizeForReading(int fileDeckSize, bool majorOnly, bool has79thCard) {
     constexpr int kMinorArcana = 56;
     int size = DeckSizeFor(majorOnly, has79thCard);
-    if (fileDeckSize > kBetween && size < kBetween) size += kMinorArcana;
-    if (fileDeckSize < kBetween && size > kBetween) size -= kMinorArcana;
+    if (!IsMajorArcanaDeck(fileDeckSize) && IsMajorArcanaDeck(size)) size += kMinorArcana;
+    if (IsMajorArcanaDeck(fileDeckSize) && !IsMajorArcanaDeck(size)) size -= kMinorArcana;
     return size;
 }
 

@@ -72,9 +72,6 @@ int SpreadPositionCount(const QString& spreadPath);
 // current settings, switched between the Major Arcana and the whole deck to follow the file.
 int DeckSizeForReading(int fileDeckSize, bool majorOnly, bool has79thCard);
 
-// True for a deck of the Major Arcana: 22 cards, or 23 with the 79th card.
-bool IsMajorArcanaDeck(int deckSize);
-
 // True when every position's card can be dealt once the reading's deck lies in deckSize
 // slots in play (slots past the file's deck carry card 78): either a slot in play carries it,
 // or a slot after those in play is free to take it.

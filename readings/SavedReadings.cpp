@@ -12,28 +12,26 @@
 #include "readings/WarnForm.h"
 #include "spreads/Misc.h"
 #include "spreads/SelectSp.h"
-#include "table/CardImage.h"
 #include "table/CommentText.h"
 #include "table/ProgramState.h"
 #include "table/ReadingFlow.h"
 #include "table/ReadingModel.h"
-#include "table/TableAnimations.h"
-#include "table/TableView.h"
+#include "table/ReadingSnapshot.h"
 
-SavedReadings::SavedReadings(ProgramState& program, ReadingModel& model, TableView& view,
-                             ReadingFlow& flow, const TableAnimations& animations, QWidget* window)
+SavedReadings::SavedReadings(ProgramState& program, ReadingModel& model, ReadingFlow& flow,
+                             QWidget* window)
     : QObject(window),
       program_(program),
       model_(model),
-      view_(view),
       flow_(flow),
-      animations_(animations),
       window_(window),
       commentsWindow_(new TForm9(window)) {
     setObjectName("SavedReadings");
     commentsWindow_->setObjectName("CommentsWindow");
     commentsWindow_->MakeCommentsWindow();
     commentsWindow_->move(window->width() - commentsWindow_->width(), 0);
+    connect(&flow_, &ReadingFlow::readingRestored, this, &SavedReadings::readingOpened);
+    connect(&flow_, &ReadingFlow::majorOnlyChanged, this, &SavedReadings::majorOnlyChanged);
 }
 
 SavedReadings::~SavedReadings() = default;
@@ -125,7 +123,7 @@ QString SavedReadings::ProposedFileName() const {
 // ---- Opening ----
 
 void SavedReadings::Openreading1Click() {
-    if (animations_.isRunning() || !MayDiscardReading()) return;
+    if (flow_.Busy() || !MayDiscardReading()) return;
     const std::optional<QString> path = program_.platform.fileDialogs->openFile(
         window_, {program_.ReadingDialogDir, QString(), ReadingFilter(), FixedText::ReadingSuffix});
     if (path) OpenReading(*path);
@@ -176,61 +174,23 @@ bool SavedReadings::OpenReading(const QString& path) {
 
 void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& spreadName,
                                    int deckSize) {
-    TSpreadParser& engine = model_.Parser;
-    // The faces decode while the table is made ready for them.
-    view_.PrefetchFaces(reading.positions);
+    ReadingSnapshot snapshot;
     // The catalogue's spelling names the spread file on a file system that tells case apart.
-    model_.SpreadName = spreadName;
-    engine.ResetReading();
-    view_.MakeSpreadAndImages();
-    OpenedReadingMusic();
-    model_.ManualInput = false;
-    model_.DeckSize = deckSize;
-    program_.settings.MajorOnly = IsMajorArcanaDeck(deckSize);
-    view_.ShowMajorNotice(program_.settings.MajorOnly);
-    emit majorOnlyChanged(program_.settings.MajorOnly);
-
-    model_.RestoringReading = true;
-    model_.SetCards(window_->width(), program_.settings.UseReverse);
-    if (deckSize > reading.deckSize)
-        for (int slot = 0; slot < deckSize; ++slot) {
-            model_.Deck[slot].Number = 78;
-            model_.Deck[slot].Reversed = false;
-        }
-    view_.ExtraCardImage()->hide();
-    // An automatic deal left due by an earlier reading would deal into this one.
-    model_.AutoDrawPending = false;
-    flow_.SpeedButton2Click();
-
-    for (int j = 0; j < reading.deckSize; ++j) {
-        model_.Deck[j].Number = reading.deck[j].card;
-        model_.Deck[j].Reversed = reading.deck[j].reversed;
+    snapshot.spreadName = spreadName;
+    snapshot.deckSize = reading.deckSize;
+    for (const ReadingSlot& slot : reading.deck) snapshot.deck.append({slot.card, slot.reversed});
+    for (int card : reading.positions) {
+        ReadingSnapshot::Position position;
+        position.card = card;
+        snapshot.positions.append(position);
     }
-    for (int k = 0; k < reading.positions.size(); ++k) {
-        const int card = reading.positions[k];
-        bool dealt = false;
-        for (int slot = 0; slot < deckSize; ++slot) {
-            if (model_.Deck[slot].Number != card) continue;
-            engine.TakeCard(slot);
-            dealt = true;
-        }
-        if (!dealt) {
-            model_.Deck[deckSize].Number = card;
-            model_.Deck[deckSize].Reversed = false;
-            engine.TakeCard(deckSize);
-        }
-        engine.ActivatePosition(k);
-    }
-    model_.PendingSignificators = 0;
-    view_.SetPrompt(program_.Messages[Msg::ReadingOpened]);
-    model_.SpreadShown = true;
+    snapshot.comment = reading.comment;
+    flow_.RestoreReading(snapshot, deckSize);
     // Printouts of the opened reading carry its own comment.
     model_.ReadingComments = reading.comment;
     ShowComment(reading.comment);
     kept_ = TableRecord();
 }
-
-void SavedReadings::OpenedReadingMusic() { emit readingOpened(model_.SpreadName); }
 
 void SavedReadings::ShowComment(const QString& comment) {
     commentsWindow_->Memo1()->setPlainText(CommentForDisplay(comment));
@@ -245,7 +205,7 @@ void SavedReadings::ShowComment(const QString& comment) {
 // ---- Manual input ----
 
 void SavedReadings::Input1Click() {
-    if (animations_.isRunning() || !MayDiscardReading()) return;
+    if (flow_.Busy() || !MayDiscardReading()) return;
     const MessageList& messages = program_.Messages;
     TForm2 dialog(program_.SpreadList, model_.SpreadName,
                   messages[Msg::SelectSpread] + messages[Msg::ForManualInput], messages[Msg::Ok],
@@ -257,15 +217,6 @@ void SavedReadings::Input1Click() {
     // Without any spread there is nothing to enter.
     if (model_.SpreadName.isEmpty()) return;
 
-    model_.SetDeckSize(program_.settings.MajorOnly);
-    model_.Parser.ResetReading();
-    view_.MakeSpreadAndImages();
-    model_.SetCards(window_->width(), program_.settings.UseReverse);
-    view_.ExtraCardImage()->hide();
-    model_.ManualInput = true;
-    // Cards are entered by hand: no automatic deal left due by an earlier reading.
-    model_.AutoDrawPending = false;
-    flow_.SpeedButton2Click();
+    flow_.StartManualInput(model_.SpreadName);
     HideCommentsWindow();
-    view_.SetPrompt(messages[Msg::ManualInputPrompt]);
 }

@@ -8,22 +8,19 @@
 
 class ReadingFlow;
 class ReadingModel;
-class TableAnimations;
-class TableView;
 class TForm9;
 class QWidget;
 struct ProgramState;
 
 // Saved readings, manual input and the comments window: saving the reading on the table with
-// a comment, opening a saved one by rebuilding the table through the reading flow's steps, and
-// entering the cards of a reading laid out with real cards.
+// a comment, opening a saved one, and entering the cards of a reading laid out with real
+// cards. The reading flow lays both out on the table.
 class SavedReadings : public QObject {
     Q_OBJECT
 
 public:
     // window: the main window, parent of the dialogs and of the comments window.
-    SavedReadings(ProgramState& program, ReadingModel& model, TableView& view, ReadingFlow& flow,
-                  const TableAnimations& animations, QWidget* window);
+    SavedReadings(ProgramState& program, ReadingModel& model, ReadingFlow& flow, QWidget* window);
     ~SavedReadings() override;
 
     // The long-lived comments window: hidden, stay-on-top, at the window's top right.
@@ -57,16 +54,12 @@ private:
     // The file dialogs' filter, named in the current language.
     QString ReadingFilter() const;
     void RestoreReading(const ReadingRecord& reading, const QString& spreadName, int deckSize);
-    // The music step of an opened reading.
-    void OpenedReadingMusic();
     void ShowComment(const QString& comment);
     void ShowMessage(const QString& text);
 
     ProgramState& program_;
     ReadingModel& model_;
-    TableView& view_;
     ReadingFlow& flow_;
-    const TableAnimations& animations_;
     QWidget* window_;
     std::unique_ptr<TForm9> commentsWindow_;
     // The reading as it was last saved or opened; a reading equal to it is kept in a file.

@@ -3,11 +3,14 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "decks/DeckDirectory.h"
 #include "i18n/Msg.h"
 #include "platform/Platform.h"
 #include "spreads/SelectSp.h"
+#include "table/CardImage.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
+#include "table/ReadingSnapshot.h"
 #include "table/Shuffle.h"
 #include "table/TableAnimations.h"
 #include "table/TableView.h"
@@ -29,6 +32,8 @@ bool ReadingFlow::Preparing() const {
     return model_.Shuffling || !buttons_.SpeedButton1->isHidden() ||
            !buttons_.SpeedButton3->isHidden();
 }
+
+bool ReadingFlow::Busy() const { return animations_.isRunning(); }
 
 // ---- Starting a reading ----
 
@@ -71,6 +76,74 @@ void ReadingFlow::StartNewReading() {
 }
 
 void ReadingFlow::NewSpreadMusic() { emit spreadStarted(model_.SpreadName); }
+
+// ---- Readings made elsewhere ----
+
+void ReadingFlow::RestoreReading(const ReadingSnapshot& reading, int deckSize) {
+    TSpreadParser& engine = model_.Parser;
+    QList<int> cards;
+    for (const ReadingSnapshot::Position& position : reading.positions) cards.append(position.card);
+    // The faces decode while the table is made ready for them.
+    view_.PrefetchFaces(cards);
+    model_.SpreadName = reading.spreadName;
+    engine.ResetReading();
+    view_.MakeSpreadAndImages();
+    emit readingRestored(model_.SpreadName);
+    model_.ManualInput = false;
+    model_.DeckSize = deckSize;
+    program_.settings.MajorOnly = IsMajorArcanaDeck(deckSize);
+    view_.ShowMajorNotice(program_.settings.MajorOnly);
+    emit majorOnlyChanged(program_.settings.MajorOnly);
+
+    model_.RestoringReading = true;
+    model_.SetCards(view_.table().window()->width(), program_.settings.UseReverse);
+    if (deckSize > reading.deckSize)
+        for (int slot = 0; slot < deckSize; ++slot) {
+            model_.Deck[slot].Number = 78;
+            model_.Deck[slot].Reversed = false;
+        }
+    view_.ExtraCardImage()->hide();
+    // An automatic deal left due by an earlier reading would deal into this one.
+    model_.AutoDrawPending = false;
+    SpeedButton2Click();
+
+    for (int j = 0; j < reading.deck.size(); ++j) {
+        model_.Deck[j].Number = reading.deck[j].card;
+        model_.Deck[j].Reversed = reading.deck[j].reversed;
+    }
+    for (int k = 0; k < reading.positions.size(); ++k) {
+        const int card = reading.positions[k].card;
+        bool dealt = false;
+        for (int slot = 0; slot < deckSize; ++slot) {
+            if (model_.Deck[slot].Number != card) continue;
+            engine.TakeCard(slot);
+            dealt = true;
+        }
+        if (!dealt) {
+            model_.Deck[deckSize].Number = card;
+            model_.Deck[deckSize].Reversed = false;
+            engine.TakeCard(deckSize);
+        }
+        engine.ActivatePosition(k);
+    }
+    model_.PendingSignificators = 0;
+    view_.SetPrompt(program_.Messages[Msg::ReadingOpened]);
+    model_.SpreadShown = true;
+}
+
+void ReadingFlow::StartManualInput(const QString& spreadName) {
+    model_.SpreadName = spreadName;
+    model_.SetDeckSize(program_.settings.MajorOnly);
+    model_.Parser.ResetReading();
+    view_.MakeSpreadAndImages();
+    model_.SetCards(view_.table().window()->width(), program_.settings.UseReverse);
+    view_.ExtraCardImage()->hide();
+    model_.ManualInput = true;
+    // Cards are entered by hand: no automatic deal left due by an earlier reading.
+    model_.AutoDrawPending = false;
+    SpeedButton2Click();
+    view_.SetPrompt(program_.Messages[Msg::ManualInputPrompt]);
+}
 
 // ---- Shuffle ----
 

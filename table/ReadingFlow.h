@@ -6,6 +6,7 @@
 
 class QToolButton;
 class ReadingModel;
+struct ReadingSnapshot;
 class TableAnimations;
 class TableView;
 struct ProgramState;
@@ -41,6 +42,16 @@ public:
     void FormMouseDown(Qt::MouseButton button, QPoint point);
     // A reading is being prepared: the shuffle runs or "Shuffle" or "Cut deck" is on show.
     bool Preparing() const;
+    // An animation runs: commands that would replace the reading wait.
+    bool Busy() const;
+
+    // The two ways a reading made elsewhere reaches the table. Restoring lays a saved reading
+    // out exactly as it lay: its spread, its deck order in deckSize slots in play (slots past
+    // the reading's own deck carry card 78), every position's card face up; "Major Arcana
+    // only" follows the deck. Manual input lays the deck out at once for the cards of a
+    // reading made with real cards, entered position by position in any order.
+    void RestoreReading(const ReadingSnapshot& reading, int deckSize);
+    void StartManualInput(const QString& spreadName);
 
 signals:
     // A new spread lies on the table, before its significators are chosen.
@@ -51,6 +62,10 @@ signals:
     void tableCleared();
     // The shuffle begins.
     void shuffleStarted();
+    // A restored reading's spread lies on the table, before its cards are dealt.
+    void readingRestored(const QString& spreadName);
+    // A restored reading switched "Major Arcana only" to follow its deck.
+    void majorOnlyChanged(bool on);
 
 private:
     // The music step of a new spread.
