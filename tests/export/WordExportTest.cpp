@@ -119,15 +119,13 @@ TEST_F(WordExportTest, NearlyFullTempFailsEveryFormat) {
     } rows[] = {{"Html", &ReadingExports::PrintinHTMLformat1Click, FixedText::HtmlNotCreated},
                 {"Word", &ReadingExports::ExportinWord, FixedText::WordNotCreated},
                 {"Writer", &ReadingExports::ExportinOpenOf, FixedText::OpenOfficeNotCreated}};
-    const QString failed = QDir::toNativeSeparators(app.path() + "/Temp/0.bmp") + ": ";
+    const QString reason =
+        QDir::toNativeSeparators(app.path() + "/Temp/0.bmp") + ": No space left on device";
     for (const auto& row : rows) {
         fake.messageBoxes->shown.clear();
         (exports.*row.run)();
-        const QStringList lines = fake.messageBoxes->shown.value(0).split('\n');
-        EXPECT_EQ(fake.messageBoxes->shown.size(), 1) << row.name;
-        EXPECT_EQ(lines.value(0), row.message) << row.name;
-        EXPECT_TRUE(lines.value(1).startsWith(failed) && lines.value(1).size() > failed.size())
-            << row.name << ": " << lines.value(1).toStdString();
+        EXPECT_EQ(fake.messageBoxes->shown, QStringList{row.message + QString("\n") + reason})
+            << row.name;
         EXPECT_EQ(disk.entries(), QStringList()) << row.name;
     }
     EXPECT_TRUE(fake.shell->opened.isEmpty());
