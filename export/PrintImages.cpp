@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -9,18 +11,39 @@
 
 #include "decks/JpegDecoder.h"
 #include "platform/WholeFile.h"
+#include "platform/WordAutomation.h"
 #include "table/ReadingModel.h"
 
 namespace {
 
 constexpr int kFarthestPlace = 1 << 23;
 
-QByteArray BmpBytes(const QImage& image) {
+// Writes the picture as a BMP file; false with the file and the reason when it cannot.
+bool WritePicture(const QImage& picture, const QString& path, QString* errorString) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "BMP")) return {};
-    return bytes;
+    QString reason = "The picture could not be encoded.";
+    if (picture.save(&buffer, "BMP") && WriteWholeFile(path, bytes, &reason)) return true;
+    if (errorString) *errorString = QDir::toNativeSeparators(path) + ": " + reason;
+    return false;
+}
+
+// Removes the pictures an earlier export left, so that none of them can stand in for one this
+// export does not make. False with the file and the reason when one stays.
+bool RemoveOldPictures(const QString& temp, QString* errorString) {
+    QStringList names{"1000.bmp"};
+    for (int i = 0; i < kMaxPositions; ++i) names.append(QString::number(i) + ".bmp");
+    for (const QString& name : names) {
+        QFile old(temp + name);
+        const QFileInfo info(old);
+        if ((info.exists() || info.isSymLink()) && !old.remove()) {
+            if (errorString)
+                *errorString = QDir::toNativeSeparators(old.fileName()) + ": " + old.errorString();
+            return false;
+        }
+    }
+    return true;
 }
 
 // Scales a layout coordinate by the picture's horizontal ratio, without overflow.
@@ -72,6 +95,7 @@ QSize SpreadPictureSize(QSize extent, bool schematic) {
 bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QString& deckDir,
                      bool schematic, QString* errorString) {
     const QString temp = appDir + "/Temp/";
+    if (!RemoveOldPictures(temp, errorString)) return false;
     const QSize size = SpreadPictureSize(layout.extent, schematic);
     const int extentX = std::max(layout.extent.width(), 1);
     const int W = size.width();
@@ -90,8 +114,7 @@ bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QSt
                           : DecodeJpeg(deckDir + "/" + QString::number(position.card) + ".jpg");
         if (card.isNull()) continue;
         if (position.reversed) card = card.mirrored(true, true);
-        const QByteArray bytes = BmpBytes(card);
-        if (bytes.isEmpty() || !WriteWholeFile(temp + QString::number(i) + ".bmp", bytes)) continue;
+        if (!WritePicture(card, temp + QString::number(i) + ".bmp", errorString)) return false;
         const QRect place(Scaled(W, position.x, extentX), Scaled(W, position.y, extentX), cw, ch);
         if (schematic) {
             painter.drawRect(place.adjusted(0, 0, -1, -1));
@@ -102,12 +125,19 @@ bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QSt
         }
     }
     painter.end();
-    const QByteArray bytes = BmpBytes(spread);
-    if (bytes.isEmpty()) {
-        if (errorString) *errorString = "the spread picture could not be encoded";
-        return false;
-    }
-    return WriteWholeFile(temp + "1000.bmp", bytes, errorString);
+    return WritePicture(spread, temp + "1000.bmp", errorString);
+}
+
+QImage ReadPrintPicture(const QString& path) {
+    constexpr qint64 kMaxBitmapBytes = 256 * 1024 * 1024;
+    ReadFailure failure{false, "Not a picture."};
+    QImage picture;
+    if (const auto bytes = ReadRegularFile(path, kMaxBitmapBytes, &failure))
+        picture.loadFromData(*bytes, "BMP");
+    if (picture.isNull())
+        throw AutomationError(
+            QString(QDir::toNativeSeparators(path) + ": " + failure.reason).toStdString());
+    return picture;
 }
 
 QString UnicName(qint32 tickCount) { return "report" + QString::number(tickCount); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -29,11 +30,16 @@ PrintLayout PrintLayoutOf(const ReadingModel& model);
 // high as the layout's proportions give, or W0 + 50 high and narrower for a tall layout.
 QSize SpreadPictureSize(QSize extent, bool schematic);
 
-// Writes AppDir/Temp/i.bmp for each position whose card picture loads (turned for a reversed
-// card) and the spread picture AppDir/Temp/1000.bmp. A position whose picture cannot be made is
-// left out silently. False with the reason when the spread picture could not be written.
+// Removes the pictures of earlier exports from AppDir/Temp, then writes i.bmp for each
+// position whose card picture loads (turned for a reversed card) and the spread picture
+// 1000.bmp. A position whose card picture cannot be loaded is left out silently. False with the
+// file and the reason when a picture could not be written or an old one removed.
 bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QString& deckDir,
                      bool schematic, QString* errorString = nullptr);
+
+// A picture MakePrintImages wrote, read back for a document; AutomationError naming the file
+// and the reason when it cannot be read.
+QImage ReadPrintPicture(const QString& path);
 
 // The name of an exported file: "report" and the tick count in decimal.
 QString UnicName(qint32 tickCount);

@@ -51,9 +51,14 @@ bool ReadingExports::CheckComplete() {
     return false;
 }
 
-bool ReadingExports::MakeImages() {
+bool ReadingExports::MakeImages(QString* errorString) {
     return MakePrintImages(PrintLayoutOf(reading_), program_.AppDir, program_.DeckDirectoryInUse(),
-                           program_.settings.PrintSchema);
+                           program_.settings.PrintSchema, errorString);
+}
+
+void ReadingExports::MakeImagesForDocument() {
+    QString error;
+    if (!MakeImages(&error)) throw AutomationError(error.toStdString());
 }
 
 QString ReadingExports::ExportDir() const { return program_.AppDir + "/Temp"; }
@@ -68,8 +73,8 @@ QString ReadingExports::DocumentTitle() const {
     return reading_.SpreadName + " (" + info.shortDate(info.today()) + ")";
 }
 
-void ReadingExports::ShowFixed(const char* text) {
-    program_.platform.messageBoxes->showMessage(window_, text);
+void ReadingExports::ShowFailure(const char* text, const QString& reason) {
+    program_.platform.messageBoxes->showMessage(window_, text + QString("\n") + reason);
 }
 
 void ReadingExports::ShowNotOpened(const QString& path) {
@@ -98,11 +103,14 @@ void ReadingExports::Print1Click() {
 
 void ReadingExports::PrintinHTMLformat1Click() {
     if (!CheckComplete()) return;
-    if (!MakeImages()) return ShowFixed(FixedText::HtmlNotCreated);
+    QString error;
+    if (!MakeImages(&error)) return ShowFailure(FixedText::HtmlNotCreated, error);
     const QString page = BuildHtmlPage(reading_.Snapshot(), program_.CardTitles,
                                        ChoicesOf(program_.settings), ExplanationsOf(program_));
     const QString path = NewExportPath("htm");
-    if (!WriteWholeFile(path, page.toUtf8())) return ShowFixed(FixedText::HtmlNotCreated);
+    if (!WriteWholeFile(path, page.toUtf8(), &error))
+        return ShowFailure(FixedText::HtmlNotCreated,
+                           QDir::toNativeSeparators(path) + ": " + error);
     if (!program_.platform.shell->openFile(path)) ShowNotOpened(path);
 }
 
@@ -110,15 +118,15 @@ void ReadingExports::ExportinWord() {
     if (!CheckComplete()) return;
     Platform& platform = program_.platform;
     try {
-        if (!MakeImages()) throw AutomationError("the print pictures were not made");
+        MakeImagesForDocument();
         BuildWordDocument(*platform.word, *platform.clipboard, reading_.Snapshot(),
                           program_.CardTitles, ChoicesOf(program_.settings),
                           ExplanationsOf(program_), DocumentTitle(), ExportDir(),
                           [this] { return NewExportPath("doc"); });
     } catch (const DocumentNotShown& failure) {
         ShowNotOpened(failure.path);
-    } catch (const AutomationError&) {
-        ShowFixed(FixedText::WordNotCreated);
+    } catch (const AutomationError& failure) {
+        ShowFailure(FixedText::WordNotCreated, QString::fromStdString(failure.what()));
     }
 }
 
@@ -126,13 +134,15 @@ void ReadingExports::ExportinOpenOf() {
     if (!CheckComplete()) return;
     Platform& platform = program_.platform;
     try {
-        if (!MakeImages()) throw AutomationError("the print pictures were not made");
+        MakeImagesForDocument();
         const BusyPointer busy;
         BuildWriterDocument(*platform.office, reading_.Snapshot(), program_.CardTitles,
                             ChoicesOf(program_.settings), ExplanationsOf(program_), DocumentTitle(),
                             ExportDir(), platform.systemInfo->pixelsPerInch(),
                             [this] { return NewExportPath("odt"); });
-    } catch (const AutomationError&) {
-        ShowFixed(FixedText::OpenOfficeNotCreated);
+    } catch (const DocumentNotShown& failure) {
+        ShowNotOpened(failure.path);
+    } catch (const AutomationError& failure) {
+        ShowFailure(FixedText::OpenOfficeNotCreated, QString::fromStdString(failure.what()));
     }
 }

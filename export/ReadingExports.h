@@ -20,13 +20,17 @@ public:
 private:
     // Shows message 92 and returns false while the reading is not complete.
     bool CheckComplete();
-    bool MakeImages();
+    // The print pictures in Temp; false with the reason when one cannot be written.
+    bool MakeImages(QString* errorString);
+    // The same for a document, failing with AutomationError.
+    void MakeImagesForDocument();
     // Where the exports write their pictures and documents, and a fresh file name there.
     QString ExportDir() const;
     QString NewExportPath(const QString& extension) const;
     // The spread's name and today's date, heading a document.
     QString DocumentTitle() const;
-    void ShowFixed(const char* text);
+    // The format's fixed message, and the reason on a second line.
+    void ShowFailure(const char* text, const QString& reason);
     // The document was made, but the desktop has no program that opens it.
     void ShowNotOpened(const QString& path);
 

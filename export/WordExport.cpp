@@ -1,14 +1,11 @@
 #include "export/WordExport.h"
 
-#include <QImage>
-
+#include "export/PrintImages.h"
 #include "platform/Clipboard.h"
-#include "platform/WholeFile.h"
 #include "platform/WordAutomation.h"
 
 namespace {
 
-constexpr qint64 kMaxBitmapBytes = 256 * 1024 * 1024;
 const QString kCrLf = "\r\n";
 constexpr int kBlack = 0;
 constexpr int kGreen = 32768;
@@ -32,11 +29,7 @@ void InsertFormatted(WordDocument& doc, const QString& text, int bold, int size,
 
 void PastePicture(WordApplication& app, WordDocument& doc, Clipboard& clipboard,
                   const QString& path) {
-    QImage picture;
-    if (const auto bytes = ReadRegularFile(path, kMaxBitmapBytes))
-        picture.loadFromData(*bytes, "BMP");
-    if (picture.isNull()) throw AutomationError("could not read " + path.toStdString());
-    clipboard.setImage(picture);
+    clipboard.setImage(ReadPrintPicture(path));
     const int n = EndPosition(doc);
     doc.Range(n - 1)->Select();
     app.PasteSelection();
@@ -56,15 +49,21 @@ void BuildWordDocument(WordAutomation& word, Clipboard& clipboard, const Reading
     if (choices.view) PastePicture(*app, doc, clipboard, tempDir + "/1000.bmp");
     for (int i = 0; i < reading.positions.size(); ++i) {
         const ReadingSnapshot::Position& position = reading.positions[i];
+        const int headingStart = EndPosition(doc) - 1;
         InsertFormatted(doc, PositionHeading(reading, i, QString()) + kCrLf, 1, 12, kBlack);
         QString cardLine = position.card >= 0 && position.card < static_cast<int>(titles.size())
                                ? titles[position.card]
                                : QString();
         if (position.reversed) cardLine += " (reversed) ";
         InsertFormatted(doc, cardLine + kCrLf + kCrLf, 1, 12, kGreen);
+        // The heading and the card line stay on the page of what follows them: with the empty
+        // line after them when the card's picture or explanation comes next.
+        const bool explained = choices.expl && !position.significator;
+        doc.Range(headingStart, EndPosition(doc) - (choices.bigCards || explained ? 1 : 2))
+            ->SetKeepWithNext(true);
         if (choices.bigCards)
             PastePicture(*app, doc, clipboard, tempDir + "/" + QString::number(i) + ".bmp");
-        if (choices.expl && !position.significator)
+        if (explained)
             InsertFormatted(doc, explanation(position.card, position.reversed) + kCrLf + kCrLf, 0,
                             10, kBlack);
     }

@@ -1,14 +1,11 @@
 #include "export/WriterExport.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QUrl>
 
-#include "platform/WholeFile.h"
+#include "export/PrintImages.h"
 
 namespace {
 
-constexpr qint64 kMaxBitmapBytes = 256 * 1024 * 1024;
 // Character colours as 0xRRGGBB.
 constexpr int kBlack = 0;
 constexpr int kDarkGreen = 30720;
@@ -42,13 +39,7 @@ struct Writer {
     // Links the picture file at the cursor, sized as it shows on the screen. The office takes
     // a missing file without a word, so the file is read here first.
     void Picture(const QString& path) {
-        QSize pixels;
-        if (const auto bytes = ReadRegularFile(path, kMaxBitmapBytes)) {
-            QByteArray data = *bytes;
-            QBuffer buffer(&data);
-            pixels = QImageReader(&buffer, "BMP").size();
-        }
-        if (!pixels.isValid()) throw AutomationError("could not read " + path.toStdString());
+        const QSize pixels = ReadPrintPicture(path).size();
         const OfficeObjectPtr graphic =
             ObjectOf(doc.Call("createInstance", {"com.sun.star.text.GraphicObject"}));
         graphic->setProperty("GraphicURL", FileUrl(path));
@@ -66,9 +57,10 @@ struct Writer {
     }
 };
 
-void Build(OfficeAutomation& office, const ReadingSnapshot& reading, const CardTitleList& titles,
-           const PrintChoices& choices, const CardTextSource& explanation, const QString& title,
-           const QString& tempDir, int pixelsPerInch, const std::function<QString()>& savePath) {
+// Builds, stores and shows the document; the stored document's path.
+QString Build(OfficeAutomation& office, const ReadingSnapshot& reading, const CardTitleList& titles,
+              const PrintChoices& choices, const CardTextSource& explanation, const QString& title,
+              const QString& tempDir, int pixelsPerInch, const std::function<QString()>& savePath) {
     const OfficeObjectPtr sm = office.CreateObject("com.sun.star.ServiceManager");
     const OfficeObjectPtr desktop =
         ObjectOf(sm->Call("createInstance", {"com.sun.star.frame.Desktop"}));
@@ -97,11 +89,13 @@ void Build(OfficeAutomation& office, const ReadingSnapshot& reading, const CardT
             writer.Insert(explanation(position.card, position.reversed), 2);
         }
     }
-    const QString url = FileUrl(savePath());
+    const QString path = savePath();
+    const QString url = FileUrl(path);
     doc->Call("StoreToURL", {url, QVariant(args)});
     doc->Call("Dispose");
     args[0] = ValueOf(ooCreateValue("Hidden", false, *sm));
     desktop->Call("LoadComponentFromURL", {url, "_blank", 0, QVariant(args)});
+    return path;
 }
 
 }  // namespace
@@ -135,12 +129,13 @@ void BuildWriterDocument(OfficeAutomation& office, const ReadingSnapshot& readin
                          const CardTextSource& explanation, const QString& title,
                          const QString& tempDir, int pixelsPerInch,
                          const std::function<QString()>& savePath) {
+    QString path;
     try {
-        Build(office, reading, titles, choices, explanation, title, tempDir, pixelsPerInch,
-              savePath);
+        path = Build(office, reading, titles, choices, explanation, title, tempDir, pixelsPerInch,
+                     savePath);
     } catch (const AutomationError&) {
         office.Release(true);
         throw;
     }
-    office.Release(false);
+    if (!office.Release(false)) throw DocumentNotShown(path);
 }

@@ -25,8 +25,9 @@ QString FileUrl(const QString& path);
 // choices say; stores it under the path that savePath gives right before storing, closes it
 // and opens the stored file again in a visible window. The pictures are linked from tempDir
 // ("1000.bmp", "N.bmp") and sized for pixelsPerInch. Throws AutomationError on the first call
-// that fails or a picture that cannot be read; the office is then stopped. Every office object
-// is released before this returns.
+// that fails or a picture that cannot be read; the office is then stopped. Throws
+// DocumentNotShown when the document was stored but no office window shows it. Every office
+// object is released before this returns.
 void BuildWriterDocument(OfficeAutomation& office, const ReadingSnapshot& reading,
                          const CardTitleList& titles, const PrintChoices& choices,
                          const CardTextSource& explanation, const QString& title,

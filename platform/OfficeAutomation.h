@@ -50,6 +50,6 @@ public:
     virtual OfficeObjectPtr CreateObject(const QString& programId) = 0;
     // Ends the office's run after the objects of CreateObject were released: after a failure
     // the office is stopped at once; after success it stays only while it shows the user a
-    // document.
-    virtual void Release(bool failed) = 0;
+    // document. True when it stays and shows one.
+    virtual bool Release(bool failed) = 0;
 };

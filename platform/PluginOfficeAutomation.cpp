@@ -27,6 +27,6 @@ OfficeObjectPtr PluginOfficeAutomation::CreateObject(const QString& programId) {
     return automation_->CreateObject(programId);
 }
 
-void PluginOfficeAutomation::Release(bool failed) {
-    if (automation_) automation_->Release(failed);
+bool PluginOfficeAutomation::Release(bool failed) {
+    return automation_ && automation_->Release(failed);
 }

@@ -14,7 +14,7 @@ public:
     ~PluginOfficeAutomation() override;
 
     OfficeObjectPtr CreateObject(const QString& programId) override;
-    void Release(bool failed) override;
+    bool Release(bool failed) override;
 
     // Where the plugin lies beside the running program.
     static QString DefaultPluginPath();

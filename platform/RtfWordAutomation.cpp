@@ -30,6 +30,7 @@ public:
     void SetFontColor(int color) override {
         doc_.format(start_, end_, [color](RtfDocument::Format& f) { f.color = color; });
     }
+    void SetKeepWithNext(bool keep) override { doc_.keepWithNext(start_, end_, keep); }
 
 private:
     RtfDocument& doc_;
@@ -117,6 +118,17 @@ void RtfDocument::format(int start, int end, const std::function<void(Format&)>&
         change(characters_[i].format);
 }
 
+void RtfDocument::keepWithNext(int start, int end, bool keep) {
+    // From the start of the first paragraph touched to the mark ending the last one; the
+    // document's last character is always a mark.
+    const int last = static_cast<int>(characters_.size()) - 1;
+    int from = std::clamp(start, 0, last);
+    while (from > 0 && characters_[from - 1].ch != '\r') --from;
+    int to = std::clamp(end - 1, from, last);
+    while (characters_[to].ch != '\r') ++to;
+    for (int i = from; i <= to; ++i) characters_[i].format.keepWithNext = keep;
+}
+
 void RtfDocument::insertPicture(int start, int end, const QImage& picture) {
     const int last = static_cast<int>(characters_.size()) - 1;
     start = std::clamp(start, 0, last);
@@ -153,7 +165,8 @@ QByteArray RtfDocument::ToRtf() const {
         const Format format = characters_[i].format;
         rtf += "{\\f0" + QByteArray(format.bold ? "\\b" : "\\b0") + "\\fs" +
                QByteArray::number(format.size * 2) + "\\cf" +
-               QByteArray::number(colors.indexOf(format.color) + 1) + " ";
+               QByteArray::number(colors.indexOf(format.color) + 1) +
+               (format.keepWithNext ? "\\keepn " : " ");
         for (; i + 1 < characters_.size() && characters_[i].format == format; ++i) {
             const Character& c = characters_[i];
             rtf += c.picture >= 0 ? RtfPicture(pictures_[c.picture]) : RtfText(c.ch);

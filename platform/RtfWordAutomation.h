@@ -23,6 +23,7 @@ public:
         int bold = 0;
         int size = 12;
         int color = 0;
+        bool keepWithNext = false;  // of the character's paragraph
         bool operator==(const Format&) const = default;
     };
     struct Character {
@@ -44,6 +45,8 @@ public:
     QString text(int start, int end) const;
     void append(const QString& text);
     void format(int start, int end, const std::function<void(Format&)>& change);
+    // Keeps every paragraph the characters start .. end touch with the paragraph after it.
+    void keepWithNext(int start, int end, bool keep);
     // Puts the picture in place of the characters start .. end, the last paragraph mark kept.
     void insertPicture(int start, int end, const QImage& picture);
     // The document as RTF, pictures embedded as PNG.

@@ -25,9 +25,18 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
     };
     if (!file.open(QIODevice::WriteOnly)) return fail();
     // QSaveFile buffers: a write that did not reach the disk shows only in flush(), and
-    // commit() alone may still report success after it. Check every step.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+    // commit() alone may still report success after it. Check every step. A full disk cuts a
+    // write short without a reason; the next attempt meets the error and names it.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return fail();
+        done += written;
+    }
+    if (!file.flush()) {
+        file.flush();
         return fail();
+    }
+    if (file.error() != QFileDevice::NoError) return fail();
     if (!file.commit()) {
         if (errorString) *errorString = file.errorString();
         return false;

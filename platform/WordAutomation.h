@@ -36,6 +36,9 @@ public:
     virtual void SetFontBold(int bold) = 0;
     virtual void SetFontSize(int points) = 0;
     virtual void SetFontColor(int color) = 0;
+    // ParagraphFormat.KeepWithNext: every paragraph the range touches stays on the page of the
+    // paragraph after it.
+    virtual void SetKeepWithNext(bool keep) = 0;
 };
 
 // A document of the word processor.

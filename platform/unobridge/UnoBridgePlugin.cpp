@@ -24,6 +24,14 @@ bool NoDisplay() {
 #endif
 }
 
+bool ShowsWindow(const UnoOffice& office) {
+    try {
+        return office.ShowsWindow();
+    } catch (const css::uno::Exception&) {
+        return false;
+    }
+}
+
 // One private office at a time, with a profile of its own that lives as long as this object,
 // so only the first start of a run pays for making the profile.
 class UnoAutomation : public OfficeAutomation {
@@ -56,16 +64,14 @@ public:
         }
     }
 
-    // A visible office keeps the document it shows and serves the next export; otherwise the
-    // office has nothing more to do.
-    void Release(bool failed) override {
-        if (!office_) return;
-        if (failed) {
-            office_->Kill();
-            office_.reset();
-        } else if (NoDisplay()) {
-            office_.reset();
-        }
+    // An office that shows the document keeps it and serves the next export; one that cannot
+    // show it has nothing more to do.
+    bool Release(bool failed) override {
+        if (!office_) return false;
+        if (failed) office_->Kill();
+        if (!failed && ShowsWindow(*office_)) return true;
+        office_.reset();
+        return false;
     }
 
     // The office first, then this process's own UNO context.

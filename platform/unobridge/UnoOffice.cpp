@@ -4,9 +4,14 @@
 #include <QDeadlineTimer>
 #include <QUrl>
 
+#include <com/sun/star/awt/SystemDependentXWindow.hpp>
+#include <com/sun/star/awt/XSystemDependentWindowPeer.hpp>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XFrames.hpp>
+#include <com/sun/star/lang/SystemDependent.hpp>
 
 #include "platform/WordAutomation.h"
 
@@ -17,6 +22,7 @@
 #endif
 
 using css::uno::Reference;
+using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 namespace {
@@ -94,6 +100,25 @@ UnoOffice::~UnoOffice() {
     if (!Running()) return;
     process_.terminate();
     if (!process_.waitForFinished(kStopMs)) Kill();
+}
+
+bool UnoOffice::ShowsWindow() const {
+    if (!connection_) return false;
+    const Reference<css::frame::XFrames> frames =
+        css::frame::Desktop::create(connection_->context)->getFrames();
+    for (sal_Int32 i = 0; i < frames->getCount(); ++i) {
+        const Reference<css::frame::XFrame> frame(frames->getByIndex(i), UNO_QUERY);
+        if (!frame.is()) continue;
+        const Reference<css::awt::XSystemDependentWindowPeer> peer(frame->getContainerWindow(),
+                                                                   UNO_QUERY);
+        if (!peer.is()) continue;
+        // The display connection of the window's frame: none where the office draws nowhere.
+        css::awt::SystemDependentXWindow window;
+        if ((peer->getWindowHandle({}, css::lang::SystemDependent::SYSTEM_XWINDOW) >>= window) &&
+            window.DisplayPointer != 0)
+            return true;
+    }
+    return false;
 }
 
 void UnoOffice::Start() {

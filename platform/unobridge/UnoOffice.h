@@ -21,6 +21,9 @@ public:
 
     std::shared_ptr<const UnoConnection> connection() const { return connection_; }
     bool Running() const { return process_.state() != QProcess::NotRunning; }
+    // Whether one of the office's windows lies on a real display. A windowless office (started
+    // headless, or one built without any window system) keeps its documents out of sight.
+    bool ShowsWindow() const;
     void Kill();
 
 private:

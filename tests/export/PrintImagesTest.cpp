@@ -130,6 +130,30 @@ TEST_F(MakePrintImagesTest, MissingTempFolderFailsWithItsReason) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+// No picture of an earlier export stands in for one this export does not make: neither a
+// higher position of a larger spread nor a position whose card picture is missing now.
+TEST_F(MakePrintImagesTest, PicturesOfAnEarlierExportAreRemoved) {
+    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(Reading(0, {0, 1, 3})), app.path(), deck, true));
+    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(Reading(0, {0, 2})), app.path(), deck, true));
+    EXPECT_EQ(QDir(app.path() + "/Temp").entryList(QDir::Files, QDir::Name),
+              QStringList({"0.bmp", "1000.bmp"}));
+}
+
+// A picture that cannot be written, or an old one that cannot be removed, fails with the file
+// and the reason.
+TEST_F(MakePrintImagesTest, PictureThatCannotBeWrittenFailsNamingIt) {
+    for (const char* blocked : {"1.bmp", "1000.bmp"}) {
+        QDir(app.path() + "/Temp").removeRecursively();
+        QDir().mkpath(app.path() + "/Temp/" + blocked);
+        QString error;
+        EXPECT_FALSE(
+            MakePrintImages(PrintLayoutOf(Reading(0, {0, 1})), app.path(), deck, true, &error));
+        EXPECT_TRUE(
+            error.startsWith(QDir::toNativeSeparators(app.path() + "/Temp/" + blocked) + ": "))
+            << error.toStdString();
+    }
+}
+
 TEST(UnicNameTest, ReportAndTheSignedTickCount) {
     EXPECT_EQ(UnicName(123456), "report123456");
     EXPECT_EQ(UnicName(-5), "report-5");

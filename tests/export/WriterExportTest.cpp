@@ -131,11 +131,15 @@ INSTANTIATE_TEST_SUITE_P(
 // Every failure stops the office, restores the pointer and shows the fixed message; nothing
 // is stored.
 TEST_F(WriterExportTest, FailuresStopTheOfficeWithTheirMessage) {
+    const QString missing =
+        QDir::toNativeSeparators(app.path() + "/Temp/1.bmp") + ": No such file or directory";
     const struct {
         const char* name;
         bool removeCardPicture;
         bool officeAvailable;
-    } rows[] = {{"MissingPositionPicture", true, true}, {"NoOffice", false, false}};
+        QString reason;
+    } rows[] = {{"MissingPositionPicture", true, true, missing},
+                {"NoOffice", false, false, "no office"}};
     for (const auto& row : rows) {
         fake.office->calls.clear();
         fake.messageBoxes->shown.clear();
@@ -146,7 +150,8 @@ TEST_F(WriterExportTest, FailuresStopTheOfficeWithTheirMessage) {
         }
         fake.office->available = row.officeAvailable;
         exports.ExportinOpenOf();
-        EXPECT_EQ(fake.messageBoxes->shown, QStringList{FixedText::OpenOfficeNotCreated})
+        EXPECT_EQ(fake.messageBoxes->shown,
+                  QStringList{FixedText::OpenOfficeNotCreated + QString("\n") + row.reason})
             << row.name;
         EXPECT_TRUE(fake.office->calls.filter("StoreToURL").isEmpty()) << row.name;
         EXPECT_EQ(fake.office->calls.last(), "Release failed") << row.name;
@@ -154,12 +159,24 @@ TEST_F(WriterExportTest, FailuresStopTheOfficeWithTheirMessage) {
     }
 }
 
+// A stored document that no office window shows is named to the user, as the other formats do.
+TEST_F(WriterExportTest, DocumentNoWindowShowsIsNamedToTheUser) {
+    fake.office->showsDocument = false;
+    exports.ExportinOpenOf();
+    EXPECT_EQ(
+        fake.messageBoxes->shown,
+        QStringList{"m144\n" + QDir::toNativeSeparators(app.path() + "/Temp/report1000.odt")});
+    EXPECT_EQ(fake.office->calls.last(), "Release");
+}
+
 // Where the bridge plugin is missing the program goes on: the other exports work and this
 // one fails with its message.
 TEST_F(WriterExportTest, MissingPluginFailsOnlyThisExport) {
     fake.platform.office = std::make_unique<PluginOfficeAutomation>(app.path() + "/no-plugin");
     exports.ExportinOpenOf();
-    EXPECT_EQ(fake.messageBoxes->shown, QStringList{FixedText::OpenOfficeNotCreated});
+    ASSERT_EQ(fake.messageBoxes->shown.size(), 1);
+    EXPECT_TRUE(fake.messageBoxes->shown[0].startsWith(FixedText::OpenOfficeNotCreated +
+                                                       QString("\nno office bridge: ")));
     exports.PrintinHTMLformat1Click();
     exports.ExportinWord();
     EXPECT_EQ(fake.messageBoxes->shown.size(), 1);

@@ -15,6 +15,7 @@ public:
     QStringList calls;
     bool available = true;
     bool busyWhenCreated = false;
+    bool showsDocument = true;  // what Release answers after success
 
     OfficeObjectPtr CreateObject(const QString& programId) override {
         calls.append("Create " + programId);
@@ -22,7 +23,10 @@ public:
         if (!available) throw AutomationError("no office");
         return std::make_shared<Object>(*this, "SM");
     }
-    void Release(bool failed) override { calls.append(failed ? "Release failed" : "Release"); }
+    bool Release(bool failed) override {
+        calls.append(failed ? "Release failed" : "Release");
+        return !failed && showsDocument;
+    }
 
     static QString Render(const QVariant& value) {
         if (value.metaType() == QMetaType::fromType<OfficeObjectPtr>())

@@ -37,6 +37,9 @@ private:
         void SetFontColor(int v) override {
             w_.calls.append(name_ + ".Color " + QString::number(v));
         }
+        void SetKeepWithNext(bool v) override {
+            w_.calls.append(name_ + ".KeepWithNext " + QString::number(v));
+        }
 
     private:
         RecordingWord& w_;
