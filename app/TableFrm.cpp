@@ -134,7 +134,8 @@ void TForm1::LayOutFrame() {
     connect(savedReadings_.get(), &SavedReadings::majorOnlyChanged, menu_->MajorArcanaonly1,
             &QAction::setChecked);
     exports_ = std::make_unique<ReadingExports>(program_, reading_, this);
-    music_ = std::make_unique<BackgroundMusic>(program_, reading_, *program_.platform.mediaPlayer);
+    music_ =
+        std::make_unique<BackgroundMusic>(program_, reading_, *program_.platform.mediaPlayer, this);
     connect(flow_.get(), &ReadingFlow::spreadStarted, music_.get(),
             &BackgroundMusic::NewSpreadMusic);
     connect(savedReadings_.get(), &SavedReadings::readingOpened, music_.get(),

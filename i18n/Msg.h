@@ -126,6 +126,9 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    Count = 146,  // the number of messages a language's list holds
+    NoAudioOutput = 146,      // music is on, but no audio device can be reached
+    RemoveAssociation = 147,  // removes a spread's music in the association dialog
+
+    Count = 148,  // the number of messages a language's list holds
 };
 }  // namespace Msg

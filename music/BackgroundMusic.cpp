@@ -2,16 +2,36 @@
 
 #include <QFileInfo>
 
+#include "i18n/Msg.h"
 #include "music/MusicChoice.h"
 #include "music/SetMusic.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "table/ProgramState.h"
 #include "table/ReadingState.h"
 
 BackgroundMusic::BackgroundMusic(ProgramState& program, const ReadingState& reading,
-                                 MediaPlayer& player)
-    : program_(program), reading_(reading), player_(player) {
+                                 MediaPlayer& player, QWidget* window)
+    : program_(program), reading_(reading), player_(player), window_(window) {
     connect(&player_, &MediaPlayer::notified, this, &BackgroundMusic::MediaPlayer1Notify);
+}
+
+void BackgroundMusic::Run(const std::function<void()>& request) {
+    if (running_) {
+        pending_.append(request);
+        return;
+    }
+    running_ = true;
+    request();
+    while (!pending_.isEmpty()) pending_.takeFirst()();
+    running_ = false;
+    ReportNoAudioOutput();
+}
+
+void BackgroundMusic::ReportNoAudioOutput() {
+    if (!noAudioOutput_ || noAudioOutputReported_) return;
+    noAudioOutputReported_ = true;
+    program_.platform.messageBoxes->showMessage(window_, program_.Messages[Msg::NoAudioOutput]);
 }
 
 void BackgroundMusic::MediaStop() {
@@ -24,11 +44,17 @@ void BackgroundMusic::MediaStop() {
 void BackgroundMusic::MediaDoFile() {
     if (!program_.settings.PlayMusicOn) return;
     MediaStop();
+    if (!player_.hasAudioOutput()) noAudioOutput_ = true;
     // A failure is silent: the player is then not playing. Only a device that cannot be
     // opened ends the searches of the folder.
     MediaPlayer::Failure failure = player_.open(program_.settings.CurrentMusicFile);
+    // "Play music" may have been switched off while the file loaded.
+    if (failure == MediaPlayer::Failure::None && !program_.settings.PlayMusicOn) {
+        player_.close();
+        return;
+    }
     if (failure == MediaPlayer::Failure::None) failure = player_.play();
-    if (failure == MediaPlayer::Failure::Device) DeviceFailed = true;
+    if (failure == MediaPlayer::Failure::Device) DeviceFailed = noAudioOutput_ = true;
 }
 
 void BackgroundMusic::MediaDoSomething() {
@@ -41,6 +67,7 @@ void BackgroundMusic::MediaDoSomething() {
         settings.CurrentMusicFile = settings.MusicFile = candidates[index];
         MediaDoFile();
         if (DeviceFailed) return TryResult::DeviceFailed;
+        if (!settings.PlayMusicOn) return TryResult::Stopped;
         return player_.mode() == MediaPlayer::Mode::Playing ? TryResult::Playing
                                                             : TryResult::NotPlaying;
     };
@@ -50,7 +77,7 @@ void BackgroundMusic::MediaDoSomething() {
         PlayAtRandom(candidates.size(), current, PlayChosenFirst, tryCandidate);
 }
 
-void BackgroundMusic::MediaDoSpread() {
+void BackgroundMusic::MediaDoSpread(bool startAnyway) {
     Settings& settings = program_.settings;
     bool associated = false;
     if (const auto stored =
@@ -59,7 +86,7 @@ void BackgroundMusic::MediaDoSpread() {
         if (QFileInfo(file).isFile()) {
             associated = true;
             if (file.compare(settings.CurrentMusicFile, Qt::CaseInsensitive) != 0 ||
-                ReplayRequested) {
+                ReplayRequested || startAnyway) {
                 settings.CurrentMusicFile = file;
                 MediaDoFile();
             }
@@ -71,7 +98,7 @@ void BackgroundMusic::MediaDoSpread() {
             MediaDoFile();
         else if (settings.ResetMusic && settings.PlayType > 0)
             MediaDoSomething();
-        else if (!MusicStarted || AssociationActive)
+        else if (!MusicStarted || AssociationActive || startAnyway)
             // Music from an association gives way to the normal music.
             PlayByType();
     }
@@ -80,13 +107,16 @@ void BackgroundMusic::MediaDoSpread() {
 
 void BackgroundMusic::MediaPlayer1Notify(MediaPlayer::Result result) {
     if (result != MediaPlayer::Result::Successful) return;
-    if (MusicStarted) {
-        // The piece that ended starts again; new pieces come only with a new spread or reading.
-        ReplayRequested = true;
-        MediaDoSpread();
-    } else {
-        PlayByType();
-    }
+    Run([this] {
+        if (MusicStarted) {
+            // The piece that ended starts again; new pieces come only with a new spread or
+            // reading.
+            ReplayRequested = true;
+            MediaDoSpread();
+        } else {
+            PlayByType();
+        }
+    });
 }
 
 void BackgroundMusic::PlayByType() {
@@ -97,47 +127,54 @@ void BackgroundMusic::PlayByType() {
 }
 
 void BackgroundMusic::Playmusic1Click(bool on) {
-    Settings& settings = program_.settings;
-    settings.PlayMusicOn = on;
-    if (!on) {
-        MediaStop();
-        return;
-    }
-    if (reading_.DeckLaidOut && !settings.IgnoreAssociations)
-        MediaDoSpread();
-    else
-        PlayByType();
-    MusicStarted = true;
+    // Set at once, so that a file loading now is not played once it has loaded.
+    program_.settings.PlayMusicOn = on;
+    Run([this, on] {
+        if (!on) {
+            MediaStop();
+            return;
+        }
+        // Switching on always starts a piece, even the one that was playing before.
+        if (reading_.DeckLaidOut && !program_.settings.IgnoreAssociations)
+            MediaDoSpread(true);
+        else
+            PlayByType();
+        MusicStarted = true;
+    });
 }
 
 void BackgroundMusic::NewSpreadMusic() {
-    Settings& settings = program_.settings;
-    if (!settings.IgnoreAssociations) {
-        ReplayRequested = false;
-        MediaDoSpread();
-        if (settings.PlayMusicOn) MusicStarted = true;
-        return;
-    }
-    if (settings.ResetMusic && settings.PlayType > 0) {
-        settings.CurrentMusicFile = settings.MusicFile;
-        MediaDoSomething();
-        if (settings.PlayMusicOn) MusicStarted = true;
-    } else if (!MusicStarted) {
-        settings.CurrentMusicFile = settings.MusicFile;
-        PlayByType();
-        if (settings.PlayMusicOn) MusicStarted = true;
-    }
+    Run([this] {
+        Settings& settings = program_.settings;
+        if (!settings.IgnoreAssociations) {
+            ReplayRequested = false;
+            MediaDoSpread();
+            if (settings.PlayMusicOn) MusicStarted = true;
+            return;
+        }
+        if (settings.ResetMusic && settings.PlayType > 0) {
+            settings.CurrentMusicFile = settings.MusicFile;
+            MediaDoSomething();
+            if (settings.PlayMusicOn) MusicStarted = true;
+        } else if (!MusicStarted) {
+            settings.CurrentMusicFile = settings.MusicFile;
+            PlayByType();
+            if (settings.PlayMusicOn) MusicStarted = true;
+        }
+    });
 }
 
 void BackgroundMusic::OpenedReadingMusic() {
-    if (!program_.settings.IgnoreAssociations) {
-        ReplayRequested = false;
-        MediaDoSpread();
-        MusicStarted = true;
-    } else if (!MusicStarted) {
-        PlayByType();
-        MusicStarted = true;
-    }
+    Run([this] {
+        if (!program_.settings.IgnoreAssociations) {
+            ReplayRequested = false;
+            MediaDoSpread();
+            MusicStarted = true;
+        } else if (!MusicStarted) {
+            PlayByType();
+            MusicStarted = true;
+        }
+    });
 }
 
 void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
@@ -151,20 +188,22 @@ void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
 
 void BackgroundMusic::ApplyMusicSettings(const QString& directory, const QString& selectedFile,
                                          int playType, bool resetMusic, bool ignoreAssociations) {
-    Settings& settings = program_.settings;
-    settings.PlayType = playType;
-    settings.ResetMusic = resetMusic;
-    settings.IgnoreAssociations = ignoreAssociations;
-    if (directory != settings.MusicDir) {
-        settings.MusicDir = directory;
-        if (playType > 0 && selectedFile.isEmpty() && MusicStarted) MediaDoSomething();
-    }
-    if (!selectedFile.isEmpty() && selectedFile != settings.CurrentMusicFile) {
-        settings.CurrentMusicFile = settings.MusicFile = selectedFile;
-        // Music from an association keeps playing unless associations are ignored.
-        if (ignoreAssociations || !AssociationActive) {
-            PlayChosenFirst = true;
-            if (MusicStarted) PlayByType();
+    Run([=, this] {
+        Settings& settings = program_.settings;
+        settings.PlayType = playType;
+        settings.ResetMusic = resetMusic;
+        settings.IgnoreAssociations = ignoreAssociations;
+        if (directory != settings.MusicDir) {
+            settings.MusicDir = directory;
+            if (playType > 0 && selectedFile.isEmpty() && MusicStarted) MediaDoSomething();
         }
-    }
+        if (!selectedFile.isEmpty() && selectedFile != settings.CurrentMusicFile) {
+            settings.CurrentMusicFile = settings.MusicFile = selectedFile;
+            // Music from an association keeps playing unless associations are ignored.
+            if (ignoreAssociations || !AssociationActive) {
+                PlayChosenFirst = true;
+                if (MusicStarted) PlayByType();
+            }
+        }
+    });
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 #include "platform/MediaPlayer.h"
 
@@ -16,17 +19,13 @@ class BackgroundMusic : public QObject {
     Q_OBJECT
 
 public:
-    BackgroundMusic(ProgramState& program, const ReadingState& reading, MediaPlayer& player);
+    // Messages go to the window.
+    BackgroundMusic(ProgramState& program, const ReadingState& reading, MediaPlayer& player,
+                    QWidget* window = nullptr);
 
-    // "Play music" was switched to on.
+    // "Play music" was switched on or off.
     void Playmusic1Click(bool on);
     void MediaStop();
-    // Plays CurrentMusicFile.
-    void MediaDoFile();
-    // Plays a file of the music folder, in order or at random.
-    void MediaDoSomething();
-    // Applies the association of the current spread.
-    void MediaDoSpread();
     // The music settings dialog; OK applies its choices and may start music at once.
     void Musicsettings1Click(QWidget* parent);
     void ApplyMusicSettings(const QString& directory, const QString& selectedFile, int playType,
@@ -45,11 +44,29 @@ public slots:
     void OpenedReadingMusic();
 
 private:
+    // Runs one request of the window or the player. The player's open waits with the window
+    // responsive, so a request may arrive during another: it then runs after that one ends,
+    // and requests never interleave.
+    void Run(const std::function<void()>& request);
+    // Plays CurrentMusicFile, if music is still on when the file has loaded.
+    void MediaDoFile();
+    // Plays a file of the music folder, in order or at random.
+    void MediaDoSomething();
+    // Applies the association of the current spread; with startAnyway a piece starts even when
+    // the one chosen is already current.
+    void MediaDoSpread(bool startAnyway = false);
     void MediaPlayer1Notify(MediaPlayer::Result result);
     // MediaDoFile for play type 0, MediaDoSomething for the others.
     void PlayByType();
+    // Tells once per run that no audio device can be reached.
+    void ReportNoAudioOutput();
 
     ProgramState& program_;
     const ReadingState& reading_;
     MediaPlayer& player_;
+    QWidget* window_;
+    bool running_ = false;
+    QList<std::function<void()>> pending_;
+    bool noAudioOutput_ = false;
+    bool noAudioOutputReported_ = false;
 };

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
 
 #include "i18n/FixedTexts.h"
 #include "i18n/MessageList.h"
@@ -19,10 +21,12 @@
 namespace {
 
 constexpr int LabelMaxWidth = 210;
+// A file label leaves room for its remove button within the panel.
+constexpr int FileLabelMaxWidth = 186;
+constexpr int RemoveButtonSize = 18;
 
-void FitLabel(QLabel* label, int left, int top) {
-    const int width =
-        std::min(label->fontMetrics().horizontalAdvance(label->text()) + 2, LabelMaxWidth);
+void FitLabel(QLabel* label, int left, int top, int maxWidth = LabelMaxWidth) {
+    const int width = std::min(label->fontMetrics().horizontalAdvance(label->text()) + 2, maxWidth);
     label->setGeometry(left, top, width, label->sizeHint().height());
 }
 
@@ -43,10 +47,10 @@ TForm17::TForm17(const MessageList& messages, const QString& appDir, const QStri
     cancel->setGeometry(272, 360, 75, 25);
     connect(ok, &QPushButton::clicked, this, &TForm17::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    FormCreate(spreadList);
+    FormCreate(messages, spreadList);
 }
 
-void TForm17::FormCreate(const QStringList& spreadList) {
+void TForm17::FormCreate(const MessageList& messages, const QStringList& spreadList) {
     auto* area = new QScrollArea(this);
     area->setObjectName("ScrollBox1");
     area->setGeometry(16, 16, 481, 329);
@@ -57,15 +61,24 @@ void TForm17::FormCreate(const QStringList& spreadList) {
     int bottom = 0;
     for (int r = 1; r <= spreadList.size(); ++r) {
         const QString& name = spreadList[r - 1];
-        Row row{new QLabel(name, panel), new QLabel(panel)};
+        Row row{new QLabel(name, panel), new QLabel(panel), new QToolButton(panel)};
         row.spread->setObjectName(QString("SpreadLabel%1").arg(r));
         row.spread->setStyleSheet("color: blue; text-decoration: underline;");
         row.spread->setCursor(Qt::PointingHandCursor);
         FitLabel(row.spread, 10, 20 * r - 10);
         row.file->setObjectName(QString("FileLabel%1").arg(r));
         row.file->move(250, 20 * r - 10);
+        row.remove->setObjectName(QString("RemoveButton%1").arg(r));
+        row.remove->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+        row.remove->setToolTip(messages[Msg::RemoveAssociation]);
+        row.remove->setAccessibleName(messages[Msg::RemoveAssociation]);
+        row.remove->setAutoRaise(true);
+        row.remove->setCursor(Qt::PointingHandCursor);
+        const int rowIndex = rows_.size();
+        connect(row.remove, &QToolButton::clicked, this,
+                [this, rowIndex] { label2click(rowIndex); });
         const auto stored = FindAssociation(associations, name);
-        ShowFile(row.file, stored ? StoredName(AssociatedPath(appDir_, *stored)) : QString());
+        ShowFile(row, stored ? StoredName(AssociatedPath(appDir_, *stored)) : QString());
         row.spread->installEventFilter(this);
         row.file->installEventFilter(this);
         bottom = row.spread->geometry().bottom() + 1;
@@ -85,16 +98,24 @@ QList<QLabel*> TForm17::FileLabels() const {
     return labels;
 }
 
+QToolButton* TForm17::RemoveButton(int row) const { return rows_[row].remove; }
+
 QString TForm17::StoredName(const QString& path) const {
     const QString music = appDir_ + "/Music/";
     if (path.startsWith(music, Qt::CaseInsensitive)) return path.mid(music.size());
     return path;
 }
 
-void TForm17::ShowFile(QLabel* label, const QString& file) {
+void TForm17::ShowFile(const Row& row, const QString& file) {
+    QLabel* label = row.file;
     label->setText(file);
     label->setCursor(file.isEmpty() ? Qt::ArrowCursor : Qt::ForbiddenCursor);
-    FitLabel(label, label->x(), label->y());
+    FitLabel(label, label->x(), label->y(), FileLabelMaxWidth);
+    // The remove button stands just after the file's name, centred on its line.
+    const QRect text = label->geometry();
+    row.remove->setGeometry(text.right() + 5, text.center().y() - RemoveButtonSize / 2 + 1,
+                            RemoveButtonSize, RemoveButtonSize);
+    row.remove->setVisible(!file.isEmpty());
 }
 
 bool TForm17::RefuseQuote(const QString& name) {
@@ -115,10 +136,10 @@ void TForm17::labelclick(int row) {
     }
     const QString chosen = fileDialog_.chooseFile(this, folder, name);
     if (chosen.isEmpty() || RefuseQuote(chosen)) return;
-    ShowFile(rows_[row].file, StoredName(chosen));
+    ShowFile(rows_[row], StoredName(chosen));
 }
 
-void TForm17::label2click(int row) { ShowFile(rows_[row].file, QString()); }
+void TForm17::label2click(int row) { ShowFile(rows_[row], QString()); }
 
 void TForm17::Button1Click() {
     QString text;

@@ -19,18 +19,19 @@ QStringList MusicCandidates(const QString& folder);
 // The index of path among candidates without regard to case, or -1.
 int CandidateIndex(const QStringList& candidates, const QString& path);
 
-// What trying one candidate gave.
-enum class TryResult { Playing, NotPlaying, DeviceFailed };
+// What trying one candidate gave; Stopped when music was switched off meanwhile.
+enum class TryResult { Playing, NotPlaying, DeviceFailed, Stopped };
 using TryCandidate = std::function<TryResult(int index)>;
 
 // Tries the candidates in order after the current one (index current, or -1 when it is not
 // among them), wrapping round, each at most once; with chosenFirst the current one is tried
-// first and chosenFirst is cleared. Stops at the first that plays or at a device failure.
+// first and chosenFirst is cleared. Stops at the first that plays, at a device failure or when
+// music was stopped.
 void PlayInOrder(int count, int current, bool& chosenFirst, const TryCandidate& tryCandidate);
 
 // Tries candidates drawn at random, never the current one while there are others, at most 100
-// times; with chosenFirst the current one is tried first. Without success and without a device
-// failure the current one (or the first) is tried once more.
+// times; with chosenFirst the current one is tried first. It stops as the in-order search does;
+// when none plays, the current one (or the first) is tried once more.
 void PlayAtRandom(int count, int current, bool& chosenFirst, const TryCandidate& tryCandidate);
 
 // The association file of the program folder, found without regard to case; "Associat.txt"

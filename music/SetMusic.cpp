@@ -40,6 +40,8 @@ QString DriveOf(const QStringList& drives, const QString& folder) {
     return best;
 }
 
+constexpr int TreeRows = 8;
+
 QWidget* Bold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
@@ -60,7 +62,6 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
       messageBoxes_(messageBoxes) {
     setObjectName("Form16");
     setWindowTitle(messages[Msg::MusicSettings]);
-    setFixedSize(531, 348);
 
     driveBox_ = new QComboBox(this);
     driveBox_->setObjectName("DriveComboBox1");
@@ -69,7 +70,6 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     directoryList_ = new QTreeView(this);
     directoryList_->setObjectName("DirectoryListBox1");
-    directoryList_->setGeometry(24, 48 + 6, 233, 81);
     directoryList_->setModel(directories_);
     directoryList_->setHeaderHidden(true);
     for (int column = 1; column < directories_->columnCount(); ++column)
@@ -77,13 +77,11 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     // Read at once rather than in the background, so the chosen file is selected on opening.
     fileList_ = new QListWidget(this);
     fileList_->setObjectName("FileListBox1");
-    fileList_->setGeometry(24, 144, 233, 137);
 
     auto* associate = new QPushButton(messages[Msg::AssociateSpreads], this);
     associate->setObjectName("SpeedButton1");
     associate->setGeometry(280, 48, 225, 25);
     associate->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
-    associate->setAutoDefault(false);
     Bold(associate);
     ignoreBox_ = new QCheckBox(messages[Msg::IgnoreAssociations], this);
     ignoreBox_->setObjectName("CheckBox1");
@@ -109,14 +107,12 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     resetBox_->setGeometry(280, 264, 241, 17);
     resetBox_->setChecked(settings.ResetMusic);
     resetBox_->hide();
+    // Enter on a focused button presses that button; elsewhere it means OK.
     auto* ok = new QPushButton(messages[Msg::Ok], this);
     ok->setObjectName("Button1");
-    ok->setGeometry(184, 312, 75, 25);
     ok->setDefault(true);
     auto* cancel = new QPushButton(messages[Msg::Cancel], this);
     cancel->setObjectName("Button2");
-    cancel->setGeometry(280, 312, 75, 25);
-    cancel->setAutoDefault(false);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -147,12 +143,27 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     driveBox_->setCurrentText(DriveOf(drives, folder));
     ShowDrive(driveBox_->currentText());
     ShowDirectory(folder);
+    LayOutLists(ok, cancel);
     const QFileInfo chosen(settings.MusicFile);
     if (QDir(chosen.path()) == QDir(directory_)) {
         const auto found = fileList_->findItems(chosen.fileName(), Qt::MatchExactly);
         if (!found.isEmpty()) fileList_->setCurrentItem(found.first());
     }
     RadioGroup1Click();
+}
+
+void TForm16::LayOutLists(QPushButton* ok, QPushButton* cancel) {
+    // The folder tree has room for eight folders; the file list and the buttons follow it.
+    const int row =
+        std::max(directoryList_->sizeHintForIndex(directoryList_->currentIndex()).height(),
+                 directoryList_->fontMetrics().lineSpacing());
+    const int frame = 2 * directoryList_->frameWidth();
+    directoryList_->setGeometry(24, 54, 233, TreeRows * row + frame);
+    fileList_->setGeometry(24, directoryList_->geometry().bottom() + 16, 233, 137);
+    const int buttons = fileList_->geometry().bottom() + 32;
+    ok->setGeometry(184, buttons, 75, 25);
+    cancel->setGeometry(280, buttons, 75, 25);
+    setFixedSize(531, buttons + 25 + 11);
 }
 
 void TForm16::ShowDrive(const QString& root) {
@@ -192,10 +203,10 @@ void TForm16::SpeedButton1Click() {
 }
 
 void TForm16::keyPressEvent(QKeyEvent* event) {
-    // Enter closes with OK, except in the drive and directory lists, where it opens.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        focusWidget() != driveBox_ && focusWidget() != directoryList_) {
-        accept();
+    // Enter closes with OK, except in the drive and directory lists, where it opens the entry
+    // (they pass it on), and on a button, which takes it itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (focusWidget() != driveBox_ && focusWidget() != directoryList_) accept();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QListWidget;
+class QPushButton;
 class QTreeView;
 struct Settings;
 
@@ -35,6 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void LayOutLists(QPushButton* ok, QPushButton* cancel);
     void ShowDrive(const QString& root);
     void ShowDirectory(const QString& directory);
     void RadioGroup1Click();

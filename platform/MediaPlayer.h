@@ -17,6 +17,8 @@ public:
     using QObject::QObject;
 
     virtual Mode mode() const = 0;
+    // Whether the system offers an audio device to play on; without one nothing is heard.
+    virtual bool hasAudioOutput() const = 0;
     // Opens the file for playing; the kind of failure and its text otherwise.
     virtual Failure open(const QString& path, QString* errorText = nullptr) = 0;
     // Plays the open file from its start; notified() follows when the play ends.

@@ -1,8 +1,10 @@
 #include "platform/QtMediaPlayer.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QTimer>
 #include <QUrl>
 
@@ -47,6 +49,8 @@ MediaPlayer::Mode QtMediaPlayer::mode() const {
     }
     return Mode::Stopped;
 }
+
+bool QtMediaPlayer::hasAudioOutput() const { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 MediaPlayer::Failure QtMediaPlayer::Fail(Failure failure, const QString& text, QString* errorText) {
     if (errorText) *errorText = text;

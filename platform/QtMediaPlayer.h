@@ -19,6 +19,7 @@ public:
     ~QtMediaPlayer() override;
 
     Mode mode() const override;
+    bool hasAudioOutput() const override;
     Failure open(const QString& path, QString* errorText = nullptr) override;
     Failure play(QString* errorText = nullptr) override;
     void stop() override;

@@ -3,6 +3,9 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 #include "platform/MediaPlayer.h"
 
 // A player that records the files it is asked to play and ends a piece or fails on demand.
@@ -15,11 +18,16 @@ public:
     QMap<QString, Failure> failing;
     QString openFile;
     Mode state = Mode::NotReady;
+    bool audioOutput = true;
+    // Runs while a file loads, as the window's events do while the real player waits.
+    std::function<void()> whileOpening;
 
     Mode mode() const override { return state; }
+    bool hasAudioOutput() const override { return audioOutput; }
     Failure open(const QString& path, QString* errorText = nullptr) override {
         close();
         opened.append(path);
+        if (whileOpening) std::exchange(whileOpening, nullptr)();
         if (const Failure failure = failing.value(path, Failure::None); failure != Failure::None) {
             if (errorText) *errorText = "cannot open " + path;
             return failure;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakePlatform.h"
+#include "i18n/Msg.h"
 #include "music/BackgroundMusic.h"
 #include "music/MusicChoice.h"
 #include "support/TestAppDir.h"
@@ -220,6 +221,60 @@ TEST(BackgroundMusic, PlayMusicSwitchesThePlayer) {
     bench.music.Playmusic1Click(false);
     EXPECT_EQ(bench.player.mode(), MediaPlayer::Mode::Stopped);
     EXPECT_FALSE(bench.program.settings.PlayMusicOn);
+}
+
+struct WhileLoading {
+    const char* name;
+    std::function<void(MusicBench&)> meanwhile;
+    QStringList played;
+    QString musicFile;  // MusicFile afterwards
+};
+
+class MusicWhileLoading : public ::testing::TestWithParam<WhileLoading> {};
+
+// Requests that arrive while a file loads run after it; playback follows "Play music" as it
+// stands when the file has loaded.
+TEST_P(MusicWhileLoading, FollowsPlayMusicAsItStandsAfterTheLoad) {
+    const WhileLoading& c = GetParam();
+    MusicBench bench(Pieces, 1, "A.mid");
+    bench.player.whileOpening = [&] { c.meanwhile(bench); };
+    bench.newSpread("Question");
+    EXPECT_EQ(bench.played(), c.played);
+    EXPECT_EQ(bench.player.mode() == MediaPlayer::Mode::Playing, !c.played.isEmpty());
+    EXPECT_EQ(bench.program.settings.MusicFile, bench.music_(c.musicFile));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MusicWhileLoading,
+    ::testing::Values(
+        WhileLoading{
+            "SwitchedOff", [](MusicBench& b) { b.music.Playmusic1Click(false); }, {}, "b.mid"},
+        WhileLoading{"SwitchedOffAndOn",
+                     [](MusicBench& b) {
+                         b.music.Playmusic1Click(false);
+                         b.music.Playmusic1Click(true);
+                     },
+                     {"b.mid", "c.mid"},
+                     "c.mid"},
+        WhileLoading{
+            "NewSpread", [](MusicBench& b) { b.newSpread("Cross"); }, {"b.mid", "c.mid"}, "c.mid"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without an audio device, or with one that cannot be opened, the user is told once.
+TEST(BackgroundMusic, NoAudioOutputIsToldOncePerRun) {
+    for (const bool listed : {false, true}) {
+        MusicBench bench(Pieces, 0, "c.mid");
+        QStringList messages(Msg::Count);
+        messages[Msg::NoAudioOutput] = "no sound";
+        bench.program.Messages.replace(messages);
+        bench.player.audioOutput = listed;
+        if (listed) bench.player.failing.insert(bench.music_("c.mid"), Failure::Device);
+        bench.music.Playmusic1Click(true);
+        bench.newSpread("Question");
+        bench.music.Playmusic1Click(false);
+        bench.music.Playmusic1Click(true);
+        EXPECT_EQ(bench.fake.messageBoxes->shown, QStringList{"no sound"}) << listed;
+    }
 }
 
 }  // namespace

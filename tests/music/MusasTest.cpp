@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QTreeView>
 #include <QtTest/QTest>
 
@@ -14,9 +15,11 @@
 
 #include "fakes/FakePlatform.h"
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "music/BackgroundMusic.h"
 #include "music/Musas.h"
 #include "music/SetMusic.h"
+#include "support/LanguageData.h"
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
@@ -42,6 +45,7 @@ protected:
         QFile file(app.path() + "/Associat.txt");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
+    MusasTest() { messages.replace(NumberedLines("m", Msg::Count)); }
     TestAppDir app;
     FakePlatform fake;
     MessageList messages;
@@ -78,6 +82,20 @@ TEST_F(MusasTest, ClickingAFileRemovesItsPairAndOkWritesInCatalogueOrder) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "Cross \"/srv/a.mid\"\r\n");
     EXPECT_FALSE(QFile::exists(app.path() + "/Associat.txt"));
+}
+
+TEST_F(MusasTest, TheRemoveButtonBesideAFileRemovesItsPair) {
+    app.write("Associat.txt", "Cross \"/srv/a.mid\"\r\nQuestion \"Storm.mid\"\r\n");
+    Run([](TForm17* dialog) {
+        EXPECT_FALSE(dialog->RemoveButton(2)->isVisible());
+        QToolButton* remove = dialog->RemoveButton(1);
+        ASSERT_TRUE(remove->isVisible());
+        EXPECT_EQ(remove->toolTip(), "m147");
+        QTest::mouseClick(remove, Qt::LeftButton);
+        EXPECT_EQ(dialog->FileLabels()[1]->text(), "");
+        EXPECT_FALSE(remove->isVisible());
+    });
+    EXPECT_EQ(Written(), "Question \"Storm.mid\"\r\n");
 }
 
 TEST_F(MusasTest, AFailedWriteIsReportedAndTheDialogStays) {
@@ -151,6 +169,37 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
     EXPECT_EQ(s.PlayType, 2);
     EXPECT_EQ(s.MusicDir, app.path() + "/Music");
     EXPECT_EQ(s.MusicFile, app.path() + "/Music/b.mid");
+}
+
+// The folder tree shows eight folders at least.
+TEST(MusicSettings, EnterPressesTheFocusedButton) {
+    TestAppDir app;
+    for (int i = 0; i < 10; ++i) app.write(QString("Folder%1/a.mid").arg(i), "x");
+    FakePlatform fake;
+    MessageList messages;
+    Settings settings;
+    settings.MusicDir = app.path() + "/Folder0";
+    int associationDialogs = 0;
+    OnNextModal<TForm16>([&](TForm16* dialog) {
+        auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+        const int row = tree->visualRect(tree->currentIndex()).height();
+        EXPECT_GT(row, 0);
+        EXPECT_GE(tree->viewport()->height(), 8 * row);
+        OnNextModal<TForm17>([&](TForm17* associations) {
+            ++associationDialogs;
+            associations->reject();
+        });
+        // Enter in the folder tree opens the folder; on a button it presses the button.
+        for (const char* name : {"DirectoryListBox1", "SpeedButton1", "Button2"}) {
+            if (!dialog->isVisible()) break;
+            dialog->findChild<QWidget*>(name)->setFocus();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        }
+        if (dialog->isVisible()) dialog->accept();
+    });
+    TForm16 dialog(messages, app.path(), {}, settings, *fake.openFileDialog, *fake.messageBoxes);
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(associationDialogs, 1);
 }
 
 struct FolderKeys {
