@@ -14,6 +14,7 @@
 #include "i18n/Msg.h"
 #include "platform/TextFitting.h"
 #include "settings/Settings.h"
+#include "table/CommentText.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 
 TForm18::TForm18(const MessageList& messages, const Settings& settings, const QString& comments,
                  QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), comments_(comments) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(431, 295);
@@ -71,8 +72,10 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
     label1_->setGeometry(232, 16, 169, 26);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    memo1_ = new QPlainTextEdit(comments, this);
+    memo1_ = new QPlainTextEdit(CommentForDisplay(comments), this);
     memo1_->setObjectName("Memo1");
+    // A comment too long to show whole is kept as it is rather than cut by an edit.
+    memo1_->setReadOnly(CommentCutForDisplay(comments));
     memo1_->setGeometry(232, 48, 169, 201);
     memo1_->setTabChangesFocus(true);
     button1_ = new QPushButton(messages[Msg::Ok], this);
@@ -127,4 +130,8 @@ void TForm18::TakeChoices(Settings& settings) const {
     settings.PrintExpl = checkBox3_->isChecked();
 }
 
-QString TForm18::Comments() const { return memo1_->toPlainText(); }
+QString TForm18::Comments() const {
+    // Unchanged, the comment comes back with its characters exactly as they were.
+    const QString text = memo1_->toPlainText();
+    return text == CommentForDisplay(comments_) ? comments_ : CommentFromTyped(text);
+}

@@ -37,6 +37,7 @@ private:
     QCheckBox* checkBox3_ = nullptr;
     QLabel* label1_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
+    QString comments_;  // as the reading holds it
     QPushButton* button1_ = nullptr;
     QPushButton* button2_ = nullptr;
 };

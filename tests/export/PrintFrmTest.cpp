@@ -97,6 +97,30 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyRow{"EnterInRadioGroup", "RadioGroup1Item1", Qt::Key_Return, true}),
     [](const auto& info) { return info.param.name; });
 
+// The comment comes back with its exact characters unless edited; typed line breaks become
+// CR LF, and a comment too long to show whole cannot be cut by an edit.
+TEST(PrintFrmCommentTest, TheCommentComesBackAsItWasUnlessEdited) {
+    const QString longComment(50000, 'x');
+    const struct {
+        const char* name;
+        QString comment;
+        const char* typed;  // nullptr: left as it was
+        QString back;
+    } rows[] = {{"unchanged", "a\r\r\nb\nc", nullptr, "a\r\r\nb\nc"},
+                {"edited", "a", "new\nline", "new\r\nline"},
+                {"too long to show", longComment, nullptr, longComment}};
+    for (const auto& row : rows) {
+        TForm18 dialog(MessageList(), Settings(), row.comment);
+        auto* memo = dialog.findChild<QPlainTextEdit*>("Memo1");
+        EXPECT_EQ(memo->isReadOnly(), row.comment == longComment) << row.name;
+        if (row.typed) {
+            memo->selectAll();
+            memo->insertPlainText(row.typed);
+        }
+        EXPECT_TRUE(dialog.Comments() == row.back) << row.name;
+    }
+}
+
 TEST_F(PrintFrmTest, IncompleteReadingShowsMessage92WithoutDialog) {
     reading.DeckLaidOut = false;
     exports.Print1Click();
