@@ -126,6 +126,8 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    Count = 146,  // the number of messages a language's list holds
+    DiscardSpreadChanges = 154,  // the spread editor closed with changes not yet saved
+
+    Count = 155,  // the number of messages a language's list holds
 };
 }  // namespace Msg
