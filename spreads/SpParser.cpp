@@ -51,7 +51,6 @@ SpreadReadStatus TSpreadParser::LoadSpread(const QString& path) {
     SignificatorCount = 0;
     for (int i = 0; i < PosCount; ++i)
         if (PosSignificator[i]) MovePosition(i, SignificatorCount++);
-    if (content.status == SpreadReadStatus::Ok && PosCount == 0) return SpreadReadStatus::Malformed;
     return content.status;
 }
 

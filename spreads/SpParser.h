@@ -50,8 +50,7 @@ public:
 
     // Reads a spread file into the fields; reset the engine first. Whatever the file claims, the
     // spread holds: only positions in use are significators, they come first, and
-    // SignificatorCount counts them. On a malformed file what was read stays set; a spread
-    // without positions is reported as malformed too.
+    // SignificatorCount counts them. On a malformed file what was read stays set.
     SpreadReadStatus LoadSpread(const QString& path);
     // Writes the positions 0 .. PosCount - 1 to the file, whole or not at all; false with the
     // reason when it could not be written.

@@ -163,7 +163,7 @@ TEST_F(EditFormTest, SaveRefusalsKeepTheEditorOpenAndTheFileUnchanged) {
     } rows[] = {
         {{{false, 0, 0, ""}, {false, 0, 0, "b"}, {false, 0, 0, ""}}, {"<122>1, 3."}},
         {{{true, 0, 0, ""}, {false, 0, 0, "a"}}, {"<122>S1."}},
-        {{}, {"<109>", "<121>"}},  // a spread without positions is reported when opened
+        {{}, {"<121>"}},
     };
     for (const auto& row : rows) {
         write("Refused", row.lines);
@@ -449,8 +449,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "4/2 Sb Sd a c",
                    {},
                    4},
-        HostileRow{
-            "HeaderZero", PlainSpread("0", {"S1,1,a", "2,2,b"}), "0/0", {"<109>", "<121>"}, -1},
+        HostileRow{"HeaderZero", PlainSpread("0", {"S1,1,a", "2,2,b"}), "0/0", {"<121>"}, -1},
         HostileRow{
             "FewerLinesThanTheHeader", PlainSpread("3", {"S1,1,a"}), "3/1 Sa _ _", {"<122>2."}, -1},
         HostileRow{"BrokenLineAfterASignificator",
