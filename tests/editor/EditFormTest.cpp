@@ -336,8 +336,8 @@ TEST_F(EditFormTest, ClosingWithChangesNotSavedAsksFirst) {
 struct HostileRow {
     const char* name;
     QByteArray plain;  // the file before scrambling
-    const char*
-        opened;  // positions/significators, then up to four texts, "S" marking a significator
+    // Positions/significators when opened, then up to four texts, "S" before a significator's.
+    const char* opened;
     QStringList shown;  // every message of the run
     int saved;          // positions in the saved file; -1 when Save is refused
 
