@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "editor/ButtonGlyphs.h"
@@ -80,6 +81,7 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
         MakeActive(i);
     }
     GrowCanvas();
+    openedLines_ = EditorParser.Lines();
 }
 
 void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
@@ -181,6 +183,11 @@ void TForm5::DrawMarker(int i, const QColor& outline) {
     const QString label = EditorPositionLabel(EditorParser, i) + ". ";
     marker->setObjectName("PositionMarker" + QString::number(i));
     marker->setAccessibleName(label);
+    // The meaning as the table shows it, as plain text.
+    const QString meaning = EditorParser.PosText[i];
+    marker->setToolTip(meaning.isEmpty()
+                           ? QString()
+                           : Qt::convertFromPlainText(label + meaning, Qt::WhiteSpaceNormal));
     QImage picture = EmptyPlacePicture(inputs_.cardSize, inputs_.colour, label);
     if (outline != Qt::black) {
         QPainter painter(&picture);
@@ -268,7 +275,9 @@ void TForm5::imup(int i) {
 }
 
 void TForm5::SpeedButton1Click() {
-    const int i = AddPosition(EditorParser);
+    const QSize field(inputs_.canvasWidth, inputs_.canvasHeight);
+    const int i =
+        AddPosition(EditorParser, NewPositionPlace(EditorParser, inputs_.cardSize, field));
     if (i < 0) {
         messageBoxes_.showMessage(this, Text(EditorText::TooManyPositions));
         return;
@@ -302,7 +311,6 @@ void TForm5::SpeedButton3Click() {
     if (dialog.exec() != QDialog::Accepted) return;
     EditorParser.PosText[i] = dialog.text();
     const int moved = SetSignificator(EditorParser, i, dialog.significator());
-    if (moved == i) return;
     MoveEntry(PositionMarkers, i, moved);
     ActiveMarker = moved;
     RedrawMarkers();
@@ -332,4 +340,12 @@ void TForm5::SpeedButton4Click() {
         return;
     }
     accept();
+}
+
+void TForm5::reject() {
+    if (EditorParser.Lines() != openedLines_ &&
+        messageBoxes_.ask(this, windowTitle(), Text(EditorText::DiscardChanges),
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QDialog::reject();
 }

@@ -43,6 +43,10 @@ public:
 
     QScrollArea* canvas() const { return scrollBox1_; }
 
+    // Cancel, Esc and the close box: changes not yet saved are dropped only when the user
+    // agrees.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -64,6 +68,8 @@ private:
     TRecorA inputs_;
     MessageBoxes& messageBoxes_;
     SpreadReadStatus loaded_ = SpreadReadStatus::Ok;
+    // The spread as it was opened: what Cancel compares with.
+    QList<SpreadLine> openedLines_;
     QScrollArea* scrollBox1_;
     QWidget* canvas_;
     // The marker whose move and release handlers are attached while it is dragged.

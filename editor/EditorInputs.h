@@ -35,6 +35,7 @@ enum class EditorText {
     DeleteHint,
     ExplanationHint,
     SaveHint,
+    DiscardChanges,  // asked before Cancel drops changes not yet saved
     Count
 };
 
@@ -61,7 +62,8 @@ inline constexpr std::array<int, static_cast<int>(EditorText::Count)> kEditorMes
     Msg::AddPositionHint,
     Msg::DeletePositionHint,
     Msg::PositionExplanationHint,
-    Msg::SaveSpreadHint};
+    Msg::SaveSpreadHint,
+    Msg::DiscardSpreadChanges};
 
 // What the spread editor is opened with.
 struct TRecorA {

@@ -1,15 +1,34 @@
 #include "editor/SpreadLayout.h"
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include <QList>
+#include <QRect>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "platform/FileNames.h"
 #include "spreads/SpParser.h"
-#include "spreads/SpreadFile.h"
 
 namespace {
 
 constexpr int kNewPositionX = 100;
 constexpr int kNewPositionY = 20;
+constexpr int kPlaceGap = 10;   // between a new card and the card it is put beside
+constexpr int kSearchStep = 8;  // between the places tried across the field
+
+// The area of the spread's positions that a card lying on `card` covers.
+qint64 CoveredArea(const TSpreadParser& spread, const QRect& card) {
+    qint64 area = 0;
+    for (int i = 0; i < spread.PosCount; ++i) {
+        const QRect overlap =
+            card.intersected(QRect(QPoint(spread.PosX[i], spread.PosY[i]), card.size()));
+        area += qint64(overlap.width()) * overlap.height();
+    }
+    return area;
+}
 
 }  // namespace
 
@@ -25,11 +44,41 @@ QString PositionsWithoutText(const TSpreadParser& spread) {
     return labels.join(", ");
 }
 
-int AddPosition(TSpreadParser& spread) {
+QPoint NewPositionPlace(const TSpreadParser& spread, QSize card, QSize field) {
+    const QPoint usual(kNewPositionX, kNewPositionY);
+    QList<QPoint> beside;
+    for (int i = 0; i < spread.PosCount; ++i) {
+        beside.append({spread.PosX[i] + card.width() + kPlaceGap, spread.PosY[i]});
+        beside.append({spread.PosX[i], spread.PosY[i] + card.height() + kPlaceGap});
+    }
+    std::stable_sort(beside.begin(), beside.end(), [](QPoint a, QPoint b) {
+        return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+    });
+    QList<QPoint> places = QList<QPoint>{usual} + beside;
+    for (int y = 0; y + card.height() <= field.height(); y += kSearchStep)
+        for (int x = 0; x + card.width() <= field.width(); x += kSearchStep) places.append({x, y});
+
+    const QRect inside(QPoint(0, 0), field);
+    std::optional<QPoint> leastCovered;
+    qint64 least = std::numeric_limits<qint64>::max();
+    for (const QPoint place : places) {
+        const QRect rect(place, card);
+        if (!inside.contains(rect)) continue;
+        const qint64 covered = CoveredArea(spread, rect);
+        if (covered == 0) return place;
+        if (covered < least) {
+            least = covered;
+            leastCovered = place;
+        }
+    }
+    return leastCovered.value_or(usual);
+}
+
+int AddPosition(TSpreadParser& spread, QPoint place) {
     if (spread.PosCount >= kMaxPositions) return -1;
     const int i = spread.PosCount++;
-    spread.PosX[i] = kNewPositionX;
-    spread.PosY[i] = kNewPositionY;
+    spread.PosX[i] = place.x();
+    spread.PosY[i] = place.y();
     spread.PosText[i].clear();
     spread.PosSignificator[i] = false;
     return i;
@@ -38,7 +87,7 @@ int AddPosition(TSpreadParser& spread) {
 void DeletePosition(TSpreadParser& spread, int i) {
     if (i < 0 || i >= spread.PosCount) return;
     if (spread.PosSignificator[i]) --spread.SignificatorCount;
-    MovePosition(spread, i, spread.PosCount - 1);
+    spread.MovePosition(i, spread.PosCount - 1);
     --spread.PosCount;
     const int last = spread.PosCount;
     spread.PosX[last] = kNewPositionX;
@@ -53,16 +102,8 @@ int SetSignificator(TSpreadParser& spread, int i, bool significator) {
     // Significator positions are 0 .. SignificatorCount - 1 before and after the move.
     const int to = significator ? spread.SignificatorCount : spread.SignificatorCount - 1;
     spread.SignificatorCount += significator ? 1 : -1;
-    MovePosition(spread, i, to);
+    spread.MovePosition(i, to);
     return to;
-}
-
-void MovePosition(TSpreadParser& spread, int from, int to) {
-    if (from == to) return;
-    MoveEntry(spread.PosX, from, to);
-    MoveEntry(spread.PosY, from, to);
-    MoveEntry(spread.PosText, from, to);
-    MoveEntry(spread.PosSignificator, from, to);
 }
 
 QString SingleLineText(QString text) {
@@ -74,7 +115,6 @@ QString SingleLineText(QString text) {
 
 SpreadNameProblem CheckSpreadName(const QString& name) {
     if (name.trimmed().isEmpty()) return SpreadNameProblem::Empty;
-    // The spread file's path is refused for a name that could leave the Spreads folder.
-    if (SpreadFilePath(QString(), name).isEmpty()) return SpreadNameProblem::NotAFileName;
+    if (!IsSafeFileName(name)) return SpreadNameProblem::NotAFileName;
     return SpreadNameProblem::None;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <utility>
-
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 class TSpreadParser;
@@ -16,9 +16,15 @@ QString EditorPositionLabel(const TSpreadParser& spread, int i);
 // every position has a text.
 QString PositionsWithoutText(const TSpreadParser& spread);
 
-// Appends an ordinary position at (100, 20) with no text and returns its index; -1 when the
+// Where a new position's card of size `card` goes in a field of size `field`: the usual spot
+// (100, 20) when it covers no other position; else the free place beside or below another
+// position nearest the top, else any free place in the field; with no free place, the least
+// covered one; with no room in the field at all, the usual spot.
+QPoint NewPositionPlace(const TSpreadParser& spread, QSize card, QSize field);
+
+// Appends an ordinary position at `place` with no text and returns its index; -1 when the
 // spread already holds the most positions a spread can hold.
-int AddPosition(TSpreadParser& spread);
+int AddPosition(TSpreadParser& spread, QPoint place);
 
 // Removes position i; the positions after it move up by one.
 void DeletePosition(TSpreadParser& spread, int i);
@@ -27,18 +33,6 @@ void DeletePosition(TSpreadParser& spread, int i);
 // moves behind the last significator position, a former one in front of the first ordinary
 // position. Returns the position's new index.
 int SetSignificator(TSpreadParser& spread, int i, bool significator);
-
-// Moves entry `from` of an array to index `to`, shifting the entries between them.
-template <typename Array>
-void MoveEntry(Array& array, int from, int to) {
-    auto value = std::move(array[from]);
-    for (int i = from; i < to; ++i) array[i] = std::move(array[i + 1]);
-    for (int i = from; i > to; --i) array[i] = std::move(array[i - 1]);
-    array[to] = std::move(value);
-}
-
-// Moves position `from` to index `to`, shifting the positions between them.
-void MovePosition(TSpreadParser& spread, int from, int to);
 
 // The text with every line break turned into a space and zero characters dropped: a position's
 // meaning is one line of the spread file.

@@ -126,9 +126,10 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    NoAudioOutput = 146,      // music is on, but no audio device can be reached
-    RemoveAssociation = 147,  // removes a spread's music in the association dialog
+    NoAudioOutput = 146,         // music is on, but no audio device can be reached
+    RemoveAssociation = 147,     // removes a spread's music in the association dialog
+    DiscardSpreadChanges = 148,  // the spread editor closed with changes not yet saved
 
-    Count = 148,  // the number of messages a language's list holds
+    Count = 149,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -6,6 +6,7 @@
 #include "i18n/CardTitles.h"
 #include "i18n/TextBlocks.h"
 #include "i18n/TextCodec.h"
+#include "spreads/SpreadCatalogue.h"
 #include "spreads/SpreadFile.h"
 
 namespace {
@@ -120,10 +121,7 @@ std::optional<ReadingRecord> DecodeReadingBody(const ReadingHead& head, int posi
 }
 
 QString CatalogueSpreadName(const QStringList& catalogue, const QString& name) {
-    if (catalogue.contains(name)) return name;
-    for (const QString& entry : catalogue)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
-    return {};
+    return MatchSpreadName(catalogue, name);
 }
 
 int SpreadPositionCount(const QString& spreadPath) {

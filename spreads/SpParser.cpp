@@ -42,22 +42,35 @@ SpreadReadStatus TSpreadParser::LoadSpread(const QString& path) {
     if (content.countRead) PosCount = content.count;
     for (int i = 0; i < content.lines.size(); ++i) {
         const SpreadLine& line = content.lines[i];
-        if (line.significator) {
-            PosSignificator[i] = true;
-            ++SignificatorCount;
-        }
+        // Lines past the count fill their entries but mark no significator.
+        PosSignificator[i] = line.significator && i < PosCount;
         PosX[i] = line.x;
         PosY[i] = line.y;
         PosText[i] = line.text;
     }
+    SignificatorCount = 0;
+    for (int i = 0; i < PosCount; ++i)
+        if (PosSignificator[i]) MovePosition(i, SignificatorCount++);
     return content.status;
 }
 
 bool TSpreadParser::SaveSpread(const QString& path, QString* errorString) const {
+    return WriteSpreadFile(path, PosCount, Lines(), errorString);
+}
+
+QList<SpreadLine> TSpreadParser::Lines() const {
     QList<SpreadLine> lines;
     for (int i = 0; i < PosCount; ++i)
         lines.append({PosSignificator[i], PosX[i], PosY[i], PosText[i]});
-    return WriteSpreadFile(path, PosCount, lines, errorString);
+    return lines;
+}
+
+void TSpreadParser::MovePosition(int from, int to) {
+    if (from == to) return;
+    MoveEntry(PosX, from, to);
+    MoveEntry(PosY, from, to);
+    MoveEntry(PosText, from, to);
+    MoveEntry(PosSignificator, from, to);
 }
 
 QString TSpreadParser::PositionNumber(int i) const {

@@ -2,12 +2,23 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
+#include <QList>
 #include <QString>
 
 #include "spreads/SpreadFile.h"
 
 class SpreadTable;
+
+// Moves entry `from` of an array to index `to`, shifting the entries between them.
+template <typename Array>
+void MoveEntry(Array& array, int from, int to) {
+    auto value = std::move(array[from]);
+    for (int i = from; i < to; ++i) array[i] = std::move(array[i + 1]);
+    for (int i = from; i > to; --i) array[i] = std::move(array[i - 1]);
+    array[to] = std::move(value);
+}
 
 // A spread and the reading dealt into it: the positions with their places and meanings, the
 // card lying on each, and the rules of dealing. The main window's engine drives its table
@@ -37,12 +48,18 @@ public:
     // Empties the spread for editing (places 100, 20, no texts); the cards stay.
     void ResetLayout();
 
-    // Reads a spread file into the fields. Loading only adds to the significator count and the
-    // position fields, so reset the engine first. On a malformed file what was read stays set.
+    // Reads a spread file into the fields; reset the engine first. Whatever the file claims, the
+    // spread holds: only positions in use are significators, they come first, and
+    // SignificatorCount counts them. On a malformed file what was read stays set.
     SpreadReadStatus LoadSpread(const QString& path);
     // Writes the positions 0 .. PosCount - 1 to the file, whole or not at all; false with the
     // reason when it could not be written.
     bool SaveSpread(const QString& path, QString* errorString = nullptr) const;
+    // The positions in use as a spread file stores them.
+    QList<SpreadLine> Lines() const;
+    // Moves position `from` with its place, meaning and mark to index `to`, shifting the
+    // positions between them.
+    void MovePosition(int from, int to);
 
     // A click on position i: choose a card for an empty significator position (or any empty
     // position during manual input), turn a face-down card up, or explain a face-up card.

@@ -46,6 +46,13 @@ QStringList SpreadNamesIn(const QString& folder) {
     return names;
 }
 
+QString MatchSpreadName(const QStringList& names, const QString& name) {
+    if (names.contains(name)) return name;
+    for (const QString& entry : names)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
+    return {};
+}
+
 QStringList BuildSpreadCatalogue(const QString& appDir) {
     return ArrangeSpreads(SpreadNamesIn(appDir + "/Spreads"));
 }

@@ -11,5 +11,9 @@ QStringList ArrangeSpreads(QStringList names);
 // directory search returns them.
 QStringList SpreadNamesIn(const QString& folder);
 
+// The entry of `names` that is `name` itself, else the first that differs from it only in letter
+// case; empty when there is none. Names that differ only in case name the same spread.
+QString MatchSpreadName(const QStringList& names, const QString& name);
+
 // The spread names of AppDir/Spreads (every "*.spread" file without its extension), arranged.
 QStringList BuildSpreadCatalogue(const QString& appDir);

@@ -3,16 +3,19 @@
 #include <algorithm>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "i18n/TextBlocks.h"
 #include "i18n/TextCodec.h"
 #include "platform/FileNames.h"
 #include "platform/Random.h"
 #include "platform/WholeFile.h"
+#include "spreads/SpreadCatalogue.h"
 
 namespace {
 
 constexpr int kPrefixLength = 6;
+const QString kSpreadExtension = ".spread";
 const QString kTextNotStorable = "A position text holds a line break or a zero character.";
 
 bool ParseDecimal(const QByteArray& field, int& value) {
@@ -96,7 +99,11 @@ SpreadContent DecodeSpread(const QByteArray& fileBytes) {
 
 QString SpreadFilePath(const QString& appDir, const QString& name) {
     if (!IsSafeFileName(name)) return {};
-    return appDir + "/Spreads/" + name + ".spread";
+    const QString folder = appDir + "/Spreads/";
+    const QString exact = folder + name + kSpreadExtension;
+    if (QFileInfo::exists(exact)) return exact;
+    const QString spelt = MatchSpreadName(SpreadNamesIn(folder), name);
+    return spelt.isEmpty() ? exact : folder + spelt + kSpreadExtension;
 }
 
 SpreadContent ReadSpreadFile(const QString& path) {

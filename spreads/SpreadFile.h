@@ -41,7 +41,9 @@ QByteArray EncodeSpread(int count, const QList<SpreadLine>& lines);
 // a count outside 0..79 or more than 79 lines are kept within 79 and reported as malformed.
 SpreadContent DecodeSpread(const QByteArray& fileBytes);
 
-// AppDir/Spreads/NAME.spread; empty for a name that could leave the folder.
+// AppDir/Spreads/NAME.spread, spelt as the file that lies there: the file of that exact name,
+// else one whose name differs only in letter case, else the exact name (a file yet to be made).
+// Empty for a name that could leave the folder.
 QString SpreadFilePath(const QString& appDir, const QString& name);
 
 // A missing file (or an empty path) reads as Missing.

@@ -1,5 +1,7 @@
 // The spread editor as a person meets it: markers on the canvas, dragging, the text dialog,
 // adding, deleting, naming and saving.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -7,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -14,6 +17,7 @@
 
 #include "editor/EditForm.h"
 #include "editor/ExplForm.h"
+#include "editor/SpreadLayout.h"
 #include "fakes/RecordingMessageBoxes.h"
 #include "support/ModalDialog.h"
 #include "support/MouseEvents.h"
@@ -25,13 +29,14 @@ QColor Outline(QLabel* marker) { return marker->pixmap().toImage().pixelColor(0,
 
 const QColor kRed(170, 0, 0);
 
-class EditFormTest : public ::testing::Test {
+// A program folder with a Spreads folder and the editor's inputs, its texts "<index>".
+class EditorHarness {
 protected:
     TestAppDir app;
     RecordingMessageBoxes boxes;
     TRecorA inputs;
 
-    void SetUp() override {
+    EditorHarness() {
         QDir(app.path()).mkpath("Spreads");
         inputs.colour = QColor(17, 85, 17);
         inputs.directory = app.path();
@@ -55,11 +60,13 @@ protected:
         TForm5 editor(inputs, boxes);
         OnNextModal<TForm5>([inside](TForm5* shown) {
             inside(shown);
-            if (shown->isVisible()) shown->reject();
+            if (shown->isVisible()) shown->done(QDialog::Rejected);
         });
         return editor.Execute();
     }
 };
+
+class EditFormTest : public ::testing::Test, protected EditorHarness {};
 
 QToolButton* Button(TForm5* editor, const char* name) {
     return editor->findChild<QToolButton*>(name);
@@ -152,11 +159,11 @@ TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesTo
 TEST_F(EditFormTest, SaveRefusalsKeepTheEditorOpenAndTheFileUnchanged) {
     const struct {
         QList<SpreadLine> lines;
-        QString message;
+        QStringList messages;
     } rows[] = {
-        {{{false, 0, 0, ""}, {false, 0, 0, "b"}, {false, 0, 0, ""}}, "<122>1, 3."},
-        {{{true, 0, 0, ""}, {false, 0, 0, "a"}}, "<122>S1."},
-        {{}, "<121>"},
+        {{{false, 0, 0, ""}, {false, 0, 0, "b"}, {false, 0, 0, ""}}, {"<122>1, 3."}},
+        {{{true, 0, 0, ""}, {false, 0, 0, "a"}}, {"<122>S1."}},
+        {{}, {"<121>"}},
     };
     for (const auto& row : rows) {
         write("Refused", row.lines);
@@ -168,7 +175,7 @@ TEST_F(EditFormTest, SaveRefusalsKeepTheEditorOpenAndTheFileUnchanged) {
             Button(editor, "SpeedButton4")->click();
             EXPECT_TRUE(editor->isVisible());
         }));
-        EXPECT_EQ(boxes.shown, QStringList({row.message}));
+        EXPECT_EQ(boxes.shown, row.messages);
         file.seek(0);
         EXPECT_EQ(file.readAll(), before);
     }
@@ -227,7 +234,7 @@ TEST_F(EditFormTest, NewSpreadIsNamedThenBuiltByAddAndDelete) {
         EXPECT_EQ(editor->windowTitle(), "<33> 'Fresh'");
         for (int i = 0; i < 3; ++i) Button(editor, "SpeedButton1")->click();
         EXPECT_EQ(editor->ActiveMarker, 2);
-        EXPECT_EQ(editor->PositionMarkers[2]->pos(), QPoint(100, 20));
+        EXPECT_EQ(editor->PositionMarkers[2]->pos(), QPoint(294, 20));  // beside the others
         editor->MakeActive(0);
         Button(editor, "SpeedButton2")->click();
         EXPECT_EQ(Labels(editor), QStringList({"1. ", "2. "}));
@@ -258,5 +265,200 @@ TEST_F(EditFormTest, The80thPositionAndAFailedWriteAreReportedAndTheWorkStays) {
         EXPECT_FALSE(editor->isVisible());
     }));
 }
+
+TEST_F(EditFormTest, ANewNameDifferingOnlyInCaseReplacesThatSpreadInItsOwnFile) {
+    write("Question", {{false, 1, 1, "old"}});
+    boxes.answers = {QMessageBox::Yes};
+    OnNextModal<TForm7>([](TForm7* dialog) {
+        dialog->findChild<QLineEdit*>("Edit1")->setText("question");
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    EXPECT_TRUE(run("", [](TForm5* editor) {
+        Button(editor, "SpeedButton1")->click();
+        AnswerTextDialog(
+            [](TForm7* dialog) { dialog->findChild<QLineEdit*>("Edit1")->setText("new"); });
+        Button(editor, "SpeedButton3")->click();
+        Button(editor, "SpeedButton4")->click();
+    }));
+    EXPECT_EQ(boxes.asked, QStringList({"<133>"}));
+    EXPECT_EQ(QDir(app.path() + "/Spreads").entryList(QDir::Files),
+              QStringList({"Question.spread"}));
+    EXPECT_EQ(read("Question"), QList<SpreadLine>({{false, 100, 20, "new"}}));
+}
+
+TEST_F(EditFormTest, AMarkerShowsItsMeaningAsPlainText) {
+    write("Tips", {{true, 10, 10, "<b>Me</b>"}, {false, 200, 10, ""}});
+    run("Tips", [](TForm5* editor) {
+        const auto tip = [editor](int i) {
+            return QTextDocumentFragment::fromHtml(editor->PositionMarkers[i]->toolTip())
+                .toPlainText();
+        };
+        EXPECT_EQ(tip(0), "S1. <b>Me</b>");
+        EXPECT_TRUE(editor->PositionMarkers[1]->toolTip().isEmpty());
+        editor->MakeActive(1);
+        AnswerTextDialog(
+            [](TForm7* dialog) { dialog->findChild<QLineEdit*>("Edit1")->setText("Then & now"); });
+        Button(editor, "SpeedButton3")->click();
+        EXPECT_EQ(tip(1), "1. Then & now");
+    });
+}
+
+TEST_F(EditFormTest, ClosingWithChangesNotSavedAsksFirst) {
+    write("Two", {{false, 10, 10, "a"}, {false, 200, 10, "b"}});
+    const std::pair<const char*, std::function<void(TForm5*)>> ways[] = {
+        {"Cancel", [](TForm5* editor) { Button(editor, "SpeedButton5")->click(); }},
+        {"Esc", [](TForm5* editor) { QTest::keyClick(editor, Qt::Key_Escape); }},
+        {"close box", [](TForm5* editor) { editor->close(); }}};
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
+        boxes.asked.clear();
+        EXPECT_FALSE(run("Two", [&close](TForm5* editor) {
+            close(editor);  // nothing changed: no question
+            EXPECT_FALSE(editor->isVisible());
+        }));
+        EXPECT_TRUE(boxes.asked.isEmpty());
+
+        boxes.answers = {QMessageBox::No, QMessageBox::Yes};
+        EXPECT_FALSE(run("Two", [&close](TForm5* editor) {
+            DragWidget(editor->PositionMarkers[0], {5, 5}, {30, 0});
+            close(editor);
+            EXPECT_TRUE(editor->isVisible());
+            close(editor);
+            EXPECT_FALSE(editor->isVisible());
+        }));
+        EXPECT_EQ(boxes.asked, QStringList({"<154>", "<154>"}));
+        EXPECT_EQ(read("Two").value(0).x, 10);
+    }
+}
+
+// Spread files the editor did not write: the editor opens each, and unticking, ticking, adding,
+// deleting and saving keep every position with its marker and the significators first.
+struct HostileRow {
+    const char* name;
+    QByteArray plain;  // the file before scrambling
+    // Positions/significators when opened, then up to four texts, "S" before a significator's.
+    const char* opened;
+    QStringList shown;  // every message of the run
+    int saved;          // positions in the saved file; -1 when Save is refused
+
+    friend void PrintTo(const HostileRow& row, std::ostream* os) { *os << row.name; }
+};
+
+QByteArray PlainSpread(const QByteArray& header, const QList<QByteArray>& lines) {
+    QByteArray plain = "abcdef" + header + "\r\n";
+    for (const QByteArray& line : lines) plain += "abcdef" + line + "\r\n";
+    return plain;
+}
+
+QList<QByteArray> Repeated(const QByteArray& line, int times) {
+    return QList<QByteArray>(times, line);
+}
+
+QString Described(const TSpreadParser& spread) {
+    QStringList parts = {QString("%1/%2").arg(spread.PosCount).arg(spread.SignificatorCount)};
+    for (int i = 0; i < std::min(spread.PosCount, 4); ++i)
+        parts.append((spread.PosSignificator[i] ? "S" : "") +
+                     (spread.PosText[i].isEmpty() ? "_" : spread.PosText[i]));
+    return parts.join(' ');
+}
+
+void ExpectConsistent(TForm5* editor, const char* step) {
+    SCOPED_TRACE(step);
+    const TSpreadParser& spread = editor->EditorParser;
+    ASSERT_LE(spread.SignificatorCount, spread.PosCount);
+    for (int i = 0; i < kMaxPositions; ++i) {
+        QLabel* marker = editor->PositionMarkers[i];
+        if (i >= spread.PosCount) {
+            EXPECT_EQ(marker, nullptr) << i;
+            continue;
+        }
+        EXPECT_EQ(spread.PosSignificator[i], i < spread.SignificatorCount) << i;
+        ASSERT_NE(marker, nullptr) << i;
+        EXPECT_EQ(marker->accessibleName(), EditorPositionLabel(spread, i) + ". ") << i;
+    }
+}
+
+class HostileSpreadTest : public ::testing::TestWithParam<HostileRow>, protected EditorHarness {};
+
+TEST_P(HostileSpreadTest, OpensAndIsEditedWithoutFault) {
+    const HostileRow& row = GetParam();
+    app.write("Spreads/Odd.spread", ScrambleText(row.plain));
+    const bool saved = run("Odd", [&row](TForm5* editor) {
+        ExpectConsistent(editor, "opened");
+        EXPECT_EQ(Described(editor->EditorParser), row.opened);
+        const auto mark = [editor](int i, bool significator) {
+            editor->MakeActive(i);
+            AnswerTextDialog([significator](TForm7* dialog) {
+                dialog->findChild<QCheckBox*>("CheckBox1")->setChecked(significator);
+            });
+            Button(editor, "SpeedButton3")->click();
+        };
+        if (editor->EditorParser.PosCount > 0) {
+            mark(0, false);
+            ExpectConsistent(editor, "unticked");
+            mark(editor->EditorParser.PosCount - 1, true);
+            ExpectConsistent(editor, "ticked");
+        }
+        Button(editor, "SpeedButton1")->click();
+        ExpectConsistent(editor, "added");
+        Button(editor, "SpeedButton2")->click();
+        ExpectConsistent(editor, "deleted");
+        Button(editor, "SpeedButton4")->click();
+    });
+    EXPECT_EQ(boxes.shown, row.shown);
+    ASSERT_EQ(saved, row.saved >= 0);
+    if (!saved) return;
+    const SpreadContent file = ReadSpreadFile(path("Odd"));
+    EXPECT_EQ(file.status, SpreadReadStatus::Ok);
+    EXPECT_EQ(file.count, row.saved);
+    EXPECT_EQ(file.lines.size(), row.saved);
+    EXPECT_TRUE(std::is_partitioned(file.lines.begin(), file.lines.end(),
+                                    [](const SpreadLine& line) { return line.significator; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileSpreadTest,
+    ::testing::Values(
+        HostileRow{"MoreSignificatorLinesThanPositions",
+                   PlainSpread("2", {"S1,1,a", "S2,2,b", "S3,3,c"}),
+                   "2/2 Sa Sb",
+                   {},
+                   2},
+        HostileRow{"SeventyNineSignificatorLinesUnderTwo",
+                   PlainSpread("2", Repeated("S1,1,p", 79)),
+                   "2/2 Sp Sp",
+                   {},
+                   2},
+        HostileRow{"SeventyNineSignificators",
+                   PlainSpread("79", Repeated("S1,1,p", 79)),
+                   "79/79 Sp Sp Sp Sp",
+                   {"<134>"},
+                   78},
+        HostileRow{"SeventyNinePositions",
+                   PlainSpread("79", Repeated("1,1,p", 79)),
+                   "79/0 p p p p",
+                   {"<134>"},
+                   78},
+        HostileRow{"EightyPositions",
+                   PlainSpread("80", Repeated("1,1,p", 80)),
+                   "79/0 p p p p",
+                   {"<109>", "<134>"},
+                   78},
+        HostileRow{"SignificatorsNotFirst",
+                   PlainSpread("4", {"1,1,a", "S2,2,b", "3,3,c", "S4,4,d", "S5,5,e"}),
+                   "4/2 Sb Sd a c",
+                   {},
+                   4},
+        HostileRow{"HeaderZero", PlainSpread("0", {"S1,1,a", "2,2,b"}), "0/0", {"<121>"}, -1},
+        HostileRow{
+            "FewerLinesThanTheHeader", PlainSpread("3", {"S1,1,a"}), "3/1 Sa _ _", {"<122>2."}, -1},
+        HostileRow{"BrokenLineAfterASignificator",
+                   PlainSpread("3", {"S1,1,a", "garbage"}),
+                   "3/1 Sa _ _",
+                   {"<109>", "<122>2."},
+                   -1},
+        HostileRow{"UnreadableHeader", PlainSpread("x", {"S1,1,a"}), "0/0", {"<109>", "<121>"}, -1},
+        HostileRow{"Empty", QByteArray(), "0/0", {"<109>", "<121>"}, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
     form->menu().SelectlayoutF12->trigger();
     EXPECT_EQ(listed, QStringList({"Cross", "Fan"}));
     ASSERT_EQ(form->reading().SpreadName, "Fan");
-    EXPECT_EQ(form->findChild<CardImage*>("PositionImage1")->geometry(), QRect(250, 50, 87, 148));
+    EXPECT_EQ(form->findChild<CardImage*>("PositionImage1")->geometry(), QRect(347, 50, 87, 148));
 
     shuffle();
     const QRect pile = PileRect(form->size());

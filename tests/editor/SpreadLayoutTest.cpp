@@ -1,5 +1,5 @@
 // Position edits of the spread editor: deleting and marking positions keep the significator
-// positions in front of the others and renumber the labels.
+// positions in front of the others and renumber the labels; a new position covers no other.
 #include <gtest/gtest.h>
 
 #include "editor/SpreadLayout.h"
@@ -25,7 +25,7 @@ TEST_P(SpreadEditTest, KeepsSignificatorsFirstAndRenumbers) {
     TSpreadParser spread;
     spread.ResetLayout();
     for (const char* c = row.spread; *c; ++c) {
-        const int i = AddPosition(spread);
+        const int i = AddPosition(spread, {100, 20});
         spread.PosText[i] = QString(*c) + QString::number(i);
         SetSignificator(spread, i, *c == 'S');
     }
@@ -51,6 +51,45 @@ INSTANTIATE_TEST_SUITE_P(
                       EditRow{"DeleteOrdinaryRenumbersTheRest", "Sabc", 'D', 1, "S1:S0 1:b2 2:c3",
                               1},
                       EditRow{"DeleteSignificator", "SSa", 'D', 0, "S1:S1 1:a2", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PlaceRow {
+    const char* name;
+    QList<QPoint> taken;  // the places of the positions already there
+    QSize field;
+    QPoint expected;
+
+    friend void PrintTo(const PlaceRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class NewPositionPlaceTest : public ::testing::TestWithParam<PlaceRow> {};
+
+TEST_P(NewPositionPlaceTest, CoversNoOtherWhereTheFieldAllows) {
+    const PlaceRow& row = GetParam();
+    TSpreadParser spread;
+    spread.ResetLayout();
+    for (const QPoint place : row.taken) AddPosition(spread, place);
+    EXPECT_EQ(NewPositionPlace(spread, {87, 148}, row.field), row.expected);
+}
+
+QList<QPoint> Row(int count) {
+    QList<QPoint> places;
+    for (int i = 0; i < count; ++i) places.append({100 + 97 * i, 20});
+    return places;
+}
+
+const QSize kField(874, 549);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NewPositionPlaceTest,
+    ::testing::Values(
+        PlaceRow{"FirstTakesTheUsualSpot", {}, kField, {100, 20}},
+        PlaceRow{"UsualSpotWhileItIsFree", {{300, 300}}, kField, {100, 20}},
+        PlaceRow{"BesideThePositionNearestTheTop", Row(3), kField, {391, 20}},
+        PlaceRow{"BelowWhenTheRowIsFull", Row(8), kField, {100, 178}},
+        PlaceRow{"AnyFreePlaceWhenNothingBesideIsFree", {{0, 0}, {180, 0}}, {267, 148}, {88, 0}},
+        PlaceRow{"LeastCoveredInAFullField", {{0, 0}, {100, 0}}, {190, 148}, {16, 0}},
+        PlaceRow{"UsualSpotInAFieldTooSmall", {{100, 20}}, {50, 50}, {100, 20}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "spreads/SelectSp.h"
 #include "spreads/SpreadCatalogue.h"
+#include "spreads/SpreadFile.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -31,6 +32,24 @@ TEST(SpreadCatalogueTest, EnglishAndRussianNamesShareTheirBuiltinPlace) {
         QStringList({ellipse, "Relationship", question, "Question", "Alpha", "zeta"}));
     EXPECT_EQ(ArrangeSpreads({"question", "Celtic Cross", "alpha"}),
               QStringList({"alpha", "Celtic Cross", "question"}));
+}
+
+TEST(SpreadCatalogueTest, ANameFindsItsOwnSpellingFirstThenOneDifferingInCase) {
+    const QString question = QString::fromUtf8("Вопрос");
+    EXPECT_EQ(MatchSpreadName({"Question", "question"}, "question"), "question");
+    EXPECT_EQ(MatchSpreadName({"Question", "question"}, "QUESTION"), "Question");
+    EXPECT_EQ(MatchSpreadName({question}, QString::fromUtf8("вОПРОС")), question);
+    EXPECT_TRUE(MatchSpreadName({"Question"}, "Questions").isEmpty());
+
+    TestAppDir app;
+    for (const QString& name : {QString("Question"), QString("question"), question})
+        app.write("Spreads/" + name + ".spread", "x");
+    const QString spreads = app.path() + "/Spreads/";
+    EXPECT_EQ(SpreadFilePath(app.path(), "question"), spreads + "question.spread");
+    EXPECT_EQ(SpreadFilePath(app.path(), "Question"), spreads + "Question.spread");
+    EXPECT_EQ(SpreadFilePath(app.path(), QString::fromUtf8("вопрос")),
+              spreads + question + ".spread");
+    EXPECT_EQ(SpreadFilePath(app.path(), "Fresh"), spreads + "Fresh.spread");
 }
 
 class SelectSpTest : public ::testing::Test {
