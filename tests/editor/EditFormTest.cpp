@@ -326,7 +326,7 @@ TEST_F(EditFormTest, ClosingWithChangesNotSavedAsksFirst) {
             close(editor);
             EXPECT_FALSE(editor->isVisible());
         }));
-        EXPECT_EQ(boxes.asked, QStringList({"<154>", "<154>"}));
+        EXPECT_EQ(boxes.asked, QStringList({"<148>", "<148>"}));
         EXPECT_EQ(read("Two").value(0).x, 10);
     }
 }
