@@ -1,16 +1,28 @@
 #include <QApplication>
+#include <QTextStream>
 
+#include "app/CommandLine.h"
 #include "app/TableFrm.h"
 #include "platform/Interface.h"
 #include "platform/Platform.h"
+#include "readings/SavedReadings.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     SetUpInterface();
+    const CommandLine command = ReadCommandLine(app);
     Platform platform = RealPlatform();
     TForm1 window(platform, QApplication::applicationFilePath());
     window.show();
     window.raise();
     window.activateWindow();
+    // The same path as Readings > Open: a file that cannot be opened gets its message and the
+    // program stays up.
+    if (!command.readingFile.isEmpty()) window.savedReadings().OpenReading(command.readingFile);
+    if (command.printTable) {
+        QTextStream(stdout) << TableReport(window);
+        window.close();
+        return 0;
+    }
     return app.exec();
 }

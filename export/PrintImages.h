@@ -29,10 +29,10 @@ PrintLayout PrintLayoutOf(const ReadingModel& model);
 // high as the layout's proportions give, or W0 + 50 high and narrower for a tall layout.
 QSize SpreadPictureSize(QSize extent, bool schematic);
 
-// Writes AppDir/Temp/i.bmp for each position whose card picture loads (turned for a reversed
-// card) and the spread picture AppDir/Temp/1000.bmp. A position whose picture cannot be made is
+// Writes exportDir/i.bmp for each position whose card picture loads (turned for a reversed
+// card) and the spread picture exportDir/1000.bmp. A position whose picture cannot be made is
 // left out silently. False with the reason when the spread picture could not be written.
-bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QString& deckDir,
+bool MakePrintImages(const PrintLayout& layout, const QString& exportDir, const QString& deckDir,
                      bool schematic, QString* errorString = nullptr);
 
 // The name of an exported file: "report" and the tick count in decimal.

@@ -52,11 +52,11 @@ bool ReadingExports::CheckComplete() {
 }
 
 bool ReadingExports::MakeImages() {
-    return MakePrintImages(PrintLayoutOf(reading_), program_.AppDir, program_.DeckDirectoryInUse(),
+    return MakePrintImages(PrintLayoutOf(reading_), ExportDir(), program_.DeckDirectoryInUse(),
                            program_.settings.PrintSchema);
 }
 
-QString ReadingExports::ExportDir() const { return program_.AppDir + "/Temp"; }
+QString ReadingExports::ExportDir() const { return program_.Places.ExportDir(); }
 
 QString ReadingExports::NewExportPath(const QString& extension) const {
     return ExportDir() + "/" + UnicName(program_.platform.systemInfo->tickCount()) + "." +

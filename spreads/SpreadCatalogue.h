@@ -11,5 +11,7 @@ QStringList ArrangeSpreads(QStringList names);
 // directory search returns them.
 QStringList SpreadNamesIn(const QString& folder);
 
-// The spread names of AppDir/Spreads (every "*.spread" file without its extension), arranged.
-QStringList BuildSpreadCatalogue(const QString& appDir);
+// The spread names of userDir/Spreads and appDir/Spreads together (every "*.spread" file
+// without its extension), arranged; the user's name wins where both folders hold one, compared
+// without regard to case. The two folders may be one.
+QStringList BuildSpreadCatalogue(const QString& userDir, const QString& appDir);

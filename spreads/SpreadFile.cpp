@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "i18n/TextBlocks.h"
 #include "i18n/TextCodec.h"
@@ -97,6 +98,11 @@ SpreadContent DecodeSpread(const QByteArray& fileBytes) {
 QString SpreadFilePath(const QString& appDir, const QString& name) {
     if (!IsSafeFileName(name)) return {};
     return appDir + "/Spreads/" + name + ".spread";
+}
+
+QString FindSpreadFile(const QString& userDir, const QString& appDir, const QString& name) {
+    const QString user = SpreadFilePath(userDir, name);
+    return QFileInfo::exists(user) ? user : SpreadFilePath(appDir, name);
 }
 
 SpreadContent ReadSpreadFile(const QString& path) {
