@@ -5,10 +5,19 @@
 #include <QFileInfo>
 
 #include "app/TableFrm.h"
+#include "platform/Interface.h"
 #include "table/CardImage.h"
 #include "table/TableView.h"
 
+bool AsksForTextOnly(int argc, char* argv[]) {
+    static const QStringList kTextOptions = {"-h", "--help", "--help-all", "-?", "-v", "--version"};
+    for (int i = 1; i < argc; ++i)
+        if (kTextOptions.contains(QString::fromLocal8Bit(argv[i]))) return true;
+    return false;
+}
+
 CommandLine ReadCommandLine(const QCoreApplication& app) {
+    QCoreApplication::setApplicationName(ProgramTitle());
     QCoreApplication::setApplicationVersion(LUMENFOLD_VERSION);
     QCommandLineParser parser;
     parser.setApplicationDescription("Lays out tarot readings on the screen.");

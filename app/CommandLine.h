@@ -14,6 +14,9 @@ struct CommandLine {
     bool printTable = false;
 };
 
+// True when the command line asks only for "--help" or "--version": the answer needs no display.
+bool AsksForTextOnly(int argc, char* argv[]);
+
 // Reads the command line; "--help" and "--version" print their text and end the process, and
 // so does an unknown option, with its error.
 CommandLine ReadCommandLine(const QCoreApplication& app);

@@ -8,6 +8,10 @@
 #include "readings/SavedReadings.h"
 
 int main(int argc, char* argv[]) {
+    if (AsksForTextOnly(argc, argv)) {
+        const QCoreApplication text(argc, argv);
+        ReadCommandLine(text);
+    }
     QApplication app(argc, argv);
     SetUpInterface();
     const CommandLine command = ReadCommandLine(app);
