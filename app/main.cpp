@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include "app/CommandLine.h"
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     SetUpInterface();
+    // The desktop's menu entry and icon stand for the program's windows too.
+    QGuiApplication::setDesktopFileName(LUMENFOLD_APP_ID);
+    QApplication::setWindowIcon(QIcon::fromTheme(LUMENFOLD_APP_ID));
     const CommandLine command = ReadCommandLine(app);
     Platform platform = RealPlatform();
     TForm1 window(platform, QApplication::applicationFilePath());
