@@ -78,7 +78,8 @@ void TForm1::FormCreate(const QString& programPath) {
     Settings& settings = program_.settings;
     settings = Settings();
     reading_.ReadingComments = platform.systemInfo->shortDate(platform.systemInfo->today());
-    program_.AppDir = PathDirectory(programPath);
+    program_.Places = ProgramPlaces::ForProgram(PathDirectory(programPath));
+    program_.AppDir = program_.Places.BundledData();
     QDir().mkpath(program_.AppDir + "/Music");
     LoadSettings(settings, *platform.settingsKey, program_.AppDir);
     ApplySettingsToMenu();
@@ -93,8 +94,8 @@ void TForm1::FormCreate(const QString& programPath) {
     program_.HelpFile = StartHelpFile(program_.AppDir);
 
     MakeDataDirectories();
-    program_.ReadingDialogDir =
-        QDir(program_.AppDir + "/Saved").exists() ? program_.AppDir + "/Saved/" : program_.AppDir;
+    const QString saved = program_.Places.UserData() + "/Saved";
+    program_.ReadingDialogDir = QDir(saved).exists() ? saved + "/" : program_.Places.UserData();
     ListSpreads();
     LoadLangu();
 
@@ -170,10 +171,13 @@ void TForm1::ApplySettingsToMenu() {
 
 void TForm1::MakeDataDirectories() {
     // A failure is silent, and without "Saved" no "Temp" is attempted.
-    if (QDir().mkpath(program_.AppDir + "/Saved")) QDir().mkpath(program_.AppDir + "/Temp");
+    if (QDir().mkpath(program_.Places.UserData() + "/Saved"))
+        QDir().mkpath(program_.Places.ExportDir());
 }
 
-void TForm1::ListSpreads() { program_.SpreadList = BuildSpreadCatalogue(program_.AppDir); }
+void TForm1::ListSpreads() {
+    program_.SpreadList = BuildSpreadCatalogue(program_.Places.UserData(), program_.AppDir);
+}
 
 void TForm1::ConnectMenu() {
     const auto on = [this](QAction* item, void (TForm1::*handler)()) {
@@ -266,8 +270,12 @@ void TForm1::Editspread1Click() {
 }
 
 SpreadEditing::Table TForm1::EditorTable() {
-    return {program_.AppDir, FromTColor(program_.settings.BackColor), reading_.TableBounds.size(),
-            QSize(reading_.TableCardWidth, reading_.TableCardHeight), this};
+    return {program_.AppDir,
+            program_.Places.UserData(),
+            FromTColor(program_.settings.BackColor),
+            reading_.TableBounds.size(),
+            QSize(reading_.TableCardWidth, reading_.TableCardHeight),
+            this};
 }
 
 void TForm1::Backgroundcolor1Click() { background_->ChooseColour(this); }

@@ -27,7 +27,7 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // programPath is the full path of the program file; its directory is AppDir.
+    // programPath is the full path of the program file; its folder decides the layout.
     TForm1(Platform& platform, const QString& programPath, QWidget* parent = nullptr);
     ~TForm1() override;
 

@@ -75,7 +75,8 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
     EditedSpreadName = inputs.spreadName;
     if (inputs.creating) return;
     setWindowTitle(Text(EditorText::EditCaption) + " '" + EditedSpreadName + "'");
-    loaded_ = EditorParser.LoadSpread(SpreadFilePath(inputs.directory, EditedSpreadName));
+    loaded_ = EditorParser.LoadSpread(
+        FindSpreadFile(inputs.directory, inputs.bundledDirectory, EditedSpreadName));
     for (int i = 0; i < EditorParser.PosCount; ++i) {
         CreateMarker(i);
         MakeActive(i);
@@ -158,7 +159,7 @@ bool TForm5::AskSpreadName() {
             messageBoxes_.showMessage(inputs_.owner, Text(EditorText::BadSpreadName));
             continue;
         }
-        if (QFileInfo::exists(SpreadFilePath(inputs_.directory, name)) &&
+        if (QFileInfo::exists(FindSpreadFile(inputs_.directory, inputs_.bundledDirectory, name)) &&
             messageBoxes_.ask(inputs_.owner, Text(EditorText::SpreadNameCaption),
                               Text(EditorText::ReplaceSpread),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)

@@ -69,7 +69,9 @@ inline constexpr std::array<int, static_cast<int>(EditorText::Count)> kEditorMes
 struct TRecorA {
     QColor colour;       // the table colour, for the canvas and the markers
     QString spreadName;  // empty for a new spread
-    QString directory;   // AppDir: spread files lie in its "Spreads" folder
+    QString directory;   // the user's data: spreads are saved in its "Spreads" folder
+    // AppDir: its "Spreads" folder holds the spreads that come with the program.
+    QString bundledDirectory;
     std::array<QString, static_cast<int>(EditorText::Count)> texts;
     bool creating = false;
     int canvasWidth = 0;  // the size of the table's spread area

@@ -30,7 +30,8 @@ bool SpreadEditing::OpenEditor(const Table& table, const QString& spreadName) {
     TRecorA inputs;
     inputs.colour = table.backColor;
     inputs.spreadName = spreadName;
-    inputs.directory = table.appDir;
+    inputs.directory = table.userDir;
+    inputs.bundledDirectory = table.appDir;
     inputs.texts = EditorTexts(messages_);
     inputs.creating = CreatingSpread;
     inputs.canvasWidth = table.spreadArea.width();

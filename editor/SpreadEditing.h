@@ -16,6 +16,7 @@ public:
     // What the editor takes from the table at the moment it opens.
     struct Table {
         QString appDir;
+        QString userDir;  // where the spread is saved
         QColor backColor;
         QSize spreadArea;  // the home size of the spread area: the editor's canvas
         QSize cardSize;    // a position image's size

@@ -92,9 +92,9 @@ QSize SpreadPictureSize(QSize extent, bool schematic) {
     return QSize(static_cast<int>(std::max<qint64>(w, 1)), static_cast<int>(h));
 }
 
-bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QString& deckDir,
+bool MakePrintImages(const PrintLayout& layout, const QString& exportDir, const QString& deckDir,
                      bool schematic, QString* errorString) {
-    const QString temp = appDir + "/Temp/";
+    const QString temp = exportDir + "/";
     if (!RemoveOldPictures(temp, errorString)) return false;
     const QSize size = SpreadPictureSize(layout.extent, schematic);
     const int extentX = std::max(layout.extent.width(), 1);

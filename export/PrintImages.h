@@ -30,11 +30,11 @@ PrintLayout PrintLayoutOf(const ReadingModel& model);
 // high as the layout's proportions give, or W0 + 50 high and narrower for a tall layout.
 QSize SpreadPictureSize(QSize extent, bool schematic);
 
-// Removes the pictures of earlier exports from AppDir/Temp, then writes i.bmp for each
+// Removes the pictures of earlier exports from the export folder, then writes i.bmp for each
 // position whose card picture loads (turned for a reversed card) and the spread picture
 // 1000.bmp. A position whose card picture cannot be loaded is left out silently. False with the
 // file and the reason when a picture could not be written or an old one removed.
-bool MakePrintImages(const PrintLayout& layout, const QString& appDir, const QString& deckDir,
+bool MakePrintImages(const PrintLayout& layout, const QString& exportDir, const QString& deckDir,
                      bool schematic, QString* errorString = nullptr);
 
 // A picture MakePrintImages wrote, read back for a document; AutomationError naming the file

@@ -52,7 +52,7 @@ bool ReadingExports::CheckComplete() {
 }
 
 bool ReadingExports::MakeImages(QString* errorString) {
-    return MakePrintImages(PrintLayoutOf(reading_), program_.AppDir, program_.DeckDirectoryInUse(),
+    return MakePrintImages(PrintLayoutOf(reading_), ExportDir(), program_.DeckDirectoryInUse(),
                            program_.settings.PrintSchema, errorString);
 }
 
@@ -61,7 +61,7 @@ void ReadingExports::MakeImagesForDocument() {
     if (!MakeImages(&error)) throw AutomationError(error.toStdString());
 }
 
-QString ReadingExports::ExportDir() const { return program_.AppDir + "/Temp"; }
+QString ReadingExports::ExportDir() const { return program_.Places.ExportDir(); }
 
 QString ReadingExports::NewExportPath(const QString& extension) const {
     return ExportDir() + "/" + UnicName(program_.platform.systemInfo->tickCount()) + "." +

@@ -81,7 +81,7 @@ void BackgroundMusic::MediaDoSpread(bool startAnyway) {
     Settings& settings = program_.settings;
     bool associated = false;
     if (const auto stored =
-            FindAssociation(ReadAssociations(program_.AppDir), reading_.SpreadName)) {
+            FindAssociation(ReadAssociations(program_.Places.UserData()), reading_.SpreadName)) {
         const QString file = AssociatedPath(program_.AppDir, *stored);
         if (QFileInfo(file).isFile()) {
             associated = true;
@@ -179,8 +179,9 @@ void BackgroundMusic::OpenedReadingMusic() {
 
 void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
     Platform& platform = program_.platform;
-    TForm16 dialog(program_.Messages, program_.AppDir, program_.SpreadList, program_.settings,
-                   *platform.openFileDialog, *platform.messageBoxes, parent);
+    TForm16 dialog(program_.Messages, program_.AppDir, program_.Places.UserData(),
+                   program_.SpreadList, program_.settings, *platform.openFileDialog,
+                   *platform.messageBoxes, parent);
     if (dialog.exec() != QDialog::Accepted) return;
     ApplyMusicSettings(dialog.Directory(), dialog.SelectedFile(), dialog.PlayType(),
                        dialog.ResetMusic(), dialog.IgnoreAssociations());

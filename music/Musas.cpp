@@ -32,9 +32,14 @@ void FitLabel(QLabel* label, int left, int top, int maxWidth = LabelMaxWidth) {
 
 }  // namespace
 
-TForm17::TForm17(const MessageList& messages, const QString& appDir, const QStringList& spreadList,
-                 OpenFileDialog& fileDialog, MessageBoxes& messageBoxes, QWidget* parent)
-    : QDialog(parent), appDir_(appDir), fileDialog_(fileDialog), messageBoxes_(messageBoxes) {
+TForm17::TForm17(const MessageList& messages, const QString& appDir, const QString& userDir,
+                 const QStringList& spreadList, OpenFileDialog& fileDialog,
+                 MessageBoxes& messageBoxes, QWidget* parent)
+    : QDialog(parent),
+      appDir_(appDir),
+      userDir_(userDir),
+      fileDialog_(fileDialog),
+      messageBoxes_(messageBoxes) {
     setObjectName("Form17");
     setWindowTitle(messages[Msg::AssociateSpreads]);
     setFixedSize(515, 389);
@@ -57,7 +62,7 @@ void TForm17::FormCreate(const MessageList& messages, const QStringList& spreadL
     auto* panel = new QWidget;
     panel->setAutoFillBackground(true);
     panel->setPalette(QPalette(Qt::white));
-    const QString associations = ReadAssociations(appDir_);
+    const QString associations = ReadAssociations(userDir_);
     int bottom = 0;
     for (int r = 1; r <= spreadList.size(); ++r) {
         const QString& name = spreadList[r - 1];
@@ -147,7 +152,7 @@ void TForm17::Button1Click() {
         if (!row.file->text().isEmpty())
             text += row.spread->text() + " \"" + row.file->text() + "\"\r\n";
     QString error;
-    if (!WriteWholeFile(AssociationFilePath(appDir_), text.toUtf8(), &error)) {
+    if (!WriteWholeFile(AssociationFilePath(userDir_), text.toUtf8(), &error)) {
         messageBoxes_.showMessage(this, QString(FixedText::CouldNotWrite) + "\n" + error);
         return;
     }

@@ -17,8 +17,10 @@ class TForm17 : public QDialog {
     Q_OBJECT
 
 public:
-    TForm17(const MessageList& messages, const QString& appDir, const QStringList& spreadList,
-            OpenFileDialog& fileDialog, MessageBoxes& messageBoxes, QWidget* parent = nullptr);
+    // appDir holds the Music folder; userDir the association file.
+    TForm17(const MessageList& messages, const QString& appDir, const QString& userDir,
+            const QStringList& spreadList, OpenFileDialog& fileDialog, MessageBoxes& messageBoxes,
+            QWidget* parent = nullptr);
 
     // The file label of each row, in catalogue order (tests).
     QList<QLabel*> FileLabels() const;
@@ -44,6 +46,7 @@ private:
     bool RefuseQuote(const QString& name);
 
     QString appDir_;
+    QString userDir_;
     OpenFileDialog& fileDialog_;
     MessageBoxes& messageBoxes_;
     QList<Row> rows_;

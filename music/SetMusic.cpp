@@ -51,12 +51,13 @@ QWidget* Bold(QWidget* widget) {
 
 }  // namespace
 
-TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStringList& spreadList,
-                 const Settings& settings, OpenFileDialog& fileDialog, MessageBoxes& messageBoxes,
-                 QWidget* parent)
+TForm16::TForm16(const MessageList& messages, const QString& appDir, const QString& userDir,
+                 const QStringList& spreadList, const Settings& settings,
+                 OpenFileDialog& fileDialog, MessageBoxes& messageBoxes, QWidget* parent)
     : QDialog(parent),
       messages_(messages),
       appDir_(appDir),
+      userDir_(userDir),
       spreadList_(spreadList),
       fileDialog_(fileDialog),
       messageBoxes_(messageBoxes) {
@@ -198,7 +199,7 @@ bool TForm16::IgnoreAssociations() const { return ignoreBox_->isChecked(); }
 void TForm16::RadioGroup1Click() { resetBox_->setEnabled(PlayType() != 0); }
 
 void TForm16::SpeedButton1Click() {
-    TForm17 dialog(messages_, appDir_, spreadList_, fileDialog_, messageBoxes_, this);
+    TForm17 dialog(messages_, appDir_, userDir_, spreadList_, fileDialog_, messageBoxes_, this);
     dialog.exec();
 }
 

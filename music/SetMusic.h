@@ -20,9 +20,10 @@ class TForm16 : public QDialog {
     Q_OBJECT
 
 public:
-    TForm16(const MessageList& messages, const QString& appDir, const QStringList& spreadList,
-            const Settings& settings, OpenFileDialog& fileDialog, MessageBoxes& messageBoxes,
-            QWidget* parent = nullptr);
+    // appDir holds the Music folder; userDir the association file.
+    TForm16(const MessageList& messages, const QString& appDir, const QString& userDir,
+            const QStringList& spreadList, const Settings& settings, OpenFileDialog& fileDialog,
+            MessageBoxes& messageBoxes, QWidget* parent = nullptr);
 
     QString Directory() const;
     // The selected file's full path; empty when none is selected.
@@ -44,6 +45,7 @@ private:
 
     const MessageList& messages_;
     QString appDir_;
+    QString userDir_;
     QStringList spreadList_;
     OpenFileDialog& fileDialog_;
     MessageBoxes& messageBoxes_;

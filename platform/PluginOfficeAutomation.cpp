@@ -4,6 +4,7 @@
 #include <QPluginLoader>
 
 #include "platform/OfficeBridgePlugin.h"
+#include "platform/ProgramPlaces.h"
 
 PluginOfficeAutomation::PluginOfficeAutomation(QString pluginPath)
     : pluginPath_(std::move(pluginPath)) {}
@@ -13,7 +14,8 @@ PluginOfficeAutomation::PluginOfficeAutomation(QString pluginPath)
 PluginOfficeAutomation::~PluginOfficeAutomation() = default;
 
 QString PluginOfficeAutomation::DefaultPluginPath() {
-    return QCoreApplication::applicationDirPath() + "/lumenfold-uno";
+    return ProgramPlaces::ForProgram(QCoreApplication::applicationDirPath()).Plugins() +
+           "/lumenfold-uno";
 }
 
 OfficeObjectPtr PluginOfficeAutomation::CreateObject(const QString& programId) {

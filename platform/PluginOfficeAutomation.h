@@ -16,7 +16,7 @@ public:
     OfficeObjectPtr CreateObject(const QString& programId) override;
     bool Release(bool failed) override;
 
-    // Where the plugin lies beside the running program.
+    // Where the plugin lies: beside the running program, or in its installed plugin folder.
     static QString DefaultPluginPath();
 
 private:

@@ -161,7 +161,8 @@ bool SavedReadings::OpenReading(const QString& path) {
         return false;
     }
     const std::optional<ReadingRecord> reading =
-        DecodeReadingBody(head, SpreadPositionCount(SpreadFilePath(program_.AppDir, spreadName)));
+        DecodeReadingBody(head, SpreadPositionCount(FindSpreadFile(program_.Places.UserData(),
+                                                                   program_.AppDir, spreadName)));
     const int deckSize =
         DeckSizeForReading(head.deckSize, program_.settings.MajorOnly, model_.Has79thCard);
     if (!reading || !PositionsDealable(*reading, deckSize)) {

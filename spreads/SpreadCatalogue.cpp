@@ -53,6 +53,9 @@ QString MatchSpreadName(const QStringList& names, const QString& name) {
     return {};
 }
 
-QStringList BuildSpreadCatalogue(const QString& appDir) {
-    return ArrangeSpreads(SpreadNamesIn(appDir + "/Spreads"));
+QStringList BuildSpreadCatalogue(const QString& userDir, const QString& appDir) {
+    QStringList names = SpreadNamesIn(userDir + "/Spreads");
+    for (const QString& name : SpreadNamesIn(appDir + "/Spreads"))
+        if (!names.contains(name, Qt::CaseInsensitive)) names.append(name);
+    return ArrangeSpreads(names);
 }

@@ -15,5 +15,7 @@ QStringList SpreadNamesIn(const QString& folder);
 // case; empty when there is none. Names that differ only in case name the same spread.
 QString MatchSpreadName(const QStringList& names, const QString& name);
 
-// The spread names of AppDir/Spreads (every "*.spread" file without its extension), arranged.
-QStringList BuildSpreadCatalogue(const QString& appDir);
+// The spread names of userDir/Spreads and appDir/Spreads together (every "*.spread" file
+// without its extension), arranged; the user's name wins where both folders hold one, compared
+// without regard to case. The two folders may be one.
+QStringList BuildSpreadCatalogue(const QString& userDir, const QString& appDir);

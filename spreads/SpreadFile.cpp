@@ -106,6 +106,11 @@ QString SpreadFilePath(const QString& appDir, const QString& name) {
     return spelt.isEmpty() ? exact : folder + spelt + kSpreadExtension;
 }
 
+QString FindSpreadFile(const QString& userDir, const QString& appDir, const QString& name) {
+    const QString user = SpreadFilePath(userDir, name);
+    return QFileInfo::exists(user) ? user : SpreadFilePath(appDir, name);
+}
+
 SpreadContent ReadSpreadFile(const QString& path) {
     if (path.isEmpty() || !QFile::exists(path)) {
         SpreadContent missing;

@@ -45,6 +45,8 @@ SpreadContent DecodeSpread(const QByteArray& fileBytes);
 // else one whose name differs only in letter case, else the exact name (a file yet to be made).
 // Empty for a name that could leave the folder.
 QString SpreadFilePath(const QString& appDir, const QString& name);
+// The user's NAME.spread where userDir holds one, else the bundled one of appDir.
+QString FindSpreadFile(const QString& userDir, const QString& appDir, const QString& name);
 
 // A missing file (or an empty path) reads as Missing.
 SpreadContent ReadSpreadFile(const QString& path);

@@ -5,6 +5,7 @@
 
 #include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
+#include "platform/ProgramPlaces.h"
 #include "settings/Settings.h"
 #include "table/ShowForm.h"
 
@@ -16,6 +17,9 @@ struct ProgramState {
     explicit ProgramState(Platform& services) : platform(services) {}
 
     Platform& platform;
+    // Where the bundled data, the user's files and the export files lie.
+    ProgramPlaces Places;
+    // The bundled data's folder, Places.BundledData(): the program's folder when portable.
     QString AppDir;
     Settings settings;
     MessageList Messages;

@@ -189,8 +189,8 @@ void TableView::HideMajorNotice() { majorNoticeLabel_->hide(); }
 
 void TableView::MakeSpreadAndImages() {
     TSpreadParser& parser = model_.Parser;
-    if (parser.LoadSpread(SpreadFilePath(program_.AppDir, model_.SpreadName)) !=
-        SpreadReadStatus::Ok)
+    if (parser.LoadSpread(FindSpreadFile(program_.Places.UserData(), program_.AppDir,
+                                         model_.SpreadName)) != SpreadReadStatus::Ok)
         ShowMessage(program_.Messages[Msg::SpreadUnreadable]);
     model_.PendingSignificators = parser.SignificatorCount;
     model_.NextPosition = 0;

@@ -289,11 +289,11 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     cut += CutTextsWhenShown(spreadName);
     TForm18 printDialog(m, form.program().settings, m[89]);
     cut += CutTextsWhenShown(printDialog);
-    TForm16 musicDialog(m, form.program().AppDir, form.program().SpreadList,
+    TForm16 musicDialog(m, form.program().AppDir, form.program().AppDir, form.program().SpreadList,
                         form.program().settings, *fake.platform.openFileDialog,
                         *fake.platform.messageBoxes);
     cut += CutTextsWhenShown(musicDialog);
-    TForm17 associations(m, form.program().AppDir, form.program().SpreadList,
+    TForm17 associations(m, form.program().AppDir, form.program().AppDir, form.program().SpreadList,
                          *fake.platform.openFileDialog, *fake.platform.messageBoxes);
     cut += CutTextsWhenShown(associations);
 

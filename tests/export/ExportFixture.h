@@ -29,6 +29,7 @@ protected:
 
     void SetUp() override {
         program.AppDir = app.path();
+        program.Places = ProgramPlaces::Portable(app.path());
         program.settings.DeckName = "Deck";
         program.settings.LanguageName = "English";
         program.Messages.replace(NumberedLines("m", Msg::Count));

@@ -94,7 +94,7 @@ protected:
 TEST_F(MakePrintImagesTest, ReversedCardIsUpsideDownInBothPictures) {
     ReadingModel model = Reading(0, {0, 1});
     model.Parser.PosReversed[1] = true;
-    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path(), deck, false));
+    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path() + "/Temp", deck, false));
     EXPECT_TRUE(Reddish(temp("0.bmp").pixelColor(20, 5)));
     EXPECT_TRUE(Bluish(temp("1.bmp").pixelColor(20, 5)));
     EXPECT_TRUE(Reddish(temp("1.bmp").pixelColor(20, 55)));
@@ -108,7 +108,7 @@ TEST_F(MakePrintImagesTest, ReversedCardIsUpsideDownInBothPictures) {
 
 TEST_F(MakePrintImagesTest, MissingCardPictureSkipsItsPositionSilently) {
     const ReadingModel model = Reading(0, {0, 1, 2, 3});  // no 2.jpg
-    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path(), deck, true));
+    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path() + "/Temp", deck, true));
     for (const char* name : {"0.bmp", "1.bmp", "3.bmp"}) EXPECT_FALSE(temp(name).isNull()) << name;
     EXPECT_TRUE(temp("2.bmp").isNull());
     // Schematic, extent 387: position 2 starts at 200 * 300 / 387 = 155, position 1 at 77.
@@ -126,7 +126,8 @@ TEST_F(MakePrintImagesTest, MissingCardPictureSkipsItsPositionSilently) {
 TEST_F(MakePrintImagesTest, MissingTempFolderFailsWithItsReason) {
     QDir(app.path() + "/Temp").removeRecursively();
     QString error;
-    EXPECT_FALSE(MakePrintImages(PrintLayoutOf(Reading(0, {0})), app.path(), deck, true, &error));
+    EXPECT_FALSE(
+        MakePrintImages(PrintLayoutOf(Reading(0, {0})), app.path() + "/Temp", deck, true, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -26,6 +26,7 @@ struct MusicBench {
     MusicBench(const QStringList& pieces, int playType, const QString& chosen) {
         for (const QString& piece : pieces) dir.write("Music/" + piece, "x");
         program.AppDir = dir.path();
+        program.Places = ProgramPlaces::Portable(dir.path());
         Settings& s = program.settings;
         s.PlayMusicOn = true;
         s.PlayType = playType;

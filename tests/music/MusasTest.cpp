@@ -38,7 +38,8 @@ protected:
             dialog->Button1Click();
             if (dialog->isVisible()) dialog->reject();
         });
-        TForm17 dialog(messages, app.path(), Catalogue, *fake.openFileDialog, *fake.messageBoxes);
+        TForm17 dialog(messages, app.path(), app.path(), Catalogue, *fake.openFileDialog,
+                       *fake.messageBoxes);
         dialog.exec();
     }
     QByteArray Written() {
@@ -112,6 +113,7 @@ TEST(MusicSettings, OkAppliesTheChoices) {
     FakePlatform fake;
     ProgramState program(fake.platform);
     program.AppDir = app.path();
+    program.Places = ProgramPlaces::Portable(app.path());
     Settings& s = program.settings;
     s.PlayMusicOn = true;
     s.PlayType = 1;
@@ -141,6 +143,7 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
     FakePlatform fake;
     ProgramState program(fake.platform);
     program.AppDir = app.path();
+    program.Places = ProgramPlaces::Portable(app.path());
     Settings& s = program.settings;
     s.PlayType = 0;
     s.MusicDir = app.path() + "/Music";
@@ -239,7 +242,8 @@ TEST_P(MusicSettingsKeys, TheCurrentFolderShowsItsFiles) {
         EXPECT_EQ(files, c.files);
         dialog->findChild<QPushButton*>("Button1")->click();
     });
-    TForm16 dialog(messages, app.path(), {}, settings, *fake.openFileDialog, *fake.messageBoxes);
+    TForm16 dialog(messages, app.path(), app.path(), {}, settings, *fake.openFileDialog,
+                   *fake.messageBoxes);
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(dialog.Directory(), expected);
     EXPECT_EQ(dialog.SelectedFile(), "");

@@ -86,6 +86,7 @@ TEST_F(RealPlayer, UnplayableFilesFailQuietlyAndTheSearchGoesOn) {
     FakePlatform fake;
     ProgramState program(fake.platform);
     program.AppDir = dir.path();
+    program.Places = ProgramPlaces::Portable(dir.path());
     program.settings.PlayMusicOn = true;
     program.settings.PlayType = 1;
     program.settings.MusicDir = dir.path() + "/Music";

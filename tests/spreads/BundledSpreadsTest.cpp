@@ -83,7 +83,7 @@ TEST(BundledSpreadsTest, EverySpreadHasARussianTwinLaidOutTheSame) {
 }
 
 TEST(BundledSpreadsTest, CatalogueListsEachBuiltinSpreadInBothLanguagesAtItsPlace) {
-    const QStringList catalogue = BuildSpreadCatalogue(LUMENFOLD_APPDIR);
+    const QStringList catalogue = BuildSpreadCatalogue(LUMENFOLD_APPDIR, LUMENFOLD_APPDIR);
     ASSERT_EQ(catalogue.size(), 12);
     for (int builtin = 0; builtin < 3; ++builtin) {
         const auto& [english, russian] = kTwins[builtin];

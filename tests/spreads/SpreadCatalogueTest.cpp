@@ -19,9 +19,26 @@ TEST(SpreadCatalogueTest, BuiltinSpreadsComeFirstThenTheRestAlphabetically) {
     for (const char* name : {"Question", "Alpha", "Seven Cards Ellipse", "beta", "notes"})
         app.write(QString("Spreads/%1.spread").arg(name), "x");
     app.write("Spreads/notes.txt", "x");
-    EXPECT_EQ(BuildSpreadCatalogue(app.path()),
+    EXPECT_EQ(BuildSpreadCatalogue(app.path(), app.path()),
               QStringList({"Seven Cards Ellipse", "Question", "Alpha", "beta", "notes"}));
-    EXPECT_TRUE(BuildSpreadCatalogue(app.path() + "/nowhere").isEmpty());
+    const QString nowhere = app.path() + "/nowhere";
+    EXPECT_TRUE(BuildSpreadCatalogue(nowhere, nowhere).isEmpty());
+}
+
+TEST(SpreadCatalogueTest, TheUsersSpreadsJoinTheBundledOnesAndWinTheirNames) {
+    TestAppDir user;
+    TestAppDir bundled;
+    for (const char* name : {"Question", "Cross", "Fan"})
+        bundled.write(QString("Spreads/%1.spread").arg(name), "x");
+    for (const char* name : {"question", "Mine"})
+        user.write(QString("Spreads/%1.spread").arg(name), "x");
+    EXPECT_EQ(BuildSpreadCatalogue(user.path(), bundled.path()),
+              QStringList({"Cross", "Fan", "Mine", "question"}));
+    EXPECT_EQ(FindSpreadFile(user.path(), bundled.path(), "question"),
+              user.path() + "/Spreads/question.spread");
+    EXPECT_EQ(FindSpreadFile(user.path(), bundled.path(), "Cross"),
+              bundled.path() + "/Spreads/Cross.spread");
+    EXPECT_EQ(FindSpreadFile(user.path(), bundled.path(), ".."), QString());
 }
 
 TEST(SpreadCatalogueTest, EnglishAndRussianNamesShareTheirBuiltinPlace) {

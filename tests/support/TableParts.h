@@ -24,6 +24,7 @@ struct TableParts {
 
     TableParts(FakePlatform& fake, const QString& appDir) : program(fake.platform) {
         program.AppDir = appDir;
+        program.Places = ProgramPlaces::Portable(appDir);
         LoadSettings(program.settings, *fake.platform.settingsKey, appDir);
         window.resize(1024, 768);
         table = new TableWidget(&window);
