@@ -134,8 +134,10 @@ TEST_F(MakePrintImagesTest, MissingTempFolderFailsWithItsReason) {
 // No picture of an earlier export stands in for one this export does not make: neither a
 // higher position of a larger spread nor a position whose card picture is missing now.
 TEST_F(MakePrintImagesTest, PicturesOfAnEarlierExportAreRemoved) {
-    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(Reading(0, {0, 1, 3})), app.path(), deck, true));
-    ASSERT_TRUE(MakePrintImages(PrintLayoutOf(Reading(0, {0, 2})), app.path(), deck, true));
+    ASSERT_TRUE(
+        MakePrintImages(PrintLayoutOf(Reading(0, {0, 1, 3})), app.path() + "/Temp", deck, true));
+    ASSERT_TRUE(
+        MakePrintImages(PrintLayoutOf(Reading(0, {0, 2})), app.path() + "/Temp", deck, true));
     EXPECT_EQ(QDir(app.path() + "/Temp").entryList(QDir::Files, QDir::Name),
               QStringList({"0.bmp", "1000.bmp"}));
 }
@@ -147,8 +149,8 @@ TEST_F(MakePrintImagesTest, PictureThatCannotBeWrittenFailsNamingIt) {
         QDir(app.path() + "/Temp").removeRecursively();
         QDir().mkpath(app.path() + "/Temp/" + blocked);
         QString error;
-        EXPECT_FALSE(
-            MakePrintImages(PrintLayoutOf(Reading(0, {0, 1})), app.path(), deck, true, &error));
+        EXPECT_FALSE(MakePrintImages(PrintLayoutOf(Reading(0, {0, 1})), app.path() + "/Temp", deck,
+                                     true, &error));
         EXPECT_TRUE(
             error.startsWith(QDir::toNativeSeparators(app.path() + "/Temp/" + blocked) + ": "))
             << error.toStdString();

@@ -200,7 +200,8 @@ TEST(MusicSettings, EnterPressesTheFocusedButton) {
         }
         if (dialog->isVisible()) dialog->accept();
     });
-    TForm16 dialog(messages, app.path(), {}, settings, *fake.openFileDialog, *fake.messageBoxes);
+    TForm16 dialog(messages, app.path(), app.path(), {}, settings, *fake.openFileDialog,
+                   *fake.messageBoxes);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(associationDialogs, 1);
 }
