@@ -34,6 +34,7 @@ constexpr int kFarthestPlace = QWIDGETSIZE_MAX / 2;
 QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont font = label->font();
@@ -108,6 +109,7 @@ void TableView::LayOut(QSize clientSize) {
 
     majorNoticeLabel_ = new QLabel(&table_);
     majorNoticeLabel_->setObjectName("Label4");
+    majorNoticeLabel_->setTextFormat(Qt::PlainText);
     majorNoticeLabel_->setGeometry(width - 240, 10, 220, 24);
     majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     majorNoticeLabel_->setAttribute(Qt::WA_NoMousePropagation);
