@@ -94,6 +94,7 @@ enum : int {
     NoPositions = 121,           // saving a spread without positions
     PositionsWithoutText = 122,  // followed by their numbers
     ImageSizeNotWhole = 125,
+    ImageSizeOutOfRange = 158,  // a width or height outside 1 to 5000
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
     SignificatorText = 128,
@@ -126,6 +127,6 @@ enum : int {
     PrintComments = 89,
     PrintInOpenOffice = 138,
 
-    Count = 146,  // the number of messages a language's list holds
+    Count = 159,  // the number of messages a language's list holds
 };
 }  // namespace Msg
