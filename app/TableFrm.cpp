@@ -226,8 +226,12 @@ void TForm1::About1Click() {
 void TForm1::Language1Click() {
     TForm20 dialog(program_.Messages, program_.AppDir, program_.settings.LanguageName, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    const MessageList before = program_.Messages;
     program_.settings.LanguageName = dialog.LanguageName();
     LoadLangu();
+    // What is on show follows at once: the left column, the notice and an open help window.
+    view_->FollowLanguage(before);
+    program_.platform.helpViewer->followLanguage(program_.HelpFile);
 }
 
 void TForm1::Contents1Click() {

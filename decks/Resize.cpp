@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <algorithm>
@@ -40,11 +41,16 @@ void PlaceButton(QPushButton* button, int left, int top, int width, int height) 
 
 }  // namespace
 
-std::optional<int> ParseImageSide(const QString& text) {
+ImageSide ParseImageSide(const QString& text) {
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern("[+-]?[0-9]+"));
+    const QString side = text.trimmed();
+    if (!whole.match(side).hasMatch()) return {0, Msg::ImageSizeNotWhole};
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok || value < kSmallestImageSide || value > kLargestImageSide) return std::nullopt;
-    return value;
+    const int value = side.toInt(&ok, 10);
+    // A number too long for an integer lies outside the range as well.
+    if (!ok || value < kSmallestImageSide || value > kLargestImageSide)
+        return {0, Msg::ImageSizeOutOfRange};
+    return {value, std::nullopt};
 }
 
 TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& messageBoxes,
@@ -59,6 +65,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
 
     label1_ = new QLabel(messages_[Msg::ImageSettingsHint], this);
     label1_->setObjectName("Label1");
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label1_->setWordWrap(true);
     // The instruction grows downward where its text needs a third line.
@@ -66,6 +73,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
 
     label2_ = new QLabel(messages_[Msg::ImageWidth], this);
     label2_->setObjectName("Label2");
+    label2_->setTextFormat(Qt::PlainText);
     label2_->move(24, 45);
     label2_->adjustSize();
     edit1_ = new QLineEdit(QString::number(settings_.EnlargedWidth), this);
@@ -74,6 +82,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
 
     label3_ = new QLabel(messages_[Msg::ImageHeight], this);
     label3_->setObjectName("Label3");
+    label3_->setTextFormat(Qt::PlainText);
     label3_->move(160, 45);
     label3_->adjustSize();
     edit2_ = new QLineEdit(QString::number(settings_.EnlargedHeight), this);
@@ -110,14 +119,18 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     image1_ = new PreviewRectangle(this);
     image1_->setObjectName("Image1");
     ShowPreview(QSize(settings_.EnlargedWidth, settings_.EnlargedHeight));
-    // The panel lies over the preview, so a panel grown over it can still be grabbed.
-    freePanel1_->raise();
+    // The preview lies beneath the panel, so a panel grown over it can still be grabbed, and
+    // both lie beneath the controls, so neither a large picture nor a large text field hides one.
+    freePanel1_->lower();
+    image1_->lower();
 
     connect(button1_, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(button2_, &QPushButton::clicked, this, &TForm12::Button2Click);
     connect(button3_, &QPushButton::clicked, this, &QDialog::reject);
     connect(freePanel1_, &TPanelCaption::resized, this, &TForm12::AnchorPanel);
 
+    PlaceControls();
+    KeepControlsInside();
     resize(settings_.ExplWindowWidth, settings_.ExplWindowHeight);
     PlaceControls();
     if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
@@ -150,16 +163,35 @@ void TForm12::PlaceControls() {
     AnchorPanel();
 }
 
+void TForm12::KeepControlsInside() {
+    constexpr int kMargin = 8;
+    QRect top;
+    for (const QWidget* control :
+         std::initializer_list<const QWidget*>{label1_, label2_, edit1_, label3_, edit2_, button1_})
+        top |= control->geometry();
+    // The controls along the bottom hang from the right edge: they need as much room there at
+    // any width, and the top row must stay clear above them.
+    int reach = 0;
+    for (const QWidget* control :
+         std::initializer_list<const QWidget*>{checkBox1_, checkBox2_, button2_, button3_})
+        reach = std::max(reach, width() - control->x());
+    setMinimumSize(std::max(top.right() + 1, reach) + kMargin,
+                   top.bottom() + 1 + kMargin + height() - checkBox1_->y());
+}
+
 void TForm12::AnchorPanel() { freePanel1_->move(width() - freePanel1_->width() - 29, 88); }
 
 void TForm12::Button1Click() {
-    const std::optional<int> width = ParseImageSide(edit1_->text());
-    const std::optional<int> height = width ? ParseImageSide(edit2_->text()) : std::nullopt;
-    if (!width || !height) {
-        messageBoxes_.showMessage(this, messages_[Msg::ImageSizeNotWhole]);
-        return;
+    const ImageSide width = ParseImageSide(edit1_->text());
+    const ImageSide height = ParseImageSide(edit2_->text());
+    // A field without a whole number is told first, then a size outside the range.
+    for (const int message : {Msg::ImageSizeNotWhole, Msg::ImageSizeOutOfRange}) {
+        if (width.refusal == message || height.refusal == message) {
+            messageBoxes_.showMessage(this, messages_[message]);
+            return;
+        }
     }
-    ShowPreview(QSize(*width, *height));
+    ShowPreview(QSize(width.value, height.value));
 }
 
 void TForm12::Button2Click() {

@@ -20,9 +20,13 @@ struct Settings;
 constexpr int kSmallestImageSide = 1;
 constexpr int kLargestImageSide = 5000;
 
-// A side typed into a size field: a whole number within the accepted range once blanks around
-// it are dropped; nothing otherwise.
-std::optional<int> ParseImageSide(const QString& text);
+// A side typed into a size field, once blanks around it are dropped: its value, or the message
+// that refuses it (not a whole number, or a whole number outside the accepted range).
+struct ImageSide {
+    int value = 0;
+    std::optional<int> refusal;  // a language message
+};
+ImageSide ParseImageSide(const QString& text);
 
 // The Image settings dialog: a full-size mock-up of the card explanation window. Its own size
 // is the window's, a white rectangle stands for the picture area and a panel for the text
@@ -57,6 +61,8 @@ private:
     void ShowPreview(QSize size);
     // Places the controls that follow the right and bottom edges.
     void PlaceControls();
+    // The smallest size of the dialog that shows every control whole and apart.
+    void KeepControlsInside();
     // Keeps the panel 29 pixels from the right edge and 88 from the top.
     void AnchorPanel();
 

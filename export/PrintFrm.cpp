@@ -69,6 +69,7 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
                               QRect(24, 224, 201, 17), settings.PrintExpl);
     label1_ = new QLabel(messages[Msg::PrintComments], this);
     label1_->setObjectName("Label1");
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setGeometry(232, 16, 169, 26);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

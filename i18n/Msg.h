@@ -94,6 +94,7 @@ enum : int {
     NoPositions = 121,           // saving a spread without positions
     PositionsWithoutText = 122,  // followed by their numbers
     ImageSizeNotWhole = 125,
+    ImageSizeOutOfRange = 149,  // a width or height outside 1 to 5000
     SaveChangedExplanation = 126,
     SaveChangedExplanationCaption = 127,
     SignificatorText = 128,
@@ -130,6 +131,6 @@ enum : int {
     RemoveAssociation = 147,     // removes a spread's music in the association dialog
     DiscardSpreadChanges = 148,  // the spread editor closed with changes not yet saved
 
-    Count = 149,  // the number of messages a language's list holds
+    Count = 150,  // the number of messages a language's list holds
 };
 }  // namespace Msg

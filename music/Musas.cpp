@@ -67,6 +67,7 @@ void TForm17::FormCreate(const MessageList& messages, const QStringList& spreadL
     for (int r = 1; r <= spreadList.size(); ++r) {
         const QString& name = spreadList[r - 1];
         Row row{new QLabel(name, panel), new QLabel(panel), new QToolButton(panel)};
+        for (QLabel* label : {row.spread, row.file}) label->setTextFormat(Qt::PlainText);
         row.spread->setObjectName(QString("SpreadLabel%1").arg(r));
         row.spread->setStyleSheet("color: blue; text-decoration: underline;");
         row.spread->setCursor(Qt::PointingHandCursor);

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -27,27 +28,45 @@ public:
             ReadRegularFile(url.toLocalFile(), kMaxHelpFileBytes);
         return bytes ? QVariant(*bytes) : QVariant();
     }
+
+protected:
+    // Esc closes the help window, as it closes the program's dialogs.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
 };
+
+// A help file the window can show: a readable regular file of bounded size.
+bool Showable(const QFileInfo& file) {
+    return file.isFile() && file.isReadable() && file.size() <= kMaxHelpFileBytes;
+}
 
 }  // namespace
 
 bool QtHelpViewer::showContents(QWidget* owner, const QString& helpFile) {
     const QFileInfo file(helpFile);
-    if (!file.isFile() || !file.isReadable() || file.size() > kMaxHelpFileBytes) return false;
+    if (!Showable(file)) return false;
     // The window belongs to the owner, so it closes with it and never outlives the program.
     if (!browser_ || browser_->parentWidget() != owner) {
         delete browser_;
         browser_ = new HelpBrowser(owner);
-        browser_->setWindowFlag(Qt::Window);
+        // A dialog's window stays above its owner, so a click on the full-screen main window
+        // does not bury it; it is not modal.
+        browser_->setWindowFlags(Qt::Dialog | Qt::WindowMaximizeButtonHint |
+                                 Qt::WindowCloseButtonHint);
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setOpenExternalLinks(true);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         browser_->resize(qMin(760, screen.width()), qMin(640, screen.height()));
         browser_->move(screen.center() - browser_->rect().center());
+        // The caption is the page's own title, which names the program already.
         QObject::connect(browser_, &QTextBrowser::sourceChanged, browser_, [browser = browser_] {
             const QString page = browser->documentTitle();
-            const QString program = ProgramTitle();
-            browser->setWindowTitle(page.isEmpty() ? program : program + " - " + page);
+            browser->setWindowTitle(page.isEmpty() ? ProgramTitle() : page);
         });
     }
     browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
@@ -55,4 +74,10 @@ bool QtHelpViewer::showContents(QWidget* owner, const QString& helpFile) {
     browser_->raise();
     browser_->activateWindow();
     return true;
+}
+
+void QtHelpViewer::followLanguage(const QString& helpFile) {
+    const QFileInfo file(helpFile);
+    if (browser_ && browser_->isVisible() && Showable(file))
+        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
 }

@@ -10,6 +10,7 @@ class QTextBrowser;
 class QtHelpViewer : public HelpViewer {
 public:
     bool showContents(QWidget* owner, const QString& helpFile) override;
+    void followLanguage(const QString& helpFile) override;
 
 private:
     QPointer<QTextBrowser> browser_;

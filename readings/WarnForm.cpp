@@ -16,6 +16,7 @@ TForm14::TForm14(const QString& text, const QString& ok, QWidget* parent)
     setWindowTitle(FixedText::ProgramTitle);
 
     label1_->setObjectName("Label1");
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont bold = label1_->font();

@@ -23,6 +23,7 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(16, 16, 249, 289);
     label1_->setObjectName("Label1");
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setGeometry(16, 24, 200, 121);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

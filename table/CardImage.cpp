@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/PlainToolTip.h"
+
 CardImage::CardImage(int tag, QWidget* parent) : QWidget(parent), tag_(tag) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -19,7 +21,7 @@ void CardImage::setHint(const QString& hint) {
 
 void CardImage::showHint(bool shown) {
     hintShown_ = shown;
-    setToolTip(shown ? hint_ : QString());
+    setToolTip(shown ? PlainToolTip(hint_) : QString());
 }
 
 void CardImage::paintEvent(QPaintEvent*) {

@@ -124,6 +124,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
 
     label1_ = new QLabel(this);
     label1_->setObjectName("Label1");
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setGeometry(24, 16, 185, 41);
     label1_->setFont(bold);
     label1_->setStyleSheet(blue);
@@ -132,6 +133,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
 
     label2_ = new QLabel(secondHeading, this);
     label2_->setObjectName("Label2");
+    label2_->setTextFormat(Qt::PlainText);
     label2_->setGeometry(w - 254, 16, 177, 81);
     label2_->setFont(heading);
     label2_->setStyleSheet(blue);

@@ -34,6 +34,7 @@ constexpr int kFarthestPlace = QWIDGETSIZE_MAX / 2;
 QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont font = label->font();
@@ -62,6 +63,31 @@ void SetBackground(QWidget* widget, const QColor& color) {
 }
 
 }  // namespace
+
+QString PromptInLanguage(const QString& prompt, const MessageList& before,
+                         const MessageList& after) {
+    // A prompt is a message, or a message and the number of the card, then a line break and
+    // the position's meaning.
+    const qsizetype lineEnd = prompt.indexOf("\r\n");
+    const QString head = lineEnd < 0 ? prompt : prompt.left(lineEnd);
+    const QString rest = lineEnd < 0 ? QString() : prompt.mid(lineEnd);  // break and meaning
+    if (head.isEmpty()) return prompt;
+    const int whole[] = {Msg::SpreadFull,          Msg::FirstCardPrompt,   Msg::FirstCardPrompt + 1,
+                         Msg::FirstCardPrompt + 2, Msg::ManualInputPrompt, Msg::ReadingOpened};
+    for (const int message : whole)
+        if (head == before[message]) return after[message] + rest;
+    const QString start = before[Msg::LaterCardPromptStart];
+    const QString end = before[Msg::LaterCardPromptEnd];
+    if (head.size() > start.size() + end.size() && head.startsWith(start) && head.endsWith(end)) {
+        const QString number = head.mid(start.size(), head.size() - start.size() - end.size());
+        bool isNumber = false;
+        number.toInt(&isNumber);
+        if (isNumber)
+            return after[Msg::LaterCardPromptStart] + number + after[Msg::LaterCardPromptEnd] +
+                   rest;
+    }
+    return prompt;
+}
 
 TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& table,
                      QSize clientSize)
@@ -108,6 +134,7 @@ void TableView::LayOut(QSize clientSize) {
 
     majorNoticeLabel_ = new QLabel(&table_);
     majorNoticeLabel_->setObjectName("Label4");
+    majorNoticeLabel_->setTextFormat(Qt::PlainText);
     majorNoticeLabel_->setGeometry(width - 240, 10, 220, 24);
     majorNoticeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     majorNoticeLabel_->setAttribute(Qt::WA_NoMousePropagation);
@@ -226,6 +253,11 @@ void TableView::MakeSpreadAndImages() {
     spacerImage_->move(right + model_.TableCardWidth, bottom + model_.TableCardHeight);
     content->resize(spacerImage_->x() + spacerImage_->width(),
                     spacerImage_->y() + spacerImage_->height());
+}
+
+void TableView::FollowLanguage(const MessageList& before) {
+    SetPrompt(PromptInLanguage(model_.CurrentPrompt, before, program_.Messages));
+    ShowMajorNotice(program_.settings.MajorOnly);
 }
 
 void TableView::PrefetchFaces(const QList<int>& cards) {

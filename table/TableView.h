@@ -7,6 +7,7 @@
 #include <array>
 
 #include "decks/Background.h"
+#include "i18n/MessageList.h"
 #include "spreads/SpreadFile.h"
 #include "spreads/SpreadTable.h"
 #include "table/FaceCache.h"
@@ -20,6 +21,12 @@ class QWidget;
 class ReadingModel;
 class TableWidget;
 struct ProgramState;
+
+// The prompt in another language: each language message it is made of is exchanged for the
+// same message of `after`; the position's meaning after the line break, and a prompt that is no
+// language message, stay as they are.
+QString PromptInLanguage(const QString& prompt, const MessageList& before,
+                         const MessageList& after);
 
 // The reading table on screen: the pile or the arc painted on the table surface, the spread
 // area with one image per position, the extra card, the dividers and the left column's labels
@@ -63,6 +70,9 @@ public:
     void ShowSpread();
     // Enlarges the spread area to the whole table, or puts it back.
     void ToggleSpreadView();
+    // Shows the left column's prompt and the notice in the language just loaded; `before`
+    // holds the messages of the language they were shown in.
+    void FollowLanguage(const MessageList& before);
     // Starts decoding the faces of the cards at the position size on other threads, so that
     // showing them finds them ready.
     void PrefetchFaces(const QList<int>& cards);

@@ -11,10 +11,10 @@
 #include "decks/CapPanel.h"
 #include "decks/Resize.h"
 #include "fakes/RecordingMessageBoxes.h"
+#include "i18n/Msg.h"
 #include "settings/Settings.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
-#include "i18n/Msg.h"
 
 namespace {
 
@@ -44,16 +44,26 @@ struct ApplyRow {
     const char* name;
     const char* width;
     const char* height;
-    QSize preview;  // the preview afterwards; message 125 when it is unchanged
+    const char* message;  // the refusal; none where the size is applied
+    QSize preview;        // the preview afterwards
 };
 
+const QSize kOld(200, 290);
 const ApplyRow kApplyRows[] = {
-    {"blanksTrimmed", " 300 ", "\t310", {300, 310}}, {"unitRefused", "300px", "310", {200, 290}},
-    {"fractionRefused", "300", "2.5", {200, 290}},   {"emptyRefused", "", "310", {200, 290}},
-    {"zeroRefused", "0", "310", {200, 290}},         {"hugeRefused", "300", "50000", {200, 290}},
+    {"blanksTrimmed", " 300 ", "\t310", "", {300, 310}},
+    {"rangeEnds", "1", "5000", "", {1, 5000}},
+    {"unitRefused", "300px", "310", "m125", kOld},
+    {"fractionRefused", "300", "2.5", "m125", kOld},
+    {"emptyRefused", "", "310", "m125", kOld},
+    {"lettersRefused", "abc", "310", "m125", kOld},
+    {"notWholeToldBeforeRange", "0", "abc", "m125", kOld},
+    {"zeroOutOfRange", "0", "310", "m149", kOld},
+    {"negativeOutOfRange", "300", "-5", "m149", kOld},
+    {"hugeOutOfRange", "99999", "310", "m149", kOld},
+    {"beyondAnyIntegerOutOfRange", "300", "99999999999999999999", "m149", kOld},
 };
 
-TEST_F(ResizeTest, ApplyTakesWholeNumbersAndRefusesTheRestWithMessage125) {
+TEST_F(ResizeTest, ApplyTakesWholeNumbersInRangeAndNamesWhatItRefuses) {
     for (const ApplyRow& row : kApplyRows) {
         boxes.shown.clear();
         run([&](TForm12* dialog) {
@@ -62,12 +72,46 @@ TEST_F(ResizeTest, ApplyTakesWholeNumbersAndRefusesTheRestWithMessage125) {
             QTest::keyClick(dialog->Edit2(), Qt::Key_Return);  // Apply is the default button
             EXPECT_TRUE(dialog->isVisible()) << row.name;
             EXPECT_EQ(dialog->Image1()->geometry(), QRect(QPoint(24, 80), row.preview)) << row.name;
-            const bool refused = row.preview == QSize(200, 290);
-            EXPECT_EQ(boxes.shown, refused ? QStringList{"m125"} : QStringList{}) << row.name;
+            EXPECT_EQ(boxes.shown.join('|').toStdString(), row.message) << row.name;
             click(dialog->Button3());
         });
     }
     EXPECT_EQ(settings.EnlargedWidth, 200);  // Cancel stores nothing
+}
+
+struct VisibleRow {
+    const char* name;
+    const char* width;  // the picture applied
+    const char* height;
+    QSize dialog;  // the size the dialog is then dragged to
+};
+
+const VisibleRow kVisibleRows[] = {
+    {"largePicture", "700", "600", {532, 479}},
+    {"smallPicture", "1", "1", {532, 479}},
+    {"dialogDraggedSmall", "200", "290", {120, 90}},
+};
+
+TEST_F(ResizeTest, EveryControlStaysInsideAndOnTop) {
+    for (const VisibleRow& row : kVisibleRows) {
+        run([&](TForm12* dialog) {
+            type(dialog->Edit1(), row.width);
+            type(dialog->Edit2(), row.height);
+            click(dialog->Button1());
+            dialog->resize(row.dialog);
+            QWidget* panel = dialog->FreePanel1();
+            for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control == dialog->Image1() || control == panel) continue;
+                const QString name = row.name + (" " + control->objectName());
+                EXPECT_TRUE(dialog->rect().contains(control->geometry())) << qPrintable(name);
+                EXPECT_EQ(dialog->childAt(control->geometry().center()), control)
+                    << qPrintable(name);
+            }
+            // The text field is not hidden under the picture either.
+            EXPECT_EQ(dialog->childAt(panel->pos() + QPoint(10, 10)), panel) << row.name;
+            click(dialog->Button3());
+        });
+    }
 }
 
 TEST_F(ResizeTest, OpensAsTheExplanationWindowAndSavesAllButASizeLeftUnapplied) {

@@ -10,9 +10,11 @@
 class RecordingHelpViewer : public HelpViewer {
 public:
     QStringList shown;
+    QStringList followed;  // the help files an open window was told to follow
 
     bool showContents(QWidget*, const QString& helpFile) override {
         shown.append(helpFile);
         return QFileInfo(helpFile).isFile();
     }
+    void followLanguage(const QString& helpFile) override { followed.append(helpFile); }
 };

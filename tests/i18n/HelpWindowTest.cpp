@@ -1,5 +1,6 @@
 #include <QTextBrowser>
 #include <QWidget>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,10 @@ TEST(HelpWindowTest, ShowsTheHelpPageInOneWindowOfTheOwner) {
     EXPECT_TRUE(windows.first()->isWindow());
     EXPECT_TRUE(windows.first()->isVisible());
     EXPECT_TRUE(windows.first()->toPlainText().contains("Lumenfold Help"));
-    EXPECT_EQ(windows.first()->windowTitle(), "Lumenfold - Справка");
+    // The caption is the page's title, nothing before or after it.
+    EXPECT_EQ(windows.first()->windowTitle().toStdString(), "Справка");
+    QTest::keyClick(windows.first(), Qt::Key_Escape);
+    EXPECT_FALSE(windows.first()->isVisible());
 }
 
 }  // namespace

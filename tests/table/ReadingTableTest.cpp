@@ -17,6 +17,7 @@
 #include "decks/JpegDecoder.h"
 #include "decks/JpegWriter.h"
 #include "fakes/FakePlatform.h"
+#include "platform/PlainToolTip.h"
 #include "spreads/SeCard.h"
 #include "support/ModalDialog.h"
 #include "support/TableParts.h"
@@ -111,8 +112,8 @@ TEST_F(ReadingTableTest, PositionImagesStandWhereTheSpreadPlacesThem) {
     EXPECT_EQ(image->picture().pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(image->picture().pixelColor(60, 120), kTable);
 
-    EXPECT_EQ(view->PositionImage(0)->toolTip(), "You");
-    EXPECT_EQ(image->toolTip(), "2. Future");
+    EXPECT_EQ(view->PositionImage(0)->toolTip(), PlainToolTip("You"));
+    EXPECT_EQ(image->toolTip(), PlainToolTip("2. Future"));
     program.settings.ShowTips = false;
     view->ApplyShowTips();
     EXPECT_TRUE(image->toolTip().isEmpty());
@@ -120,7 +121,7 @@ TEST_F(ReadingTableTest, PositionImagesStandWhereTheSpreadPlacesThem) {
     EXPECT_TRUE(view->PositionImage(1)->toolTip().isEmpty());
     program.settings.ShowTips = true;
     view->ApplyShowTips();
-    EXPECT_EQ(view->PositionImage(1)->toolTip(), "Second 2");
+    EXPECT_EQ(view->PositionImage(1)->toolTip(), PlainToolTip("Second 2"));
     // The images of the previous spread are gone.
     EXPECT_EQ(window.findChildren<CardImage*>(QRegularExpression("^PositionImage")).size(), 2);
 }
