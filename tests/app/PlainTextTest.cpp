@@ -86,7 +86,7 @@ TEST_F(PlainTextTest, MarkupInNamesAndMeaningsIsShownLiterally) {
         ShownInNextModal<TForm4>([&] { QTest::mouseClick(position, Qt::LeftButton); });
 
     const QStringList associations = ShownInNextModal<TForm17>([&] {
-        TForm17 dialog(form->program().Messages, app.path(), form->program().SpreadList,
+        TForm17 dialog(form->program().Messages, app.path(), app.path(), form->program().SpreadList,
                        *fake.platform.openFileDialog, *fake.platform.messageBoxes);
         dialog.exec();
     });
