@@ -125,8 +125,7 @@ void TForm1::LayOutFrame() {
     flow_ =
         std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
                                       TableButtons{speedButton1_, speedButton2_, speedButton3_});
-    savedReadings_ =
-        std::make_unique<SavedReadings>(program_, reading_, *flow_, this);
+    savedReadings_ = std::make_unique<SavedReadings>(program_, reading_, *flow_, this);
     // The comments window gives way to a new spread and to the shuffle.
     connect(flow_.get(), &ReadingFlow::tableCleared, savedReadings_.get(),
             &SavedReadings::HideCommentsWindow);
@@ -213,7 +212,7 @@ void TForm1::ConnectMenu() {
     connect(speedButton3_, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
     // "Play music" keeps its setting in step with its check mark.
     connect(menu_->Playmusic1, &QAction::toggled, this,
-            [this](bool on) { program_.settings.PlayMusicOn = on; });
+            [this](bool checked) { program_.settings.PlayMusicOn = checked; });
 }
 
 void TForm1::Exit1Click() { close(); }
@@ -270,15 +269,15 @@ void TForm1::Createnewspread1Click() {
 }
 
 void TForm1::Editspread1Click() {
-    editor_->EditSpread(EditorTable(), program_.SpreadList, reading_.SpreadName);
+    editor_->EditSpread(EditorTable(), program_.SpreadList, reading_.SpreadName());
 }
 
 SpreadEditing::Table TForm1::EditorTable() {
     return {program_.AppDir,
             program_.Places.UserData(),
             FromTColor(program_.settings.BackColor),
-            reading_.TableBounds.size(),
-            QSize(reading_.TableCardWidth, reading_.TableCardHeight),
+            reading_.TableBounds().size(),
+            QSize(reading_.TableCardWidth(), reading_.TableCardHeight()),
             this};
 }
 
@@ -374,7 +373,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::FormCloseQuery() {
     // A reading not kept in a file is not closed away without a word.
     if (!savedReadings_->MayDiscardReading()) return false;
-    reading_.Shuffling = false;
+    reading_.SetShuffling(false);
     return true;
 }
 

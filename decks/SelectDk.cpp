@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "i18n/FixedTexts.h"
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "platform/FileNames.h"
 #include "platform/TextFitting.h"
 
@@ -42,18 +44,19 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(439, 284);
-    setWindowTitle(messages[19]);
+    setWindowTitle(messages[Msg::SelectDeck]);
 
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(16, 16, 201, 225);
-    radioGroup1_ = MakeChoiceGroup(this, "RadioGroup1", messages[40], {240, 16, 185, 65},
-                                   traditional_, newAge_, messages[42], messages[43]);
+    radioGroup1_ = MakeChoiceGroup(
+        this, "RadioGroup1", messages[Msg::CourtArcana], {240, 16, 185, 65}, traditional_, newAge_,
+        messages[Msg::TraditionalSequence], messages[Msg::NewAgeSequence]);
     // The numbers of Strength stay as they are in every language.
-    radioGroup2_ = MakeChoiceGroup(this, "RadioGroup2", messages[41], {240, 96, 185, 65},
-                                   strengthVIII_, strengthXI_, "VIII", "XI");
+    radioGroup2_ = MakeChoiceGroup(this, "RadioGroup2", messages[Msg::StrengthArcana],
+                                   {240, 96, 185, 65}, strengthVIII_, strengthXI_, "VIII", "XI");
 
-    label1_ = new QLabel("Desks were not found.", this);
+    label1_ = new QLabel(FixedText::DecksNotFound, this);
     label1_->setObjectName("Label1");
     label1_->setGeometry(16, 24, 409, 113);
     label1_->setWordWrap(true);
@@ -64,12 +67,12 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
     label1_->setStyleSheet("color: black;");
     label1_->hide();
 
-    button1_ = new QPushButton(messages[0], this);
+    button1_ = new QPushButton(messages[Msg::Ok], this);
     button1_->setObjectName("Button1");
     button1_->setGeometry(264, 250, 75, 25);
     button1_->setDefault(true);
     button1_->setEnabled(false);
-    button2_ = new QPushButton(messages[1], this);
+    button2_ = new QPushButton(messages[Msg::Cancel], this);
     button2_->setObjectName("Button2");
     button2_->setGeometry(350, 250, 75, 25);
 

@@ -70,19 +70,19 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
     LayOutButtons(clientWidth, clientHeight);
     move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
 
-    EditorParser.ResetLayout();
-    ActiveMarker = 0;
-    EditedSpreadName = inputs.spreadName;
+    editorParser_.ResetLayout();
+    activeMarker_ = 0;
+    editedSpreadName_ = inputs.spreadName;
     if (inputs.creating) return;
-    setWindowTitle(Text(EditorText::EditCaption) + " '" + EditedSpreadName + "'");
-    loaded_ = EditorParser.LoadSpread(
-        FindSpreadFile(inputs.directory, inputs.bundledDirectory, EditedSpreadName));
-    for (int i = 0; i < EditorParser.PosCount; ++i) {
+    setWindowTitle(Text(EditorText::EditCaption) + " '" + editedSpreadName_ + "'");
+    loaded_ = editorParser_.LoadSpread(
+        FindSpreadFile(inputs.directory, inputs.bundledDirectory, editedSpreadName_));
+    for (int i = 0; i < editorParser_.PosCount(); ++i) {
         CreateMarker(i);
         MakeActive(i);
     }
     GrowCanvas();
-    openedLines_ = EditorParser.Lines();
+    openedLines_ = editorParser_.Lines();
 }
 
 void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
@@ -141,7 +141,7 @@ void TForm5::LayOutButtons(int clientWidth, int clientHeight) {
 bool TForm5::Execute() {
     if (inputs_.creating) {
         if (!AskSpreadName()) return false;
-        setWindowTitle(Text(EditorText::NewSpreadCaption) + " '" + EditedSpreadName + "'");
+        setWindowTitle(Text(EditorText::NewSpreadCaption) + " '" + editedSpreadName_ + "'");
     } else if (loaded_ != SpreadReadStatus::Ok) {
         messageBoxes_.showMessage(inputs_.owner, Text(EditorText::SpreadUnreadable));
     }
@@ -149,7 +149,7 @@ bool TForm5::Execute() {
 }
 
 bool TForm5::AskSpreadName() {
-    QString name = EditedSpreadName;
+    QString name = editedSpreadName_;
     for (;;) {
         TForm7 dialog(Text(EditorText::SpreadNameCaption), Text(EditorText::Cancel), name,
                       inputs_.owner);
@@ -164,28 +164,28 @@ bool TForm5::AskSpreadName() {
                               Text(EditorText::ReplaceSpread),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             continue;
-        EditedSpreadName = name;
+        editedSpreadName_ = name;
         return true;
     }
 }
 
 void TForm5::CreateMarker(int i) {
     auto* marker = new QLabel(canvas_);
-    marker->setGeometry(EditorParser.PosX[i], EditorParser.PosY[i], inputs_.cardSize.width(),
+    marker->setGeometry(editorParser_.PosX(i), editorParser_.PosY(i), inputs_.cardSize.width(),
                         inputs_.cardSize.height());
     marker->installEventFilter(this);
     marker->show();
-    PositionMarkers[i] = marker;
+    positionMarkers_[i] = marker;
 }
 
 void TForm5::DrawMarker(int i, const QColor& outline) {
-    QLabel* marker = PositionMarkers[i];
+    QLabel* marker = positionMarkers_[i];
     if (!marker) return;
-    const QString label = EditorPositionLabel(EditorParser, i) + ". ";
+    const QString label = EditorPositionLabel(editorParser_, i) + ". ";
     marker->setObjectName("PositionMarker" + QString::number(i));
     marker->setAccessibleName(label);
     // The meaning as the table shows it, as plain text.
-    const QString meaning = EditorParser.PosText[i];
+    const QString meaning = editorParser_.PosText(i);
     marker->setToolTip(meaning.isEmpty()
                            ? QString()
                            : Qt::convertFromPlainText(label + meaning, Qt::WhiteSpaceNormal));
@@ -199,40 +199,39 @@ void TForm5::DrawMarker(int i, const QColor& outline) {
 }
 
 void TForm5::MakeInactive(int i) {
-    if (i >= 0 && i < EditorParser.PosCount) DrawMarker(i, Qt::black);
+    if (i >= 0 && i < editorParser_.PosCount()) DrawMarker(i, Qt::black);
 }
 
 void TForm5::MakeActive(int i) {
-    MakeInactive(ActiveMarker);
-    ActiveMarker = i;
+    MakeInactive(activeMarker_);
+    activeMarker_ = i;
     DrawMarker(i, kActiveOutline);
 }
 
 void TForm5::RedrawMarkers() {
-    for (int i = 0; i < EditorParser.PosCount; ++i)
-        DrawMarker(i, i == ActiveMarker ? kActiveOutline : QColor(Qt::black));
+    for (int i = 0; i < editorParser_.PosCount(); ++i)
+        DrawMarker(i, i == activeMarker_ ? kActiveOutline : QColor(Qt::black));
 }
 
 void TForm5::GrowCanvas() {
     QSize extent(0, 0);
-    for (int i = 0; i < EditorParser.PosCount; ++i)
-        extent = extent.expandedTo({PositionMarkers[i]->geometry().right() + 1,
-                                    PositionMarkers[i]->geometry().bottom() + 1});
+    for (int i = 0; i < editorParser_.PosCount(); ++i)
+        extent = extent.expandedTo({positionMarkers_[i]->geometry().right() + 1,
+                                    positionMarkers_[i]->geometry().bottom() + 1});
     canvas_->setMinimumSize(extent);
 }
 
 int TForm5::MarkerIndex(const QObject* object) const {
-    for (int i = 0; i < EditorParser.PosCount; ++i)
-        if (PositionMarkers[i] == object) return i;
+    for (int i = 0; i < editorParser_.PosCount(); ++i)
+        if (positionMarkers_[i] == object) return i;
     return -1;
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     const int i = MarkerIndex(watched);
-    const bool isMouse = event->type() == QEvent::MouseButtonPress ||
-                         event->type() == QEvent::MouseButtonDblClick ||
-                         event->type() == QEvent::MouseMove ||
-                         event->type() == QEvent::MouseButtonRelease;
+    const bool isMouse =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick ||
+        event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease;
     if (i < 0 || !isMouse) return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
@@ -254,8 +253,8 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
 void TForm5::imdown(int i, Qt::MouseButton button, QPoint point) {
     MakeActive(i);
     if (button == Qt::LeftButton) {
-        DragOriginX = point.x();
-        DragOriginY = point.y();
+        dragOriginX_ = point.x();
+        dragOriginY_ = point.y();
         dragged_ = i;
     } else if (button == Qt::RightButton) {
         SpeedButton3Click();
@@ -264,21 +263,20 @@ void TForm5::imdown(int i, Qt::MouseButton button, QPoint point) {
 
 void TForm5::immouse(int i, QPoint point) {
     // The grabbed point stays under the pointer: no grid, no snapping, no limit.
-    QLabel* marker = PositionMarkers[i];
-    marker->move(marker->x() + point.x() - DragOriginX, marker->y() + point.y() - DragOriginY);
+    QLabel* marker = positionMarkers_[i];
+    marker->move(marker->x() + point.x() - dragOriginX_, marker->y() + point.y() - dragOriginY_);
 }
 
 void TForm5::imup(int i) {
     dragged_ = -1;
-    EditorParser.PosX[i] = PositionMarkers[i]->x();
-    EditorParser.PosY[i] = PositionMarkers[i]->y();
+    editorParser_.SetPosPlace(i, positionMarkers_[i]->pos());
     GrowCanvas();
 }
 
 void TForm5::SpeedButton1Click() {
     const QSize field(inputs_.canvasWidth, inputs_.canvasHeight);
     const int i =
-        AddPosition(EditorParser, NewPositionPlace(EditorParser, inputs_.cardSize, field));
+        editorParser_.AddPosition(NewPositionPlace(editorParser_, inputs_.cardSize, field));
     if (i < 0) {
         messageBoxes_.showMessage(this, Text(EditorText::TooManyPositions));
         return;
@@ -286,57 +284,56 @@ void TForm5::SpeedButton1Click() {
     CreateMarker(i);
     MakeActive(i);
     GrowCanvas();
-    scrollBox1_->ensureWidgetVisible(PositionMarkers[i], 0, 0);
+    scrollBox1_->ensureWidgetVisible(positionMarkers_[i], 0, 0);
 }
 
 void TForm5::SpeedButton2Click() {
-    if (EditorParser.PosCount == 0) return;
-    const int i = ActiveMarker;
+    if (editorParser_.PosCount() == 0) return;
+    const int i = activeMarker_;
     dragged_ = -1;
-    DeletePosition(EditorParser, i);
-    delete PositionMarkers[i];
-    MoveEntry(PositionMarkers, i, EditorParser.PosCount);
-    PositionMarkers[EditorParser.PosCount] = nullptr;
-    ActiveMarker = std::min(i, std::max(EditorParser.PosCount - 1, 0));
+    editorParser_.DeletePosition(i);
+    delete positionMarkers_[i];
+    MoveEntry(positionMarkers_, i, editorParser_.PosCount());
+    positionMarkers_[editorParser_.PosCount()] = nullptr;
+    activeMarker_ = std::min(i, std::max(editorParser_.PosCount() - 1, 0));
     RedrawMarkers();
     GrowCanvas();
 }
 
 void TForm5::SpeedButton3Click() {
-    if (EditorParser.PosCount == 0) return;
-    const int i = ActiveMarker;
-    TForm7 dialog({Text(EditorText::ExplanationCaption) + EditorPositionLabel(EditorParser, i),
+    if (editorParser_.PosCount() == 0) return;
+    const int i = activeMarker_;
+    TForm7 dialog({Text(EditorText::ExplanationCaption) + EditorPositionLabel(editorParser_, i),
                    Text(EditorText::Cancel), Text(EditorText::SignificatorText),
                    Text(EditorText::SignificatorBox)},
-                  EditorParser.PosText[i], EditorParser.PosSignificator[i], this);
+                  editorParser_.PosText(i), editorParser_.PosSignificator(i), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    EditorParser.PosText[i] = dialog.text();
-    const int moved = SetSignificator(EditorParser, i, dialog.significator());
-    MoveEntry(PositionMarkers, i, moved);
-    ActiveMarker = moved;
+    editorParser_.SetPosText(i, dialog.text());
+    const int moved = editorParser_.SetSignificator(i, dialog.significator());
+    MoveEntry(positionMarkers_, i, moved);
+    activeMarker_ = moved;
     RedrawMarkers();
 }
 
 void TForm5::SpeedButton4Click() {
-    if (EditorParser.PosCount == 0) {
+    if (editorParser_.PosCount() == 0) {
         messageBoxes_.showMessage(this, Text(EditorText::NoPositions));
         return;
     }
-    const QString missing = PositionsWithoutText(EditorParser);
+    const QString missing = PositionsWithoutText(editorParser_);
     if (!missing.isEmpty()) {
         messageBoxes_.showMessage(this, Text(EditorText::PositionsWithoutText) + missing + ".");
         return;
     }
     scrollBox1_->horizontalScrollBar()->setValue(0);
     scrollBox1_->verticalScrollBar()->setValue(0);
-    for (int i = 0; i < EditorParser.PosCount; ++i) {
-        EditorParser.PosX[i] = PositionMarkers[i]->x();
-        EditorParser.PosY[i] = PositionMarkers[i]->y();
+    for (int i = 0; i < editorParser_.PosCount(); ++i) {
+        editorParser_.SetPosPlace(i, positionMarkers_[i]->pos());
     }
     // A spread that cannot be written keeps the editor open with its work.
     QDir().mkpath(inputs_.directory + "/Spreads");
     QString error;
-    if (!EditorParser.SaveSpread(SpreadFilePath(inputs_.directory, EditedSpreadName), &error)) {
+    if (!editorParser_.SaveSpread(SpreadFilePath(inputs_.directory, editedSpreadName_), &error)) {
         messageBoxes_.showMessage(this, Text(EditorText::SpreadNotSaved) + " " + error);
         return;
     }
@@ -344,7 +341,7 @@ void TForm5::SpeedButton4Click() {
 }
 
 void TForm5::reject() {
-    if (EditorParser.Lines() != openedLines_ &&
+    if (editorParser_.Lines() != openedLines_ &&
         messageBoxes_.ask(this, windowTitle(), Text(EditorText::DiscardChanges),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;

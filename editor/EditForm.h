@@ -26,12 +26,10 @@ public:
     // saved.
     bool Execute();
 
-    TSpreadParser EditorParser;
-    std::array<QLabel*, kMaxPositions> PositionMarkers{};
-    int DragOriginX = 0;
-    int DragOriginY = 0;
-    int ActiveMarker = 0;
-    QString EditedSpreadName;
+    // The spread being edited, the marker of each position and the active one.
+    const TSpreadParser& EditorParser() const { return editorParser_; }
+    QLabel* PositionMarker(int i) const { return positionMarkers_[i]; }
+    int ActiveMarker() const { return activeMarker_; }
 
     void MakeActive(int i);
     void MakeInactive(int i);
@@ -67,6 +65,13 @@ private:
 
     TRecorA inputs_;
     MessageBoxes& messageBoxes_;
+    TSpreadParser editorParser_;
+    std::array<QLabel*, kMaxPositions> positionMarkers_{};
+    // Where the pointer grabbed the dragged marker.
+    int dragOriginX_ = 0;
+    int dragOriginY_ = 0;
+    int activeMarker_ = 0;
+    QString editedSpreadName_;
     SpreadReadStatus loaded_ = SpreadReadStatus::Ok;
     // The spread as it was opened: what Cancel compares with.
     QList<SpreadLine> openedLines_;

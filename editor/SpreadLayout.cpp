@@ -14,17 +14,15 @@
 
 namespace {
 
-constexpr int kNewPositionX = 100;
-constexpr int kNewPositionY = 20;
 constexpr int kPlaceGap = 10;   // between a new card and the card it is put beside
 constexpr int kSearchStep = 8;  // between the places tried across the field
 
 // The area of the spread's positions that a card lying on `card` covers.
 qint64 CoveredArea(const TSpreadParser& spread, const QRect& card) {
     qint64 area = 0;
-    for (int i = 0; i < spread.PosCount; ++i) {
+    for (int i = 0; i < spread.PosCount(); ++i) {
         const QRect overlap =
-            card.intersected(QRect(QPoint(spread.PosX[i], spread.PosY[i]), card.size()));
+            card.intersected(QRect(QPoint(spread.PosX(i), spread.PosY(i)), card.size()));
         area += qint64(overlap.width()) * overlap.height();
     }
     return area;
@@ -33,23 +31,23 @@ qint64 CoveredArea(const TSpreadParser& spread, const QRect& card) {
 }  // namespace
 
 QString EditorPositionLabel(const TSpreadParser& spread, int i) {
-    if (spread.PosSignificator[i]) return "S" + QString::number(i + 1);
-    return QString::number(i + 1 - spread.SignificatorCount);
+    if (spread.PosSignificator(i)) return "S" + QString::number(i + 1);
+    return QString::number(i + 1 - spread.SignificatorCount());
 }
 
 QString PositionsWithoutText(const TSpreadParser& spread) {
     QStringList labels;
-    for (int i = 0; i < spread.PosCount; ++i)
-        if (spread.PosText[i].isEmpty()) labels.append(EditorPositionLabel(spread, i));
+    for (int i = 0; i < spread.PosCount(); ++i)
+        if (spread.PosText(i).isEmpty()) labels.append(EditorPositionLabel(spread, i));
     return labels.join(", ");
 }
 
 QPoint NewPositionPlace(const TSpreadParser& spread, QSize card, QSize field) {
     const QPoint usual(kNewPositionX, kNewPositionY);
     QList<QPoint> beside;
-    for (int i = 0; i < spread.PosCount; ++i) {
-        beside.append({spread.PosX[i] + card.width() + kPlaceGap, spread.PosY[i]});
-        beside.append({spread.PosX[i], spread.PosY[i] + card.height() + kPlaceGap});
+    for (int i = 0; i < spread.PosCount(); ++i) {
+        beside.append({spread.PosX(i) + card.width() + kPlaceGap, spread.PosY(i)});
+        beside.append({spread.PosX(i), spread.PosY(i) + card.height() + kPlaceGap});
     }
     std::stable_sort(beside.begin(), beside.end(), [](QPoint a, QPoint b) {
         return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
@@ -72,38 +70,6 @@ QPoint NewPositionPlace(const TSpreadParser& spread, QSize card, QSize field) {
         }
     }
     return leastCovered.value_or(usual);
-}
-
-int AddPosition(TSpreadParser& spread, QPoint place) {
-    if (spread.PosCount >= kMaxPositions) return -1;
-    const int i = spread.PosCount++;
-    spread.PosX[i] = place.x();
-    spread.PosY[i] = place.y();
-    spread.PosText[i].clear();
-    spread.PosSignificator[i] = false;
-    return i;
-}
-
-void DeletePosition(TSpreadParser& spread, int i) {
-    if (i < 0 || i >= spread.PosCount) return;
-    if (spread.PosSignificator[i]) --spread.SignificatorCount;
-    spread.MovePosition(i, spread.PosCount - 1);
-    --spread.PosCount;
-    const int last = spread.PosCount;
-    spread.PosX[last] = kNewPositionX;
-    spread.PosY[last] = kNewPositionY;
-    spread.PosText[last].clear();
-    spread.PosSignificator[last] = false;
-}
-
-int SetSignificator(TSpreadParser& spread, int i, bool significator) {
-    if (spread.PosSignificator[i] == significator) return i;
-    spread.PosSignificator[i] = significator;
-    // Significator positions are 0 .. SignificatorCount - 1 before and after the move.
-    const int to = significator ? spread.SignificatorCount : spread.SignificatorCount - 1;
-    spread.SignificatorCount += significator ? 1 : -1;
-    spread.MovePosition(i, to);
-    return to;
 }
 
 QString SingleLineText(QString text) {

@@ -22,18 +22,6 @@ QString PositionsWithoutText(const TSpreadParser& spread);
 // covered one; with no room in the field at all, the usual spot.
 QPoint NewPositionPlace(const TSpreadParser& spread, QSize card, QSize field);
 
-// Appends an ordinary position at `place` with no text and returns its index; -1 when the
-// spread already holds the most positions a spread can hold.
-int AddPosition(TSpreadParser& spread, QPoint place);
-
-// Removes position i; the positions after it move up by one.
-void DeletePosition(TSpreadParser& spread, int i);
-
-// Marks position i as a significator position or an ordinary one. A new significator position
-// moves behind the last significator position, a former one in front of the first ordinary
-// position. Returns the position's new index.
-int SetSignificator(TSpreadParser& spread, int i, bool significator);
-
 // The text with every line break turned into a space and zero characters dropped: a position's
 // meaning is one line of the spread file.
 QString SingleLineText(QString text);

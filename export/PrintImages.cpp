@@ -12,7 +12,8 @@
 #include "decks/JpegDecoder.h"
 #include "platform/WholeFile.h"
 #include "platform/WordAutomation.h"
-#include "table/ReadingModel.h"
+#include "spreads/SpreadFile.h"
+#include "table/ReadingSnapshot.h"
 
 namespace {
 
@@ -60,22 +61,20 @@ void DrawLabel(QPainter& painter, QPoint topLeft, const QString& label) {
 
 }  // namespace
 
-PrintLayout PrintLayoutOf(const ReadingModel& model) {
+PrintLayout PrintLayoutOf(const ReadingSnapshot& reading) {
     PrintLayout layout;
-    const TSpreadParser& parser = model.Parser;
     int right = 0;
     int bottom = 0;
-    for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
+    for (const ReadingSnapshot::Position& position : reading.positions) {
         // Places from a damaged file stay far inside the integer range.
-        const int x = std::clamp(parser.PosX[i], -kFarthestPlace, kFarthestPlace);
-        const int y = std::clamp(parser.PosY[i], -kFarthestPlace, kFarthestPlace);
-        layout.positions.append(
-            {x, y, parser.PosCard[i], parser.PosReversed[i], parser.PositionNumber(i)});
+        const int x = std::clamp(position.place.x(), -kFarthestPlace, kFarthestPlace);
+        const int y = std::clamp(position.place.y(), -kFarthestPlace, kFarthestPlace);
+        layout.positions.append({x, y, position.card, position.reversed, position.label});
         right = std::max(right, x);
         bottom = std::max(bottom, y);
     }
-    layout.cardSize = QSize(model.TableCardWidth, model.TableCardHeight);
-    layout.extent = QSize(right + model.TableCardWidth, bottom + model.TableCardHeight);
+    layout.cardSize = reading.cardSize;
+    layout.extent = QSize(right, bottom) + reading.cardSize;
     return layout;
 }
 

@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-class ReadingModel;
+struct ReadingSnapshot;
 
 // What the print pictures need of one position of the reading.
 struct PrintPosition {
@@ -24,7 +24,7 @@ struct PrintLayout {
     QSize cardSize;
 };
 
-PrintLayout PrintLayoutOf(const ReadingModel& model);
+PrintLayout PrintLayoutOf(const ReadingSnapshot& reading);
 
 // The size of the spread picture: W0 (300 schematic, 480 with small card images) wide and as
 // high as the layout's proportions give, or W0 + 50 high and narrower for a tall layout.

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 
+#include "decks/CardTexts.h"
 #include "export/HtmlExport.h"
 #include "export/PrintFrm.h"
 #include "export/PrintImages.h"
@@ -15,7 +16,6 @@
 #include "platform/WholeFile.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
-#include "table/ShowForm.h"
 
 namespace {
 
@@ -52,8 +52,9 @@ bool ReadingExports::CheckComplete() {
 }
 
 bool ReadingExports::MakeImages(QString* errorString) {
-    return MakePrintImages(PrintLayoutOf(reading_), ExportDir(), program_.DeckDirectoryInUse(),
-                           program_.settings.PrintSchema, errorString);
+    return MakePrintImages(PrintLayoutOf(reading_.Snapshot()), ExportDir(),
+                           program_.DeckDirectoryInUse(), program_.settings.PrintSchema,
+                           errorString);
 }
 
 void ReadingExports::MakeImagesForDocument() {
@@ -70,7 +71,7 @@ QString ReadingExports::NewExportPath(const QString& extension) const {
 
 QString ReadingExports::DocumentTitle() const {
     const SystemInfo& info = *program_.platform.systemInfo;
-    return reading_.SpreadName + " (" + info.shortDate(info.today()) + ")";
+    return reading_.SpreadName() + " (" + info.shortDate(info.today()) + ")";
 }
 
 void ReadingExports::ShowFailure(const char* text, const QString& reason) {

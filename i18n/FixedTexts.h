@@ -6,6 +6,7 @@ inline constexpr char ProgramTitle[] = "Lumenfold";
 inline constexpr char HelpUnavailable[] = "Could not open the help file.";
 inline constexpr char SettingsNotSaved[] = "Could not save the settings.";
 inline constexpr char SpreadCompleted[] = "Spread completed";
+inline constexpr char ChooseNextSignificator[] = "Click the card-significator to select it";
 inline constexpr char DecksNotFound[] = "Desks were not found.";
 inline constexpr char ColorDialogFailed[] = "Could not load standard Color dialog.";
 // Captions of the table buttons before a language is loaded.
@@ -31,9 +32,7 @@ inline constexpr char NoCommentsCaption[] = "No comments";
 inline constexpr char HtmlNotCreated[] = "Could not create HTML file.";
 inline constexpr char WordNotCreated[] = "Could not create MS Word file.";
 inline constexpr char OpenOfficeNotCreated[] = "Could not create OpenOffice file.";
-}  // namespace FixedText
-namespace FixedText {
-inline constexpr char CouldNotWrite[] = "Could not write in a file.";
+// Music associations.
 inline constexpr char NameWithQuote[] =
     "A name that holds a double quote cannot be associated with music:";
 }  // namespace FixedText

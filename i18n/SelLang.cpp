@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "platform/FileNames.h"
 #include "platform/TextFitting.h"
 
@@ -13,16 +14,16 @@ TForm20::TForm20(const MessageList& messages, const QString& appDir, const QStri
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(249, 292);
-    setWindowTitle(messages[130]);
+    setWindowTitle(messages[Msg::Language]);
 
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(16, 16, 217, 225);
-    button1_ = new QPushButton(messages[0], this);
+    button1_ = new QPushButton(messages[Msg::Ok], this);
     button1_->setObjectName("Button1");
     button1_->setGeometry(36, 255, 75, 25);
     button1_->setDefault(true);
-    button2_ = new QPushButton(messages[1], this);
+    button2_ = new QPushButton(messages[Msg::Cancel], this);
     button2_->setObjectName("Button2");
     button2_->setGeometry(138, 255, 75, 25);
 

@@ -54,39 +54,39 @@ void BackgroundMusic::MediaDoFile() {
         return;
     }
     if (failure == MediaPlayer::Failure::None) failure = player_.play();
-    if (failure == MediaPlayer::Failure::Device) DeviceFailed = noAudioOutput_ = true;
+    if (failure == MediaPlayer::Failure::Device) deviceFailed_ = noAudioOutput_ = true;
 }
 
 void BackgroundMusic::MediaDoSomething() {
     Settings& settings = program_.settings;
-    if (!settings.PlayMusicOn || settings.PlayType == 0) return;
+    if (!settings.PlayMusicOn || settings.PlayType == MusicOrder::ChosenFileLooped) return;
     const QStringList candidates = MusicCandidates(settings.MusicDir);
     const int current = CandidateIndex(candidates, settings.CurrentMusicFile);
-    DeviceFailed = false;
+    deviceFailed_ = false;
     const auto tryCandidate = [&](int index) {
         settings.CurrentMusicFile = settings.MusicFile = candidates[index];
         MediaDoFile();
-        if (DeviceFailed) return TryResult::DeviceFailed;
+        if (deviceFailed_) return TryResult::DeviceFailed;
         if (!settings.PlayMusicOn) return TryResult::Stopped;
         return player_.mode() == MediaPlayer::Mode::Playing ? TryResult::Playing
                                                             : TryResult::NotPlaying;
     };
-    if (settings.PlayType == 1)
-        PlayInOrder(candidates.size(), current, PlayChosenFirst, tryCandidate);
+    if (settings.PlayType == MusicOrder::InOrder)
+        PlayInOrder(candidates.size(), current, playChosenFirst_, tryCandidate);
     else
-        PlayAtRandom(candidates.size(), current, PlayChosenFirst, tryCandidate);
+        PlayAtRandom(candidates.size(), current, playChosenFirst_, tryCandidate);
 }
 
 void BackgroundMusic::MediaDoSpread(bool startAnyway) {
     Settings& settings = program_.settings;
     bool associated = false;
     if (const auto stored =
-            FindAssociation(ReadAssociations(program_.Places.UserData()), reading_.SpreadName)) {
+            FindAssociation(ReadAssociations(program_.Places.UserData()), reading_.SpreadName())) {
         const QString file = AssociatedPath(program_.AppDir, *stored);
         if (QFileInfo(file).isFile()) {
             associated = true;
             if (file.compare(settings.CurrentMusicFile, Qt::CaseInsensitive) != 0 ||
-                ReplayRequested || startAnyway) {
+                replayRequested_ || startAnyway) {
                 settings.CurrentMusicFile = file;
                 MediaDoFile();
             }
@@ -94,24 +94,24 @@ void BackgroundMusic::MediaDoSpread(bool startAnyway) {
     }
     if (!associated) {
         settings.CurrentMusicFile = settings.MusicFile;
-        if (ReplayRequested)
+        if (replayRequested_)
             MediaDoFile();
-        else if (settings.ResetMusic && settings.PlayType > 0)
+        else if (settings.ResetMusic && settings.PlayType != MusicOrder::ChosenFileLooped)
             MediaDoSomething();
-        else if (!MusicStarted || AssociationActive || startAnyway)
+        else if (!musicStarted_ || associationActive_ || startAnyway)
             // Music from an association gives way to the normal music.
             PlayByType();
     }
-    AssociationActive = associated;
+    associationActive_ = associated;
 }
 
 void BackgroundMusic::MediaPlayer1Notify(MediaPlayer::Result result) {
     if (result != MediaPlayer::Result::Successful) return;
     Run([this] {
-        if (MusicStarted) {
+        if (musicStarted_) {
             // The piece that ended starts again; new pieces come only with a new spread or
             // reading.
-            ReplayRequested = true;
+            replayRequested_ = true;
             MediaDoSpread();
         } else {
             PlayByType();
@@ -120,7 +120,7 @@ void BackgroundMusic::MediaPlayer1Notify(MediaPlayer::Result result) {
 }
 
 void BackgroundMusic::PlayByType() {
-    if (program_.settings.PlayType == 0)
+    if (program_.settings.PlayType == MusicOrder::ChosenFileLooped)
         MediaDoFile();
     else
         MediaDoSomething();
@@ -135,11 +135,11 @@ void BackgroundMusic::Playmusic1Click(bool on) {
             return;
         }
         // Switching on always starts a piece, even the one that was playing before.
-        if (reading_.DeckLaidOut && !program_.settings.IgnoreAssociations)
+        if (reading_.DeckLaidOut() && !program_.settings.IgnoreAssociations)
             MediaDoSpread(true);
         else
             PlayByType();
-        MusicStarted = true;
+        musicStarted_ = true;
     });
 }
 
@@ -147,19 +147,19 @@ void BackgroundMusic::NewSpreadMusic() {
     Run([this] {
         Settings& settings = program_.settings;
         if (!settings.IgnoreAssociations) {
-            ReplayRequested = false;
+            replayRequested_ = false;
             MediaDoSpread();
-            if (settings.PlayMusicOn) MusicStarted = true;
+            if (settings.PlayMusicOn) musicStarted_ = true;
             return;
         }
-        if (settings.ResetMusic && settings.PlayType > 0) {
+        if (settings.ResetMusic && settings.PlayType != MusicOrder::ChosenFileLooped) {
             settings.CurrentMusicFile = settings.MusicFile;
             MediaDoSomething();
-            if (settings.PlayMusicOn) MusicStarted = true;
-        } else if (!MusicStarted) {
+            if (settings.PlayMusicOn) musicStarted_ = true;
+        } else if (!musicStarted_) {
             settings.CurrentMusicFile = settings.MusicFile;
             PlayByType();
-            if (settings.PlayMusicOn) MusicStarted = true;
+            if (settings.PlayMusicOn) musicStarted_ = true;
         }
     });
 }
@@ -167,12 +167,12 @@ void BackgroundMusic::NewSpreadMusic() {
 void BackgroundMusic::OpenedReadingMusic() {
     Run([this] {
         if (!program_.settings.IgnoreAssociations) {
-            ReplayRequested = false;
+            replayRequested_ = false;
             MediaDoSpread();
-            MusicStarted = true;
-        } else if (!MusicStarted) {
+            musicStarted_ = true;
+        } else if (!musicStarted_) {
             PlayByType();
-            MusicStarted = true;
+            musicStarted_ = true;
         }
     });
 }
@@ -188,7 +188,8 @@ void BackgroundMusic::Musicsettings1Click(QWidget* parent) {
 }
 
 void BackgroundMusic::ApplyMusicSettings(const QString& directory, const QString& selectedFile,
-                                         int playType, bool resetMusic, bool ignoreAssociations) {
+                                         MusicOrder playType, bool resetMusic,
+                                         bool ignoreAssociations) {
     Run([=, this] {
         Settings& settings = program_.settings;
         settings.PlayType = playType;
@@ -196,14 +197,15 @@ void BackgroundMusic::ApplyMusicSettings(const QString& directory, const QString
         settings.IgnoreAssociations = ignoreAssociations;
         if (directory != settings.MusicDir) {
             settings.MusicDir = directory;
-            if (playType > 0 && selectedFile.isEmpty() && MusicStarted) MediaDoSomething();
+            if (playType != MusicOrder::ChosenFileLooped && selectedFile.isEmpty() && musicStarted_)
+                MediaDoSomething();
         }
         if (!selectedFile.isEmpty() && selectedFile != settings.CurrentMusicFile) {
             settings.CurrentMusicFile = settings.MusicFile = selectedFile;
             // Music from an association keeps playing unless associations are ignored.
-            if (ignoreAssociations || !AssociationActive) {
-                PlayChosenFirst = true;
-                if (MusicStarted) PlayByType();
+            if (ignoreAssociations || !associationActive_) {
+                playChosenFirst_ = true;
+                if (musicStarted_) PlayByType();
             }
         }
     });

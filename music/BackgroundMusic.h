@@ -7,9 +7,10 @@
 #include <functional>
 
 #include "platform/MediaPlayer.h"
+#include "settings/Settings.h"
 
 struct ProgramState;
-struct ReadingState;
+class ReadingState;
 class QWidget;
 
 // Background music: plays the chosen file in a loop, the files of the music folder in order or
@@ -28,14 +29,15 @@ public:
     void MediaStop();
     // The music settings dialog; OK applies its choices and may start music at once.
     void Musicsettings1Click(QWidget* parent);
-    void ApplyMusicSettings(const QString& directory, const QString& selectedFile, int playType,
-                            bool resetMusic, bool ignoreAssociations);
+    void ApplyMusicSettings(const QString& directory, const QString& selectedFile,
+                            MusicOrder playType, bool resetMusic, bool ignoreAssociations);
 
-    bool MusicStarted = false;
-    bool ReplayRequested = false;
-    bool PlayChosenFirst = false;
-    bool DeviceFailed = false;
-    bool AssociationActive = true;
+    // Music has started since it was switched on.
+    bool MusicStarted() const { return musicStarted_; }
+    // The last piece could not reach an audio device.
+    bool DeviceFailed() const { return deviceFailed_; }
+    // The music playing is the current spread's association.
+    bool AssociationActive() const { return associationActive_; }
 
 public slots:
     // A new spread lies on the table.
@@ -65,6 +67,16 @@ private:
     const ReadingState& reading_;
     MediaPlayer& player_;
     QWidget* window_;
+    // Tests set up a state of playback directly.
+    friend struct MusicTestAccess;
+
+    bool musicStarted_ = false;
+    // The piece that ended is to start again.
+    bool replayRequested_ = false;
+    // The chosen file plays before the others of its folder.
+    bool playChosenFirst_ = false;
+    bool deviceFailed_ = false;
+    bool associationActive_ = true;
     bool running_ = false;
     QList<std::function<void()>> pending_;
     bool noAudioOutput_ = false;

@@ -154,7 +154,7 @@ void TForm17::Button1Click() {
             text += row.spread->text() + " \"" + row.file->text() + "\"\r\n";
     QString error;
     if (!WriteWholeFile(AssociationFilePath(userDir_), text.toUtf8(), &error)) {
-        messageBoxes_.showMessage(this, QString(FixedText::CouldNotWrite) + "\n" + error);
+        messageBoxes_.showMessage(this, QString(FixedText::CouldNotWriteFile) + "\n" + error);
         return;
     }
     accept();

@@ -101,7 +101,8 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
         item->setFont(QFont(font().family(), font().pointSize()));
         playGroup_->addButton(item, i);
     }
-    if (QAbstractButton* item = playGroup_->button(settings.PlayType)) item->setChecked(true);
+    if (QAbstractButton* item = playGroup_->button(static_cast<int>(settings.PlayType)))
+        item->setChecked(true);
     // Never shown: it only carries the setting through the dialog.
     resetBox_ = new QCheckBox(this);
     resetBox_->setObjectName("CheckBox2");
@@ -190,13 +191,17 @@ QString TForm16::SelectedFile() const {
     return selected.isEmpty() ? QString() : QDir(directory_).filePath(selected.first()->text());
 }
 
-int TForm16::PlayType() const { return std::max(0, playGroup_->checkedId()); }
+MusicOrder TForm16::PlayType() const {
+    return static_cast<MusicOrder>(std::clamp(playGroup_->checkedId(), 0, 2));
+}
 
 bool TForm16::ResetMusic() const { return resetBox_->isChecked(); }
 
 bool TForm16::IgnoreAssociations() const { return ignoreBox_->isChecked(); }
 
-void TForm16::RadioGroup1Click() { resetBox_->setEnabled(PlayType() != 0); }
+void TForm16::RadioGroup1Click() {
+    resetBox_->setEnabled(PlayType() != MusicOrder::ChosenFileLooped);
+}
 
 void TForm16::SpeedButton1Click() {
     TForm17 dialog(messages_, appDir_, userDir_, spreadList_, fileDialog_, messageBoxes_, this);

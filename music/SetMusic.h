@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "settings/Settings.h"
+
 class MessageBoxes;
 class MessageList;
 class OpenFileDialog;
@@ -28,7 +30,7 @@ public:
     QString Directory() const;
     // The selected file's full path; empty when none is selected.
     QString SelectedFile() const;
-    int PlayType() const;
+    MusicOrder PlayType() const;
     bool ResetMusic() const;
     bool IgnoreAssociations() const;
 

@@ -14,8 +14,8 @@ public:
 // The document was written, but no program could show it.
 class DocumentNotShown : public AutomationError {
 public:
-    explicit DocumentNotShown(const QString& path)
-        : AutomationError("no program could open " + path.toStdString()), path(path) {}
+    explicit DocumentNotShown(const QString& document)
+        : AutomationError("no program could open " + document.toStdString()), path(document) {}
     QString path;
 };
 

@@ -66,7 +66,7 @@ ReadingRecord SavedReadings::TableRecord() const {
 }
 
 bool SavedReadings::MayDiscardReading() {
-    if (!model_.Complete() || model_.Parser.PosCount == 0 || kept_ == TableRecord()) return true;
+    if (!model_.Complete() || model_.Parser.PosCount() == 0 || kept_ == TableRecord()) return true;
     const QString question = program_.Messages[Msg::DiscardReading];
     return program_.platform.messageBoxes->ask(
                window_, FixedText::ProgramTitle,
@@ -117,7 +117,7 @@ QString SavedReadings::ProposedFileName() const {
     const SystemInfo& system = *program_.platform.systemInfo;
     return SlashesAsDots(system.shortDate(system.today())) +
            (model_.Has79thCard ? FixedText::Deck79FileMark : FixedText::DeckFileMark) +
-           model_.SpreadName;
+           model_.SpreadName();
 }
 
 // ---- Opening ----
@@ -208,16 +208,16 @@ void SavedReadings::ShowComment(const QString& comment) {
 void SavedReadings::Input1Click() {
     if (flow_.Busy() || !MayDiscardReading()) return;
     const MessageList& messages = program_.Messages;
-    TForm2 dialog(program_.SpreadList, model_.SpreadName,
+    TForm2 dialog(program_.SpreadList, model_.SpreadName(),
                   messages[Msg::SelectSpread] + messages[Msg::ForManualInput], messages[Msg::Ok],
                   messages[Msg::Cancel],
                   messages[Msg::NoSpreadsFirstLine] + "\r\n" + messages[Msg::NoSpreadsSecondLine],
                   window_);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!dialog.chosenName().isEmpty()) model_.SpreadName = dialog.chosenName();
+    if (!dialog.chosenName().isEmpty()) model_.SetSpreadName(dialog.chosenName());
     // Without any spread there is nothing to enter.
-    if (model_.SpreadName.isEmpty()) return;
+    if (model_.SpreadName().isEmpty()) return;
 
-    flow_.StartManualInput(model_.SpreadName);
+    flow_.StartManualInput(model_.SpreadName());
     HideCommentsWindow();
 }

@@ -118,7 +118,9 @@ void LoadSettings(Settings& s, const SettingsKey& key, const QString& appDir) {
     ReadDefaultOn(key, "printexpl", s.PrintExpl);
     ReadDefaultOff(key, "UseReverse", s.UseReverse);
     ReadInteger(key, "backcolor", s.BackColor);
-    ReadInteger(key, "playtype", s.PlayType);
+    int playType = static_cast<int>(s.PlayType);
+    ReadInteger(key, "playtype", playType);
+    if (playType >= 0 && playType <= 2) s.PlayType = static_cast<MusicOrder>(playType);
     ReadIntegerGroup(key, {{"cdwidth", &s.EnlargedWidth},
                            {"cdheight", &s.EnlargedHeight},
                            {"fmwidth", &s.ExplWindowWidth},
@@ -137,7 +139,7 @@ bool SaveSettings(const Settings& s, SettingsKey& key) {
     key.writeInteger("cdheight", s.EnlargedHeight);
     key.writeInteger("fmwidth", s.ExplWindowWidth);
     key.writeInteger("fmheight", s.ExplWindowHeight);
-    key.writeInteger("playtype", s.PlayType);
+    key.writeInteger("playtype", static_cast<int>(s.PlayType));
     key.writeInteger("memowidth", s.TextFieldWidth);
     key.writeInteger("memoheight", s.TextFieldHeight);
     key.writeInteger("curquer", s.LastSignificator);

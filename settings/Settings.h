@@ -6,6 +6,9 @@
 class SettingsKey;
 
 // Every user setting, in memory, with its default. Read once at start, written once at exit.
+// How background music picks its pieces; stored as its number.
+enum class MusicOrder { ChosenFileLooped = 0, InOrder = 1, AtRandom = 2 };
+
 struct Settings {
     QString DeckName = "Ardentine";
     QString LanguageName = "Russian";
@@ -34,7 +37,7 @@ struct Settings {
     bool PrintExpl = true;
 
     int BackColor = 1135889;  // 0x00BBGGRR: RGB (17, 85, 17)
-    int PlayType = 2;         // 0 selected file in a loop, 1 in order, 2 random
+    MusicOrder PlayType = MusicOrder::AtRandom;
     int EnlargedWidth = 200;
     int EnlargedHeight = 290;
     int ExplWindowWidth = 532;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-struct ReadingState;
+class ReadingState;
 
 // What the card list dialog shows for one choice.
 struct CardChoiceRequest {

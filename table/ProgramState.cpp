@@ -3,6 +3,7 @@
 #include "decks/DeckDirectory.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "table/ShowForm.h"
 
 QString ProgramState::DeckDirectoryInUse() const {
     return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();

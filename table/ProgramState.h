@@ -3,12 +3,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "decks/CardTexts.h"
 #include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
 #include "platform/ProgramPlaces.h"
 #include "settings/Settings.h"
-#include "table/ShowForm.h"
 
+struct ExplanationContext;
 struct Platform;
 
 // What every part of the main window shares for the whole run: the program's folder, the

@@ -4,25 +4,26 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "decks/CardTexts.h"
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "platform/TextFitting.h"
-#include "table/ShowForm.h"
 
 TForm13::TForm13(const MessageList& messages, const CardSaveOptions& options, QWidget* parent)
     : QDialog(parent) {
     setObjectName("SelSave");
-    setWindowTitle(messages[5]);
+    setWindowTitle(messages[Msg::Save]);
     setFixedSize(295, 129);
 
     QFont bold = font();
     bold.setBold(true);
     bold.setPixelSize(13);
-    checkBox1_ = new QCheckBox(messages[72], this);
+    checkBox1_ = new QCheckBox(messages[Msg::SaveWithCurrentDeck], this);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setFont(bold);
     checkBox1_->setGeometry(32, 16, 250, 25);
     checkBox1_->setChecked(options.SaveWithDeck);
-    checkBox2_ = new QCheckBox(messages[73], this);
+    checkBox2_ = new QCheckBox(messages[Msg::SaveAsDefaultMeaning], this);
     checkBox2_->setObjectName("CheckBox2");
     checkBox2_->setFont(bold);
     checkBox2_->setGeometry(32, 56, 250, 25);

@@ -8,72 +8,23 @@
 #include <QScreen>
 
 #include "decks/CardFace.h"
+#include "decks/CardTexts.h"
 #include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
-#include "i18n/TextBlocks.h"
-#include "i18n/TextCodec.h"
+#include "i18n/FixedTexts.h"
+#include "i18n/Msg.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextFitting.h"
-#include "platform/WholeFile.h"
 #include "settings/Settings.h"
 #include "table/SelSave.h"
 
 namespace {
 
-const QString kFallbackLanguage = "English";
-
-// An existing regular file.
-bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
-
 // The text field shows "\n" line breaks; the files keep CR LF.
 QString ForDisplay(QString text) { return text.replace("\r\n", "\n").replace('\r', '\n'); }
 
-QString ForFile(QString text) { return text.replace('\n', "\r\n"); }
-
-// Explanation texts are plain text a person may open in an editor: always written as UTF-8.
-// False with the reason when the file could not be written.
-bool WriteWhole(const QString& path, const QString& text, QString* errorString) {
-    return WriteWholeFile(path, ForFile(text).toUtf8(), errorString);
-}
-
 }  // namespace
-
-// A deck or language name that would leave its folder gives no path at all.
-CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
-                            const QString& languageName, int card, bool reversed) {
-    const QString name = QString::number(card) + (reversed ? "r.txt" : ".txt");
-    const auto languageFile = [&](const QString& language) {
-        return IsSafeFileName(language) ? appDir + "/Langs/" + language + "/Texts/" + name
-                                        : QString();
-    };
-    return {IsSafeFileName(deckName) ? DeckDirectory(appDir, deckName) + "/" + name : QString(),
-            languageFile(languageName), languageFile(kFallbackLanguage)};
-}
-
-QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
-                     int card, bool reversed) {
-    const CardTextFiles files = CardTextPaths(appDir, deckName, languageName, card, reversed);
-    if (IsFile(files.deck)) {
-        const QByteArray bytes = ReadTextBlocks(files.deck);
-        if (!bytes.isEmpty()) return DecodeText(bytes);
-    }
-    if (IsFile(files.language)) return DecodeText(ReadTextBlocks(files.language));
-    if (IsFile(files.fallback)) return DecodeText(ReadTextBlocks(files.fallback));
-    return QString();
-}
-
-QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
-                          const QString& text) {
-    QStringList failed;
-    const auto write = [&](const QString& path) {
-        QString error;
-        if (!WriteWhole(path, text, &error)) failed.append(path + ": " + error);
-    };
-    if (options.SaveAsDefault) write(IsFile(files.language) ? files.language : files.fallback);
-    if (options.SaveWithDeck) write(files.deck);
-    return failed;
-}
 
 QSize ExplanationPictureSize(QSize picture, QSize area, bool keepActualSize) {
     const qint64 w = picture.width(), h = picture.height();
@@ -140,10 +91,10 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     label2_->setWordWrap(true);
     label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    button1_ = new QPushButton(context_.Messages[71], this);
+    button1_ = new QPushButton(context_.Messages[Msg::Close], this);
     button1_->setObjectName("Button1");
     button1_->setGeometry(w - 222, h - 70, 81, 25);
-    button2_ = new QPushButton(context_.Messages[5], this);
+    button2_ = new QPushButton(context_.Messages[Msg::Save], this);
     button2_->setObjectName("Button2");
     button2_->setGeometry(w - 126, h - 70, 81, 25);
     button2_->setEnabled(false);
@@ -158,7 +109,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     ShowPicture();
 
     QString title = card_ >= 0 && card_ < kCardCount ? context_.CardTitles[card_] : QString();
-    if (reversed_) title += " (" + context_.Messages[78] + ")";
+    if (reversed_) title += " (" + context_.Messages[Msg::ReversedWord] + ")";
     setWindowTitle(title);
     label1_->setText(title);
 
@@ -224,8 +175,8 @@ void TForm4::SaveCardText() {
     if (!failed.isEmpty()) {
         // The text stays marked as modified, so closing still offers to save it.
         if (context_.messageBoxes)
-            context_.messageBoxes->showMessage(this,
-                                               "Could not write in a file.\n" + failed.join('\n'));
+            context_.messageBoxes->showMessage(
+                this, QString(FixedText::CouldNotWriteFile) + "\n" + failed.join('\n'));
         return;
     }
     if (!options.SaveWithDeck && !options.SaveAsDefault) return;  // nothing was saved
@@ -236,9 +187,9 @@ void TForm4::SaveCardText() {
 
 void TForm4::reject() {
     if (textModified_ && context_.messageBoxes) {
-        const auto answer =
-            context_.messageBoxes->ask(this, context_.Messages[127], context_.Messages[126],
-                                       QMessageBox::Ok | QMessageBox::Cancel);
+        const auto answer = context_.messageBoxes->ask(
+            this, context_.Messages[Msg::SaveChangedExplanationCaption],
+            context_.Messages[Msg::SaveChangedExplanation], QMessageBox::Ok | QMessageBox::Cancel);
         if (answer == QMessageBox::Ok) {
             SaveCardText();
             // A text that could not be saved keeps the window open, so it is not lost.
@@ -257,5 +208,6 @@ void ShowCardExplanation(const ExplanationContext& context, int card, bool rever
 
 void AdditClick(const ExplanationContext& context, int extraCard, bool extraCardReversed,
                 QWidget* parent) {
-    ShowCardExplanation(context, extraCard, extraCardReversed, context.Messages[74], parent);
+    ShowCardExplanation(context, extraCard, extraCardReversed,
+                        context.Messages[Msg::ExtraCardHeading], parent);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "decks/CardTexts.h"
 #include "i18n/CardTitles.h"
 #include "i18n/MessageList.h"
 
@@ -14,12 +15,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 #include "settings/Settings.h"
-
-// Where the explanation is saved; kept by the main window for the whole run.
-struct CardSaveOptions {
-    bool SaveWithDeck = true;
-    bool SaveAsDefault = false;
-};
 
 // What the card explanation window reads (and, for the save options, writes).
 struct ExplanationContext {
@@ -31,26 +26,6 @@ struct ExplanationContext {
     MessageBoxes* messageBoxes = nullptr;    // questions and failures
     CardSaveOptions* saveOptions = nullptr;  // owned by the caller; must be set
 };
-
-// The three explanation files of a card and orientation ("N.txt", or "Nr.txt" reversed).
-struct CardTextFiles {
-    QString deck;      // AppDir/Pics/DECK/
-    QString language;  // AppDir/Langs/LANGUAGE/Texts/
-    QString fallback;  // AppDir/Langs/English/Texts/
-};
-CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
-                            const QString& languageName, int card, bool reversed);
-
-// The explanation text of a card: the deck's file when it has text, else the language's file
-// (even empty), else the English one, else empty.
-QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
-                     int card, bool reversed);
-
-// Writes the text as UTF-8 where the options say: the language file (the English one where
-// the language lacks it) as default meaning, and the deck file. Every file is replaced whole
-// or left as it was. Returns "path: reason" for each file that could not be written.
-QStringList WriteCardText(const CardTextFiles& files, const CardSaveOptions& options,
-                          const QString& text);
 
 // The size a picture of w x h pixels is shown at in an area of ew x eh pixels, with
 // KeepActualSize on (unscaled when it fits, else the whole area) or off (proportional).

@@ -46,8 +46,8 @@ void TableAnimations::Shuffle() {
     double angle = kTrailStart;
     // One frame per screen refresh: the swaps of a frame, then one more back on the trail,
     // painted without erasing so the backs trace an ellipse.
-    while (model_.Shuffling) {
-        ShuffleFrame(model_.Deck, model_.DeckSize, k, useReverse);
+    while (model_.Shuffling()) {
+        ShuffleFrame(model_.Deck(), model_.DeckSize, k, useReverse);
         PaintRegion(view_.CardBackLarge(), ShuffleTrailPoint(windowSize(), angle));
         angle += kTrailStep;
         program_.platform.pacer->nextFrame();
@@ -89,7 +89,7 @@ void TableAnimations::DoPile(int k, QRect cutButton) {
     CutScene scene(view_.table(), back, *program_.platform.pacer);
     SplitPile(scene, pileAt);
     if (program_.settings.CutInThreePiles) {
-        CutInThreePiles(model_.Deck, model_.DeckSize, k);
+        CutInThreePiles(model_.Deck(), model_.DeckSize, k);
         GatherThreePiles(scene);
     } else {
         JoinTwoPackets(scene);
@@ -156,13 +156,13 @@ void TableAnimations::DoRandomDraw() {
     Random::Randomize();
     TSpreadParser& parser = model_.Parser;
     const auto liesOnPosition = [this](int card) { return model_.LiesOnPosition(card); };
-    for (int i = 0; i < parser.PosCount; ++i) {
-        if (parser.PosSignificator[i]) continue;
+    for (int i = 0; i < parser.PosCount(); ++i) {
+        if (parser.PosSignificator(i)) continue;
         program_.platform.pacer->pause(2);
         const int card = DrawFreeCard(model_.DeckSize, liesOnPosition);
         if (card < 0) return;  // every card in play already lies in the spread
         for (int slot = 0; slot < model_.DeckSize; ++slot) {
-            if (model_.Deck[slot].Number != card) continue;
+            if (model_.Deck()[slot].Number != card) continue;
             parser.TakeCard(slot);
             parser.ActivatePosition(i);
             break;

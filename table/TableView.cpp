@@ -19,6 +19,7 @@
 #include "table/CardImage.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
+#include "table/ShowForm.h"
 #include "table/TablePainting.h"
 #include "table/TableWidget.h"
 
@@ -94,7 +95,7 @@ TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& ta
     : program_(program), model_(model), table_(table) {
     LayOut(clientSize);
     model_.Parser.AttachTable(this);
-    model_.TableBounds = scrollBox1_->geometry();
+    model_.SetTableBounds(scrollBox1_->geometry());
     const CardBacks backs = DrawCardBacks();
     cardBackLarge_ = backs.large;
     cardBackSmall_ = backs.small;
@@ -145,12 +146,12 @@ void TableView::LayOut(QSize clientSize) {
 
     extraCardImage_ = new CardImage(-1, &table_);
     extraCardImage_->setObjectName("ExtraCardImage");
-    extraCardImage_->setGeometry((148 - model_.TableCardWidth) / 2,
-                                 height - model_.TableCardHeight - 20, model_.TableCardWidth,
-                                 model_.TableCardHeight);
+    extraCardImage_->setGeometry((148 - model_.TableCardWidth()) / 2,
+                                 height - model_.TableCardHeight() - 20, model_.TableCardWidth(),
+                                 model_.TableCardHeight());
     extraCardImage_->hide();
     connect(extraCardImage_, &CardImage::clicked, this, [this](int card) {
-        AdditClick(program_.ExplanationSettings(), card, model_.ExtraCardReversed, window());
+        AdditClick(program_.ExplanationSettings(), card, model_.ExtraCardReversed(), window());
     });
 }
 
@@ -163,9 +164,9 @@ CardImage* TableView::PositionImage(int position) const {
 QSize TableView::SpreadAreaSize() const { return scrollBox1_->widget()->size(); }
 
 void TableView::FormPaint(QPainter& painter) {
-    if (model_.DeckLaidOut) {
+    if (model_.DeckLaidOut()) {
         majorNoticeLabel_->hide();
-        PaintArc(painter, model_.Deck, model_.DeckSize, cardBackSmall_);
+        PaintArc(painter, model_.Deck(), model_.DeckSize, cardBackSmall_);
     } else {
         PaintPile(painter, cardBackLarge_, window()->width(), window()->height());
         majorNoticeLabel_->show();
@@ -196,9 +197,9 @@ void TableView::SetNoticeColour(const QColor& color) {
 // Only places without a card: a card dealt face down or already turned keeps its picture.
 void TableView::RepaintEmptyPlaces(const QColor& back) {
     const TSpreadParser& parser = model_.Parser;
-    for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
+    for (int i = 0; i < std::min(parser.PosCount(), kMaxPositions); ++i) {
         CardImage* image = positionImages_[i];
-        if (!image || parser.PosPlaced[i]) continue;
+        if (!image || parser.PosPlaced(i)) continue;
         image->setPicture(EmptyPlacePicture(image->size(), back, parser.PositionNumber(i) + ". "));
     }
 }
@@ -217,10 +218,10 @@ void TableView::HideMajorNotice() { majorNoticeLabel_->hide(); }
 void TableView::MakeSpreadAndImages() {
     TSpreadParser& parser = model_.Parser;
     if (parser.LoadSpread(FindSpreadFile(program_.Places.UserData(), program_.AppDir,
-                                         model_.SpreadName)) != SpreadReadStatus::Ok)
+                                         model_.SpreadName())) != SpreadReadStatus::Ok)
         ShowMessage(program_.Messages[Msg::SpreadUnreadable]);
-    model_.PendingSignificators = parser.SignificatorCount;
-    model_.NextPosition = 0;
+    model_.SetPendingSignificators(parser.SignificatorCount());
+    model_.SetNextPosition(0);
     for (CardImage*& image : positionImages_) {
         delete image;
         image = nullptr;
@@ -228,7 +229,7 @@ void TableView::MakeSpreadAndImages() {
     scrollBox1_->horizontalScrollBar()->setValue(0);
     scrollBox1_->verticalScrollBar()->setValue(0);
 
-    const QSize cardSize(model_.TableCardWidth, model_.TableCardHeight);
+    const QSize cardSize(model_.TableCardWidth(), model_.TableCardHeight());
     const QColor back = FromTColor(program_.settings.BackColor);
     QWidget* content = scrollBox1_->widget();
     QPalette palette = content->palette();
@@ -237,32 +238,32 @@ void TableView::MakeSpreadAndImages() {
     content->setAutoFillBackground(true);
     int right = 0;
     int bottom = 0;
-    for (int i = 0; i < std::min(parser.PosCount, kMaxPositions); ++i) {
-        const QPoint place(std::clamp(parser.PosX[i], -kFarthestPlace, kFarthestPlace),
-                           std::clamp(parser.PosY[i], -kFarthestPlace, kFarthestPlace));
+    for (int i = 0; i < std::min(parser.PosCount(), kMaxPositions); ++i) {
+        const QPoint place(std::clamp(parser.PosX(i), -kFarthestPlace, kFarthestPlace),
+                           std::clamp(parser.PosY(i), -kFarthestPlace, kFarthestPlace));
         CardImage* image =
             MakePositionImage(i, QRect(place, cardSize), back, parser.PositionNumber(i),
                               parser.PositionHint(i), program_.settings.ShowTips, content);
         connect(image, &CardImage::clicked, this,
-                [this](int i) { model_.Parser.ActivatePosition(i); });
+                [this](int position) { model_.Parser.ActivatePosition(position); });
         positionImages_[i] = image;
         right = std::max(right, place.x());
         bottom = std::max(bottom, place.y());
     }
     // The spacer lies beyond the lowest, rightmost card so the area scrolls to every position.
-    spacerImage_->move(right + model_.TableCardWidth, bottom + model_.TableCardHeight);
+    spacerImage_->move(right + model_.TableCardWidth(), bottom + model_.TableCardHeight());
     content->resize(spacerImage_->x() + spacerImage_->width(),
                     spacerImage_->y() + spacerImage_->height());
 }
 
 void TableView::FollowLanguage(const MessageList& before) {
-    SetPrompt(PromptInLanguage(model_.CurrentPrompt, before, program_.Messages));
+    SetPrompt(PromptInLanguage(model_.CurrentPrompt(), before, program_.Messages));
     ShowMajorNotice(program_.settings.MajorOnly);
 }
 
 void TableView::PrefetchFaces(const QList<int>& cards) {
     faces_.Prefetch(program_.DeckDirectoryInUse(), cards,
-                    QSize(model_.TableCardWidth, model_.TableCardHeight));
+                    QSize(model_.TableCardWidth(), model_.TableCardHeight()));
 }
 
 void TableView::ApplyShowTips() {
@@ -275,31 +276,31 @@ void TableView::HideSpread() {
                             static_cast<QWidget*>(panel2_), static_cast<QWidget*>(label1_),
                             static_cast<QWidget*>(label2_), static_cast<QWidget*>(extraCardImage_)})
         widget->hide();
-    scrollBox1_->setGeometry(model_.TableBounds);
-    model_.DeckRemoved = false;
+    scrollBox1_->setGeometry(model_.TableBounds());
+    model_.SetDeckRemoved(false);
 }
 
 void TableView::ShowSpread() {
     scrollBox1_->show();
     panel1_->show();
     panel2_->show();
-    label1_->setText(model_.SpreadName);
+    label1_->setText(model_.SpreadName());
     FitTextBox(label1_);
     label1_->show();
     label2_->show();
 }
 
 void TableView::ToggleSpreadView() {
-    if (!model_.SpreadShown) return;
-    if (model_.DeckRemoved) {
-        scrollBox1_->setGeometry(model_.TableBounds);
-        model_.DeckRemoved = false;
+    if (!model_.SpreadShown()) return;
+    if (model_.DeckRemoved()) {
+        scrollBox1_->setGeometry(model_.TableBounds());
+        model_.SetDeckRemoved(false);
         return;
     }
-    model_.TableBounds = scrollBox1_->geometry();
+    model_.SetTableBounds(scrollBox1_->geometry());
     scrollBox1_->setGeometry(0, 0, table_.width(), table_.height());
     scrollBox1_->raise();
-    model_.DeckRemoved = true;
+    model_.SetDeckRemoved(true);
 }
 
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
@@ -329,11 +330,11 @@ void TableView::ShowMessage(const QString& text) {
 
 void TableView::SetPrompt(const QString& text) {
     label2_->setText(text);
-    model_.CurrentPrompt = text;
+    model_.SetCurrentPrompt(text);
 }
 
 void TableView::RemoveSlotFromTable(int slot) {
-    if (slot >= 0 && slot < kCardCount) RemoveCardFromTable(model_.Deck[slot], table_);
+    if (slot >= 0 && slot < kCardCount) RemoveCardFromTable(model_.Deck()[slot], table_);
 }
 
 void TableView::ShowPositionBack(int position) {
@@ -349,7 +350,7 @@ void TableView::ShowPositionFace(int position, int card, bool reversed) {
 
 void TableView::ShowExtraCard(int slot) {
     if (slot < 0 || slot >= kCardCount) return;
-    const TCard& card = model_.Deck[slot];
+    const TCard& card = model_.Deck()[slot];
     if (card.Reversed) {
         PaintExtraCardReversed(card, *extraCardImage_, program_.DeckDirectoryInUse());
         return;
@@ -363,7 +364,7 @@ void TableView::ShowExtraCard(int slot) {
 
 std::optional<CardChoice> TableView::ChooseCard(const CardChoiceRequest& request) {
     CardListContext context;
-    context.ManualInput = model_.ManualInput;
+    context.ManualInput = model_.ManualInput();
     context.DeckSize = model_.DeckSize;
     context.Has79thCard = model_.Has79thCard;
     context.CardTitles = program_.CardTitles;

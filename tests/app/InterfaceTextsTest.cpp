@@ -177,7 +177,7 @@ protected:
         });
         form.menu().SelectlayoutF12->trigger();
         fake.pacer->onWait = [&form] {
-            if (form.reading().Shuffling) form.findChild<QToolButton*>("SpeedButton2")->click();
+            if (form.reading().Shuffling()) form.findChild<QToolButton*>("SpeedButton2")->click();
         };
         form.findChild<QToolButton*>("SpeedButton1")->click();
         fake.pacer->onWait = nullptr;
@@ -204,7 +204,7 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     for (const QString& spread : form.program().SpreadList) {
         TSpreadParser parser;
         parser.LoadSpread(SpreadFilePath(form.program().AppDir, spread));
-        for (int i = 0; i < parser.PosCount; ++i) meanings << parser.PosText[i];
+        for (int i = 0; i < parser.PosCount(); ++i) meanings << parser.PosText(i);
     }
     const QString meaning = Longest(meanings);
     QFont titleFont = InterfaceFont();
@@ -279,8 +279,8 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     editorInputs.spreadName = form.program().SpreadList.value(0);
     editorInputs.directory = form.program().AppDir;
     editorInputs.texts = EditorTexts(m);
-    editorInputs.canvasWidth = form.reading().TableBounds.width();
-    editorInputs.canvasHeight = form.reading().TableBounds.height();
+    editorInputs.canvasWidth = form.reading().TableBounds().width();
+    editorInputs.canvasHeight = form.reading().TableBounds().height();
     TForm5 editor(editorInputs, *fake.platform.messageBoxes);
     cut += CutTextsWhenShown(editor);
     TForm7 positionText({m[129] + "S1", m[1], m[128], m[136]}, meaning, true);
@@ -331,8 +331,8 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, InterfaceTextsTest,
-                         ::testing::Values("English", "Russian"));
+INSTANTIATE_TEST_SUITE_P(BothLanguages, InterfaceTextsTest, ::testing::Values("English", "Russian"),
+                         [](const auto& row) { return std::string(row.param); });
 
 // Windows keep the captions they set: the toolkit appends no program name to them.
 TEST(InterfaceTest, CaptionsGetNothingAppended) {

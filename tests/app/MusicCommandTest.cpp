@@ -5,6 +5,7 @@
 #include "app/MainMenu.h"
 #include "app/TableFrm.h"
 #include "fakes/FakePlatform.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/ReadingFlow.h"
 
@@ -43,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, MusicCommand,
                                            MusicStart{"SwitchedOn", false, true, false, true},
                                            MusicStart{"OffNewSpread", false, false, true, false},
                                            MusicStart{"SwitchedOff", true, true, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 }  // namespace

@@ -70,12 +70,12 @@ TEST_F(PlainTextTest, MarkupInNamesAndMeaningsIsShownLiterally) {
     shuffle();
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 1, pile.center().y()});
-    ASSERT_TRUE(form->reading().DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
     const QStringList table = ShownTexts(form.get());
 
     // The first ordinary position is dealt, turned and explained.
     for (int slot = form->reading().DeckSize - 1; slot >= 0; --slot) {
-        const TCard& card = form->reading().Deck[slot];
+        const TCard& card = form->reading().Deck()[slot];
         if (card.X < 0) continue;
         clickTable({card.X + 5, card.Y + 5});
         break;

@@ -48,10 +48,10 @@ TEST_F(TableColourTest, OnlyEmptyPlacesTakeTheNewColourAndTheDialogKeepsItsOwn) 
     // One card dealt face down, then the default colour.
     shuffle(2);
     clickTable(PileRect(form->size()).center());
-    ASSERT_TRUE(form->reading().DeckLaidOut);
-    const TCard& card = form->reading().Deck[form->reading().DeckSize - 1];
+    ASSERT_TRUE(form->reading().DeckLaidOut());
+    const TCard& card = form->reading().Deck()[form->reading().DeckSize - 1];
     clickTable({card.X + 5, card.Y + 5});
-    ASSERT_TRUE(form->reading().Parser.PosPlaced[1]);
+    ASSERT_TRUE(form->reading().Parser.PosPlaced(1));
     form->menu().Defaultbackground1->trigger();
     EXPECT_EQ(place(0), significator);
     EXPECT_EQ(place(1), form->view().CardBackLarge());

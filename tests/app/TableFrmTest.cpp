@@ -204,7 +204,7 @@ TEST_F(TableFrmTest, ClosingDuringAShuffleEndsItAndWritesSettings) {
     };
     form->SpeedButton1Click();
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(form->reading().Shuffling);
+    EXPECT_FALSE(form->reading().Shuffling());
     EXPECT_FALSE(fake.settingsKey->writeOrder.isEmpty());
 }
 

@@ -63,8 +63,8 @@ TEST_P(GeneratedDecksTest, EveryFaceLooksDifferentAtTableSize) {
 INSTANTIATE_TEST_SUITE_P(Bundled, GeneratedDecksTest,
                          ::testing::Values(BundledDeck{"Ardentine", 78},
                                            BundledDeck{"Velmar Dav Izove", 79}),
-                         [](const auto& info) {
-                             return std::string(info.param.cards == 78 ? "Ardentine" : "Velmar");
+                         [](const auto& row) {
+                             return std::string(row.param.cards == 78 ? "Ardentine" : "Velmar");
                          });
 
 }  // namespace

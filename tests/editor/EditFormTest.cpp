@@ -21,6 +21,7 @@
 #include "fakes/RecordingMessageBoxes.h"
 #include "support/ModalDialog.h"
 #include "support/MouseEvents.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -74,8 +75,8 @@ QToolButton* Button(TForm5* editor, const char* name) {
 
 QStringList Labels(TForm5* editor) {
     QStringList labels;
-    for (int i = 0; i < editor->EditorParser.PosCount; ++i)
-        labels.append(editor->PositionMarkers[i]->accessibleName());
+    for (int i = 0; i < editor->EditorParser().PosCount(); ++i)
+        labels.append(editor->PositionMarker(i)->accessibleName());
     return labels;
 }
 
@@ -95,16 +96,16 @@ TEST_F(EditFormTest, LoadedSpreadShowsLabelledMarkersWithTheLastOneActive) {
         EXPECT_EQ(editor->size(), QSize(906, 622));
         EXPECT_EQ(editor->canvas()->geometry(), QRect(16, 16, 874, 549));
         EXPECT_EQ(Labels(editor), QStringList({"S1. ", "1. ", "2. "}));
-        EXPECT_EQ(editor->PositionMarkers[1]->geometry(), QRect(120, 10, 87, 148));
-        EXPECT_EQ(Outline(editor->PositionMarkers[2]), kRed);
-        EXPECT_EQ(Outline(editor->PositionMarkers[0]), QColor(Qt::black));
+        EXPECT_EQ(editor->PositionMarker(1)->geometry(), QRect(120, 10, 87, 148));
+        EXPECT_EQ(Outline(editor->PositionMarker(2)), kRed);
+        EXPECT_EQ(Outline(editor->PositionMarker(0)), QColor(Qt::black));
         EXPECT_EQ(Button(editor, "SpeedButton3")->text(), "<38>");
         EXPECT_EQ(Button(editor, "SpeedButton4")->geometry(), QRect(906 - 202, 622 - 41, 97, 25));
 
-        DragWidget(editor->PositionMarkers[0], {5, 5}, {0, 0});  // a click makes it active
-        EXPECT_EQ(editor->ActiveMarker, 0);
-        EXPECT_EQ(Outline(editor->PositionMarkers[0]), kRed);
-        EXPECT_EQ(Outline(editor->PositionMarkers[2]), QColor(Qt::black));
+        DragWidget(editor->PositionMarker(0), {5, 5}, {0, 0});  // a click makes it active
+        EXPECT_EQ(editor->ActiveMarker(), 0);
+        EXPECT_EQ(Outline(editor->PositionMarker(0)), kRed);
+        EXPECT_EQ(Outline(editor->PositionMarker(2)), QColor(Qt::black));
         Button(editor, "SpeedButton5")->click();
         EXPECT_FALSE(editor->isVisible());
     }));
@@ -148,8 +149,8 @@ TEST_F(EditFormTest, DraggedMarkersAreSavedFromTheUnscrolledOriginNegativeOnesTo
         canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->maximum());
         canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
         ASSERT_GT(canvas->horizontalScrollBar()->value(), 0);
-        DragWidget(editor->PositionMarkers[0], {40, 60}, {15, 25});
-        DragWidget(editor->PositionMarkers[1], {40, 60}, {-40, -30});
+        DragWidget(editor->PositionMarker(0), {40, 60}, {15, 25});
+        DragWidget(editor->PositionMarker(1), {40, 60}, {-40, -30});
         Button(editor, "SpeedButton4")->click();
     }));
     EXPECT_EQ(read("Wide"),
@@ -192,17 +193,17 @@ TEST_F(EditFormTest, TextDialogStoresSignificatorTextAndMovesMarkedPositionsFirs
             EXPECT_TRUE(dialog->findChild<QCheckBox*>("CheckBox1")->isChecked());
         });
         Button(editor, "SpeedButton3")->click();
-        EXPECT_EQ(editor->EditorParser.PosText[0], "<128>");
+        EXPECT_EQ(editor->EditorParser().PosText(0), "<128>");
 
         // A right click on "b" opens its dialog: marked as significator it moves in front.
         AnswerTextDialog([](TForm7* dialog) {
             EXPECT_EQ(dialog->windowTitle(), "<129>2");
             dialog->findChild<QCheckBox*>("CheckBox1")->click();
         });
-        SendMouse(editor->PositionMarkers[2], QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
+        SendMouse(editor->PositionMarker(2), QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
         EXPECT_EQ(Labels(editor), QStringList({"S1. ", "S2. ", "1. "}));
-        EXPECT_EQ(editor->ActiveMarker, 1);
-        EXPECT_EQ(editor->PositionMarkers[1]->pos(), QPoint(3, 3));
+        EXPECT_EQ(editor->ActiveMarker(), 1);
+        EXPECT_EQ(editor->PositionMarker(1)->pos(), QPoint(3, 3));
 
         // Line breaks pasted into the field become spaces.
         editor->MakeActive(2);
@@ -233,12 +234,12 @@ TEST_F(EditFormTest, NewSpreadIsNamedThenBuiltByAddAndDelete) {
     EXPECT_FALSE(run("", [](TForm5* editor) {
         EXPECT_EQ(editor->windowTitle(), "<33> 'Fresh'");
         for (int i = 0; i < 3; ++i) Button(editor, "SpeedButton1")->click();
-        EXPECT_EQ(editor->ActiveMarker, 2);
-        EXPECT_EQ(editor->PositionMarkers[2]->pos(), QPoint(294, 20));  // beside the others
+        EXPECT_EQ(editor->ActiveMarker(), 2);
+        EXPECT_EQ(editor->PositionMarker(2)->pos(), QPoint(294, 20));  // beside the others
         editor->MakeActive(0);
         Button(editor, "SpeedButton2")->click();
         EXPECT_EQ(Labels(editor), QStringList({"1. ", "2. "}));
-        EXPECT_EQ(Outline(editor->PositionMarkers[0]), kRed);
+        EXPECT_EQ(Outline(editor->PositionMarker(0)), kRed);
     }));
     EXPECT_EQ(boxes.shown, QStringList({"<132>", "<132>"}));
     EXPECT_EQ(boxes.asked, QStringList({"<133>"}));
@@ -249,14 +250,15 @@ TEST_F(EditFormTest, The80thPositionAndAFailedWriteAreReportedAndTheWorkStays) {
     QList<SpreadLine> full;
     for (int i = 0; i < kMaxPositions; ++i) full.append({false, i, i, "p"});
     write("Full", full);
-    QDir(app.path()).mkpath("Spreads/Blocked.spread");  // a folder where the file belongs
     EXPECT_FALSE(run("Full", [this](TForm5* editor) {
         Button(editor, "SpeedButton1")->click();
-        EXPECT_EQ(editor->EditorParser.PosCount, kMaxPositions);
-        editor->EditedSpreadName = "Blocked";
+        EXPECT_EQ(editor->EditorParser().PosCount(), kMaxPositions);
+        // A folder where the file belongs: the spread cannot be written.
+        QFile::remove(app.path() + "/Spreads/Full.spread");
+        QDir(app.path()).mkpath("Spreads/Full.spread");
         Button(editor, "SpeedButton4")->click();
         EXPECT_TRUE(editor->isVisible());
-        EXPECT_EQ(editor->EditorParser.PosCount, kMaxPositions);
+        EXPECT_EQ(editor->EditorParser().PosCount(), kMaxPositions);
         ASSERT_EQ(boxes.shown.size(), 2);
         EXPECT_EQ(boxes.shown[0], "<134>");
         EXPECT_TRUE(boxes.shown[1].startsWith("<135> ")) << boxes.shown[1].toStdString();
@@ -290,11 +292,11 @@ TEST_F(EditFormTest, AMarkerShowsItsMeaningAsPlainText) {
     write("Tips", {{true, 10, 10, "<b>Me</b>"}, {false, 200, 10, ""}});
     run("Tips", [](TForm5* editor) {
         const auto tip = [editor](int i) {
-            return QTextDocumentFragment::fromHtml(editor->PositionMarkers[i]->toolTip())
+            return QTextDocumentFragment::fromHtml(editor->PositionMarker(i)->toolTip())
                 .toPlainText();
         };
         EXPECT_EQ(tip(0), "S1. <b>Me</b>");
-        EXPECT_TRUE(editor->PositionMarkers[1]->toolTip().isEmpty());
+        EXPECT_TRUE(editor->PositionMarker(1)->toolTip().isEmpty());
         editor->MakeActive(1);
         AnswerTextDialog(
             [](TForm7* dialog) { dialog->findChild<QLineEdit*>("Edit1")->setText("Then & now"); });
@@ -320,7 +322,7 @@ TEST_F(EditFormTest, ClosingWithChangesNotSavedAsksFirst) {
 
         boxes.answers = {QMessageBox::No, QMessageBox::Yes};
         EXPECT_FALSE(run("Two", [&close](TForm5* editor) {
-            DragWidget(editor->PositionMarkers[0], {5, 5}, {30, 0});
+            DragWidget(editor->PositionMarker(0), {5, 5}, {30, 0});
             close(editor);
             EXPECT_TRUE(editor->isVisible());
             close(editor);
@@ -355,24 +357,24 @@ QList<QByteArray> Repeated(const QByteArray& line, int times) {
 }
 
 QString Described(const TSpreadParser& spread) {
-    QStringList parts = {QString("%1/%2").arg(spread.PosCount).arg(spread.SignificatorCount)};
-    for (int i = 0; i < std::min(spread.PosCount, 4); ++i)
-        parts.append((spread.PosSignificator[i] ? "S" : "") +
-                     (spread.PosText[i].isEmpty() ? "_" : spread.PosText[i]));
+    QStringList parts = {QString("%1/%2").arg(spread.PosCount()).arg(spread.SignificatorCount())};
+    for (int i = 0; i < std::min(spread.PosCount(), 4); ++i)
+        parts.append((spread.PosSignificator(i) ? "S" : "") +
+                     (spread.PosText(i).isEmpty() ? "_" : spread.PosText(i)));
     return parts.join(' ');
 }
 
 void ExpectConsistent(TForm5* editor, const char* step) {
     SCOPED_TRACE(step);
-    const TSpreadParser& spread = editor->EditorParser;
-    ASSERT_LE(spread.SignificatorCount, spread.PosCount);
+    const TSpreadParser& spread = editor->EditorParser();
+    ASSERT_LE(spread.SignificatorCount(), spread.PosCount());
     for (int i = 0; i < kMaxPositions; ++i) {
-        QLabel* marker = editor->PositionMarkers[i];
-        if (i >= spread.PosCount) {
+        QLabel* marker = editor->PositionMarker(i);
+        if (i >= spread.PosCount()) {
             EXPECT_EQ(marker, nullptr) << i;
             continue;
         }
-        EXPECT_EQ(spread.PosSignificator[i], i < spread.SignificatorCount) << i;
+        EXPECT_EQ(spread.PosSignificator(i), i < spread.SignificatorCount()) << i;
         ASSERT_NE(marker, nullptr) << i;
         EXPECT_EQ(marker->accessibleName(), EditorPositionLabel(spread, i) + ". ") << i;
     }
@@ -385,7 +387,7 @@ TEST_P(HostileSpreadTest, OpensAndIsEditedWithoutFault) {
     app.write("Spreads/Odd.spread", ScrambleText(row.plain));
     const bool saved = run("Odd", [&row](TForm5* editor) {
         ExpectConsistent(editor, "opened");
-        EXPECT_EQ(Described(editor->EditorParser), row.opened);
+        EXPECT_EQ(Described(editor->EditorParser()), row.opened);
         const auto mark = [editor](int i, bool significator) {
             editor->MakeActive(i);
             AnswerTextDialog([significator](TForm7* dialog) {
@@ -393,10 +395,10 @@ TEST_P(HostileSpreadTest, OpensAndIsEditedWithoutFault) {
             });
             Button(editor, "SpeedButton3")->click();
         };
-        if (editor->EditorParser.PosCount > 0) {
+        if (editor->EditorParser().PosCount() > 0) {
             mark(0, false);
             ExpectConsistent(editor, "unticked");
-            mark(editor->EditorParser.PosCount - 1, true);
+            mark(editor->EditorParser().PosCount() - 1, true);
             ExpectConsistent(editor, "ticked");
         }
         Button(editor, "SpeedButton1")->click();
@@ -459,6 +461,6 @@ INSTANTIATE_TEST_SUITE_P(
                    -1},
         HostileRow{"UnreadableHeader", PlainSpread("x", {"S1,1,a"}), "0/0", {"<109>", "<121>"}, -1},
         HostileRow{"Empty", QByteArray(), "0/0", {"<109>", "<121>"}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace

@@ -51,10 +51,10 @@ TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
     AnswerText("Fan", [this] {
         OnNextModal<TForm5>([this](TForm5* editor) {
             EXPECT_EQ(editor->windowTitle(), message(33) + " 'Fan'");
-            EXPECT_EQ(editor->canvas()->size(), form->reading().TableBounds.size());
+            EXPECT_EQ(editor->canvas()->size(), form->reading().TableBounds().size());
             Button(editor, "SpeedButton1")->click();
             Button(editor, "SpeedButton1")->click();
-            DragWidget(editor->PositionMarkers[1], {10, 10}, {150, 30});
+            DragWidget(editor->PositionMarker(1), {10, 10}, {150, 30});
             for (int i = 0; i < 2; ++i) {
                 editor->MakeActive(i);
                 AnswerText(i == 0 ? "Where you stand" : "Where you go");
@@ -70,26 +70,26 @@ TEST_F(EditorCommandsTest, ASpreadBuiltFromNothingIsListedAndDealtOn) {
     ChooseSpread("Fan", &listed);
     form->menu().SelectlayoutF12->trigger();
     EXPECT_EQ(listed, QStringList({"Cross", "Fan"}));
-    ASSERT_EQ(form->reading().SpreadName, "Fan");
+    ASSERT_EQ(form->reading().SpreadName(), "Fan");
     EXPECT_EQ(form->findChild<CardImage*>("PositionImage1")->geometry(), QRect(347, 50, 87, 148));
 
     shuffle();
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 1, pile.center().y()});
-    ASSERT_TRUE(form->reading().DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
     for (int dealt = 0; dealt < 2; ++dealt) {
-        const auto& deck = form->reading().Deck;
+        const auto& deck = form->reading().Deck();
         int slot = form->reading().DeckSize - 1;
         while (deck[slot].X <= 0) --slot;
         clickTable({deck[slot].X + 5, deck[slot].Y + 5});
     }
     EXPECT_TRUE(form->reading().Parser.AllPlaced());
-    EXPECT_EQ(form->reading().CurrentPrompt, message(65));
+    EXPECT_EQ(form->reading().CurrentPrompt(), message(65));
 }
 
 TEST_F(EditorCommandsTest, EditingTheSpreadOnTheTableLeavesTheReadingAlone) {
     startReading("Cross", 60);
-    ASSERT_EQ(form->reading().Parser.PosCard[0], 60);
+    ASSERT_EQ(form->reading().Parser.PosCard(0), 60);
 
     OnNextModal<TForm2>([this](TForm2* dialog) {
         EXPECT_EQ(dialog->windowTitle(), message(31) + message(34));
@@ -100,7 +100,7 @@ TEST_F(EditorCommandsTest, EditingTheSpreadOnTheTableLeavesTheReadingAlone) {
             editor->MakeActive(1);
             AnswerText("The distant past");
             Button(editor, "SpeedButton3")->click();
-            DragWidget(editor->PositionMarkers[1], {10, 10}, {40, 0});
+            DragWidget(editor->PositionMarker(1), {10, 10}, {40, 0});
             Button(editor, "SpeedButton4")->click();
         });
         dialog->findChild<QPushButton*>("Button1")->click();
@@ -109,9 +109,9 @@ TEST_F(EditorCommandsTest, EditingTheSpreadOnTheTableLeavesTheReadingAlone) {
 
     EXPECT_EQ(ReadSpreadFile(app.path() + "/Spreads/Cross.spread").lines.value(1),
               (SpreadLine{false, 160, 10, "The distant past"}));
-    EXPECT_EQ(form->reading().Parser.PosText[1], "The past");
-    EXPECT_EQ(form->reading().Parser.PosX[1], 120);
-    EXPECT_EQ(form->reading().Parser.PosCard[0], 60);
+    EXPECT_EQ(form->reading().Parser.PosText(1), "The past");
+    EXPECT_EQ(form->reading().Parser.PosX(1), 120);
+    EXPECT_EQ(form->reading().Parser.PosCard(0), 60);
     EXPECT_EQ(form->findChild<CardImage*>("PositionImage1")->x(), 120);
 }
 

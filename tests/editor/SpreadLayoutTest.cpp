@@ -4,6 +4,7 @@
 
 #include "editor/SpreadLayout.h"
 #include "spreads/SpParser.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -25,20 +26,20 @@ TEST_P(SpreadEditTest, KeepsSignificatorsFirstAndRenumbers) {
     TSpreadParser spread;
     spread.ResetLayout();
     for (const char* c = row.spread; *c; ++c) {
-        const int i = AddPosition(spread, {100, 20});
-        spread.PosText[i] = QString(*c) + QString::number(i);
-        SetSignificator(spread, i, *c == 'S');
+        const int i = spread.AddPosition({100, 20});
+        spread.SetPosText(i, QString(*c) + QString::number(i));
+        spread.SetSignificator(i, *c == 'S');
     }
     if (row.edit == 'D')
-        DeletePosition(spread, row.at);
+        spread.DeletePosition(row.at);
     else
-        SetSignificator(spread, row.at, row.edit == 'S');
+        spread.SetSignificator(row.at, row.edit == 'S');
 
     QStringList described;
-    for (int i = 0; i < spread.PosCount; ++i)
-        described.append(EditorPositionLabel(spread, i) + ":" + spread.PosText[i]);
+    for (int i = 0; i < spread.PosCount(); ++i)
+        described.append(EditorPositionLabel(spread, i) + ":" + spread.PosText(i));
     EXPECT_EQ(described.join(' '), row.expected);
-    EXPECT_EQ(spread.SignificatorCount, row.significators);
+    EXPECT_EQ(spread.SignificatorCount(), row.significators);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EditRow{"DeleteOrdinaryRenumbersTheRest", "Sabc", 'D', 1, "S1:S0 1:b2 2:c3",
                               1},
                       EditRow{"DeleteSignificator", "SSa", 'D', 0, "S1:S1 1:a2", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct PlaceRow {
     const char* name;
@@ -68,7 +69,7 @@ TEST_P(NewPositionPlaceTest, CoversNoOtherWhereTheFieldAllows) {
     const PlaceRow& row = GetParam();
     TSpreadParser spread;
     spread.ResetLayout();
-    for (const QPoint place : row.taken) AddPosition(spread, place);
+    for (const QPoint place : row.taken) spread.AddPosition(place);
     EXPECT_EQ(NewPositionPlace(spread, {87, 148}, row.field), row.expected);
 }
 
@@ -90,6 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceRow{"AnyFreePlaceWhenNothingBesideIsFree", {{0, 0}, {180, 0}}, {267, 148}, {88, 0}},
         PlaceRow{"LeastCoveredInAFullField", {{0, 0}, {100, 0}}, {190, 148}, {16, 0}},
         PlaceRow{"UsualSpotInAFieldTooSmall", {{100, 20}}, {50, 50}, {100, 20}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace

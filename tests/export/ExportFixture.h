@@ -9,11 +9,11 @@
 #include "decks/JpegWriter.h"
 #include "export/ReadingExports.h"
 #include "fakes/FakePlatform.h"
+#include "i18n/Msg.h"
 #include "support/LanguageData.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
-#include "i18n/Msg.h"
 
 // A complete reading of the spread "Spread": the significator "You" holding card 3 and the
 // position "Past" holding card 7 reversed, with pictures of both cards in the deck "Deck" and
@@ -41,19 +41,13 @@ protected:
         card.fill(Qt::darkGreen);
         for (int n : {3, 7}) WriteJpeg(card, app.path() + QString("/Pics/Deck/%1.jpg").arg(n));
         app.write("Langs/English/Texts/7r.txt", "Delay.\r\nPatience.");
-        reading.SpreadName = "Spread";
+        reading.SetSpreadName("Spread");
         TSpreadParser& parser = reading.Parser;
-        parser.PosCount = 2;
-        parser.SignificatorCount = 1;
-        parser.PosSignificator[0] = true;
-        parser.PosText[0] = "You";
-        parser.PosText[1] = "Past";
-        parser.PosCard[0] = 3;
-        parser.PosCard[1] = 7;
-        parser.PosReversed[1] = true;
-        parser.PosX[1] = 100;
-        reading.DeckLaidOut = true;
-        reading.NextPosition = 2;
+        parser.SetLines({{true, -200, -200, "You"}, {false, 100, -200, "Past"}});
+        parser.LayCard(0, 3, false, false);
+        parser.LayCard(1, 7, true, false);
+        reading.SetDeckLaidOut(true);
+        reading.SetNextPosition(2);
         reading.ReadingComments = "Before";
     }
 };

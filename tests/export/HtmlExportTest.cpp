@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/HtmlExport.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -9,9 +10,9 @@ ReadingSnapshot Reading(const QString& comment) {
     ReadingSnapshot reading;
     reading.spreadName = "Love & <War>";
     reading.comment = comment;
-    reading.positions = {{3, false, true, true, "You", "S1"},
-                         {5, false, true, true, "Them", "S2"},
-                         {7, true, true, false, "Past <i>", "1"}};
+    reading.positions = {{3, false, true, true, "You", "S1", {}},
+                         {5, false, true, true, "Them", "S2", {}},
+                         {7, true, true, false, "Past <i>", "1", {}}};
     return reading;
 }
 
@@ -71,13 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
                       PageRow{"ViewAndExpl", {true, false, true}, ""},
                       PageRow{"BigCardsAndExpl", {false, true, true}, "Line <1>\nLine 2"},
                       PageRow{"AllOn", {true, true, true}, "Line <1>\nLine 2"}),
-    [](const auto& info) { return info.param.name; });
+    RowName());
 
 TEST(PositionHeadingTest, OneSignificatorStandsAlone) {
     ReadingSnapshot reading;
-    reading.positions = {{0, false, true, true, "You", "S"},
-                         {1, false, true, false, "Past", "1"},
-                         {2, false, true, false, "Now", "2"}};
+    reading.positions = {{0, false, true, true, "You", "S", {}},
+                         {1, false, true, false, "Past", "1", {}},
+                         {2, false, true, false, "Now", "2", {}}};
     EXPECT_EQ(PositionHeading(reading, 0, " "), "You");
     EXPECT_EQ(PositionHeading(reading, 2, " "), "2. Now");
     reading.positions[1].significator = true;

@@ -9,6 +9,7 @@
 #include "export/ExportFixture.h"
 #include "export/PrintFrm.h"
 #include "support/ModalDialog.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyRow{"CancelButton", "Button2", Qt::Key_Space, false},
                       KeyRow{"EnterInCheckBox", "CheckBox2", Qt::Key_Return, true},
                       KeyRow{"EnterInRadioGroup", "RadioGroup1Item1", Qt::Key_Return, true}),
-    [](const auto& info) { return info.param.name; });
+    RowName());
 
 // The comment comes back with its exact characters unless edited; typed line breaks become
 // CR LF, and a comment too long to show whole cannot be cut by an edit.
@@ -122,7 +123,7 @@ TEST(PrintFrmCommentTest, TheCommentComesBackAsItWasUnlessEdited) {
 }
 
 TEST_F(PrintFrmTest, IncompleteReadingShowsMessage92WithoutDialog) {
-    reading.DeckLaidOut = false;
+    reading.SetDeckLaidOut(false);
     exports.Print1Click();
     EXPECT_EQ(fake.messageBoxes->shown, QStringList{"m92"});
 }

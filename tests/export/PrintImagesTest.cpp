@@ -5,6 +5,7 @@
 
 #include "decks/JpegWriter.h"
 #include "export/PrintImages.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/ReadingModel.h"
 
@@ -33,22 +34,18 @@ INSTANTIATE_TEST_SUITE_P(Layouts, SpreadPictureSizeTest,
                              SizeRow{"TallSchematic", {287, 748}, true, {350 * 287 / 748, 350}},
                              SizeRow{"JustTooTall", {480, 531}, false, {530 * 480 / 531, 530}},
                              SizeRow{"Square", {300, 300}, false, {480, 480}}),
-                         [](const auto& info) { return info.param.name; });
+                         RowName());
 
-// A reading of four positions in a row, two of them significators, on 87 x 148 cards.
-ReadingModel Reading(int significators, std::initializer_list<int> cards) {
+// A reading of positions in a row, the first `significators` of them significators, on 87 x 148
+// cards.
+ReadingSnapshot Reading(int significators, std::initializer_list<int> cards) {
     ReadingModel model;
+    QList<SpreadLine> lines;
+    for (int i = 0; i < int(cards.size()); ++i) lines.append({i < significators, i * 100, 0, ""});
+    model.Parser.SetLines(lines);
     int i = 0;
-    for (int card : cards) {
-        model.Parser.PosX[i] = i * 100;
-        model.Parser.PosY[i] = 0;
-        model.Parser.PosCard[i] = card;
-        model.Parser.PosSignificator[i] = i < significators;
-        ++i;
-    }
-    model.Parser.PosCount = i;
-    model.Parser.SignificatorCount = significators;
-    return model;
+    for (int card : cards) model.Parser.LayCard(i++, card, false, false);
+    return model.Snapshot();
 }
 
 TEST(PrintLayoutTest, LabelsAndExtentFollowTheTable) {
@@ -64,8 +61,8 @@ TEST(PrintLayoutTest, LabelsAndExtentFollowTheTable) {
         EXPECT_EQ(layout.extent, QSize(200 + 87, 148));
     }
     // A damaged place far out gives a thin but valid picture.
-    ReadingModel far = Reading(0, {0});
-    far.Parser.PosY[0] = 2147483647;
+    ReadingSnapshot far = Reading(0, {0});
+    far.positions[0].place.setY(2147483647);
     const QSize size = SpreadPictureSize(PrintLayoutOf(far).extent, false);
     EXPECT_EQ(size.height(), 530);
     EXPECT_GE(size.width(), 1);
@@ -92,8 +89,8 @@ protected:
 };
 
 TEST_F(MakePrintImagesTest, ReversedCardIsUpsideDownInBothPictures) {
-    ReadingModel model = Reading(0, {0, 1});
-    model.Parser.PosReversed[1] = true;
+    ReadingSnapshot model = Reading(0, {0, 1});
+    model.positions[1].reversed = true;
     ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path() + "/Temp", deck, false));
     EXPECT_TRUE(Reddish(temp("0.bmp").pixelColor(20, 5)));
     EXPECT_TRUE(Bluish(temp("1.bmp").pixelColor(20, 5)));
@@ -107,7 +104,7 @@ TEST_F(MakePrintImagesTest, ReversedCardIsUpsideDownInBothPictures) {
 }
 
 TEST_F(MakePrintImagesTest, MissingCardPictureSkipsItsPositionSilently) {
-    const ReadingModel model = Reading(0, {0, 1, 2, 3});  // no 2.jpg
+    const ReadingSnapshot model = Reading(0, {0, 1, 2, 3});  // no 2.jpg
     ASSERT_TRUE(MakePrintImages(PrintLayoutOf(model), app.path() + "/Temp", deck, true));
     for (const char* name : {"0.bmp", "1.bmp", "3.bmp"}) EXPECT_FALSE(temp(name).isNull()) << name;
     EXPECT_TRUE(temp("2.bmp").isNull());

@@ -68,7 +68,7 @@ TEST_F(WordExportTest, FailuresStopBeforeSavingWithTheirMessage) {
 }
 
 TEST_F(WordExportTest, IncompleteReadingGetsMessage92AndNoDocument) {
-    reading.NextPosition = 1;
+    reading.SetNextPosition(1);
     exports.ExportinWord();
     exports.PrintinHTMLformat1Click();
     exports.ExportinOpenOf();
@@ -109,8 +109,7 @@ TEST_F(WordExportTest, NearlyFullTempFailsEveryFormat) {
     QImage card(200, 200, QImage::Format_RGB32);
     card.fill(Qt::darkGreen);
     for (int n : {3, 7}) WriteJpeg(card, app.path() + QString("/Pics/Deck/%1.jpg").arg(n));
-    reading.Parser.PosX[1] = 0;
-    reading.Parser.PosY[1] = 20000;
+    reading.Parser.SetPosPlace(1, {0, 20000});
     program.settings.PrintBigCards = true;
     const struct {
         const char* name;

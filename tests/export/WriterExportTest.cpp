@@ -5,6 +5,7 @@
 #include "export/WriterExport.h"
 #include "i18n/FixedTexts.h"
 #include "platform/PluginOfficeAutomation.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
             true,
             true,
             {"start", "title", "view", "you", "youCard", "past", "pastCard", "pastText", "end"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // Every failure stops the office, restores the pointer and shows the fixed message; nothing
 // is stored.

@@ -6,6 +6,8 @@
 #include "i18n/Msg.h"
 #include "music/BackgroundMusic.h"
 #include "music/MusicChoice.h"
+#include "support/MusicTestAccess.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
 #include "table/ReadingState.h"
@@ -29,13 +31,13 @@ struct MusicBench {
         program.Places = ProgramPlaces::Portable(dir.path());
         Settings& s = program.settings;
         s.PlayMusicOn = true;
-        s.PlayType = playType;
+        s.PlayType = static_cast<MusicOrder>(playType);
         s.MusicDir = music_("");
         s.MusicFile = s.CurrentMusicFile = music_(chosen);
     }
     QString music_(const QString& name) const { return dir.path() + "/Music/" + name; }
     void newSpread(const QString& name) {
-        reading.SpreadName = name;
+        reading.SetSpreadName(name);
         music.NewSpreadMusic();
     }
     // The names of the pieces played, without their folder.
@@ -74,7 +76,7 @@ TEST_P(MusicSearch, TriesCandidatesInTheirOrder) {
     MusicBench bench(Pieces + QStringList{"list.M3u"}, c.playType, c.chosen);
     for (auto it = c.failing.begin(); it != c.failing.end(); ++it)
         bench.player.failing.insert(bench.music_(it.key()), it.value());
-    bench.music.PlayChosenFirst = c.chosenFirst;
+    MusicTestAccess::SetPlayChosenFirst(bench.music, c.chosenFirst);
     for (int i = 0; i < c.spreads; ++i) {
         bench.newSpread("Question");
         if (bench.player.mode() == MediaPlayer::Mode::Playing) bench.player.endPiece();
@@ -141,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {"*"},
                    {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(BackgroundMusic, RandomNeverRepeatsTheCurrentPiece) {
     MusicBench bench(Pieces, 2, "A.mid");
@@ -189,19 +191,19 @@ INSTANTIATE_TEST_SUITE_P(
         AssociationCase{"FullPath", "Cross \"/home/me/a b.ogg\"\r\n", "Cross", "/home/me/a b.ogg"},
         AssociationCase{"Absent", "Cross \"a.mid\"\r\n", "Question", std::nullopt},
         AssociationCase{"NoQuote", "Question", "Question", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(BackgroundMusic, AssociationPlaysAndGivesWayToTheNormalMusic) {
     MusicBench bench(Pieces + QStringList{"Storm.mid"}, 1, "A.mid");
     bench.program.settings.ResetMusic = false;
     bench.dir.write("ASSOCIAT.TXT", "Question \"Storm.mid\"\r\nMissing \"none.mid\"\r\n");
     bench.newSpread("Question");
-    EXPECT_TRUE(bench.music.AssociationActive);
+    EXPECT_TRUE(bench.music.AssociationActive());
     // Already playing: not restarted.
     bench.newSpread("question");
     // No association: back to the chosen music, even with ResetMusic off.
     bench.newSpread("Cross");
-    EXPECT_FALSE(bench.music.AssociationActive);
+    EXPECT_FALSE(bench.music.AssociationActive());
     // A missing associated file counts as none; the normal music keeps playing.
     bench.newSpread("Missing");
     EXPECT_EQ(bench.played(), (QStringList{"Storm.mid", "b.mid"}));
@@ -218,7 +220,7 @@ TEST(BackgroundMusic, PlayMusicSwitchesThePlayer) {
     EXPECT_TRUE(bench.played().isEmpty());
     bench.music.Playmusic1Click(true);
     EXPECT_EQ(bench.player.mode(), MediaPlayer::Mode::Playing);
-    EXPECT_TRUE(bench.music.MusicStarted);
+    EXPECT_TRUE(bench.music.MusicStarted());
     bench.music.Playmusic1Click(false);
     EXPECT_EQ(bench.player.mode(), MediaPlayer::Mode::Stopped);
     EXPECT_FALSE(bench.program.settings.PlayMusicOn);
@@ -259,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "c.mid"},
         WhileLoading{
             "NewSpread", [](MusicBench& b) { b.newSpread("Cross"); }, {"b.mid", "c.mid"}, "c.mid"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // Without an audio device, or with one that cannot be opened, the user is told once.
 TEST(BackgroundMusic, NoAudioOutputIsToldOncePerRun) {

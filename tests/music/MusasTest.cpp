@@ -21,6 +21,8 @@
 #include "music/SetMusic.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
+#include "support/MusicTestAccess.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
 #include "table/ReadingState.h"
@@ -116,24 +118,26 @@ TEST(MusicSettings, OkAppliesTheChoices) {
     program.Places = ProgramPlaces::Portable(app.path());
     Settings& s = program.settings;
     s.PlayMusicOn = true;
-    s.PlayType = 1;
+    s.PlayType = MusicOrder::InOrder;
     s.MusicDir = app.path() + "/Music";
     s.MusicFile = s.CurrentMusicFile = app.path() + "/Music/a.mid";
     ReadingState reading;
     BackgroundMusic music(program, reading, *fake.mediaPlayer);
-    music.MusicStarted = true;
-    music.AssociationActive = false;
+    MusicTestAccess::SetStarted(music, true, false);
     // A new folder without a chosen file starts a piece from it at once.
-    music.ApplyMusicSettings(app.path() + "/Other", "", 1, true, false);
+    music.ApplyMusicSettings(app.path() + "/Other", "", MusicOrder::InOrder, true, false);
     // A chosen file plays first.
-    music.ApplyMusicSettings(app.path() + "/Other", app.path() + "/Music/b.mid", 0, true, false);
+    music.ApplyMusicSettings(app.path() + "/Other", app.path() + "/Music/b.mid",
+                             MusicOrder::ChosenFileLooped, true, false);
     // Under an association's music a new choice waits, unless associations are ignored.
-    music.AssociationActive = true;
-    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/a.mid", 0, true, false);
+    MusicTestAccess::SetStarted(music, true, true);
+    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/a.mid",
+                             MusicOrder::ChosenFileLooped, true, false);
     EXPECT_EQ(fake.mediaPlayer->played,
               (QStringList{app.path() + "/Other/c.mid", app.path() + "/Music/b.mid"}));
     EXPECT_EQ(s.MusicFile, app.path() + "/Music/a.mid");
-    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/b.mid", 0, true, true);
+    music.ApplyMusicSettings(app.path() + "/Music", app.path() + "/Music/b.mid",
+                             MusicOrder::ChosenFileLooped, true, true);
     EXPECT_EQ(fake.mediaPlayer->played.size(), 3);
 }
 
@@ -145,7 +149,7 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
     program.AppDir = app.path();
     program.Places = ProgramPlaces::Portable(app.path());
     Settings& s = program.settings;
-    s.PlayType = 0;
+    s.PlayType = MusicOrder::ChosenFileLooped;
     s.MusicDir = app.path() + "/Music";
     s.MusicFile = s.CurrentMusicFile = app.path() + "/Music/b.mid";
     ReadingState reading;
@@ -169,7 +173,7 @@ TEST(MusicSettings, DialogOpensOnTheChosenFileAndEnterKeepsItsChoices) {
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     });
     music.Musicsettings1Click(nullptr);
-    EXPECT_EQ(s.PlayType, 2);
+    EXPECT_EQ(s.PlayType, MusicOrder::AtRandom);
     EXPECT_EQ(s.MusicDir, app.path() + "/Music");
     EXPECT_EQ(s.MusicFile, app.path() + "/Music/b.mid");
 }
@@ -256,6 +260,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderKeys{"DownDown", {Qt::Key_Down, Qt::Key_Down}, "Zeta", {"d.mid"}},
                       FolderKeys{"DownUp", {Qt::Key_Down, Qt::Key_Up}, "Music", {"a.mid", "b.mid"}},
                       FolderKeys{"UpToTheParent", {Qt::Key_Up}, "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "readings/ReadingFile.h"
 #include "support/MainWindowTest.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_P(PlayMusicAgain, StartsAPiece) {
         form->menu().SelectlayoutF12->trigger();
         shuffle(2);
     }
-    ASSERT_TRUE(form->reading().DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
     FakeMediaPlayer& player = *fake.mediaPlayer;
     ASSERT_EQ(player.mode(), MediaPlayer::Mode::Playing);
     const qsizetype before = player.played.size();
@@ -67,6 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, PlayMusicAgain,
                                            SwitchCase{"Opened", true, false, "Loop.mid"},
                                            SwitchCase{"DealtAssociated", false, true, "Storm.mid"},
                                            SwitchCase{"OpenedAssociated", true, true, "Storm.mid"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 }  // namespace

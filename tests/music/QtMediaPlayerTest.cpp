@@ -88,7 +88,7 @@ TEST_F(RealPlayer, UnplayableFilesFailQuietlyAndTheSearchGoesOn) {
     program.AppDir = dir.path();
     program.Places = ProgramPlaces::Portable(dir.path());
     program.settings.PlayMusicOn = true;
-    program.settings.PlayType = 1;
+    program.settings.PlayType = MusicOrder::InOrder;
     program.settings.MusicDir = dir.path() + "/Music";
     program.settings.MusicFile = program.settings.CurrentMusicFile = dir.path() + "/none.mid";
     ReadingState reading;
@@ -96,7 +96,7 @@ TEST_F(RealPlayer, UnplayableFilesFailQuietlyAndTheSearchGoesOn) {
     music.NewSpreadMusic();
     EXPECT_EQ(player.mode(), MediaPlayer::Mode::Playing);
     EXPECT_EQ(program.settings.MusicFile, dir.path() + "/Music/b.wav");
-    EXPECT_FALSE(music.DeviceFailed);
+    EXPECT_FALSE(music.DeviceFailed());
     music.MediaStop();
 }
 

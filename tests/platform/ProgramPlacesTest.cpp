@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ProgramPlaces.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 
 namespace {
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"bin/Pics", "bin/Langs", "share/lumenfold"},
                                  true},
                       LayoutCase{"NoDataAnywhere", {"share/other"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(ProgramPlacesTest, InstalledExportFilesGoToAPrivateFolderRemovedWithThePlaces) {
     const TestAppDir root;

@@ -96,18 +96,18 @@ protected:
         const ReadingModel& r = form->reading();
         QStringList deck;
         for (int i = 0; i < r.DeckSize; ++i)
-            deck.append((r.Deck[i].Reversed ? "r" : "") + QString::number(r.Deck[i].Number));
+            deck.append((r.Deck()[i].Reversed ? "r" : "") + QString::number(r.Deck()[i].Number));
         QStringList positions;
-        for (int k = 0; k < r.Parser.PosCount; ++k)
-            positions.append((r.Parser.PosReversed[k] ? "r" : "") +
-                             QString::number(r.Parser.PosCard[k]));
-        return (r.SpreadName + ": " + deck.join(' ') + " | " + positions.join(' ')).toStdString();
+        for (int k = 0; k < r.Parser.PosCount(); ++k)
+            positions.append((r.Parser.PosReversed(k) ? "r" : "") +
+                             QString::number(r.Parser.PosCard(k)));
+        return (r.SpreadName() + ": " + deck.join(' ') + " | " + positions.join(' ')).toStdString();
     }
     // Everything an open may change, to tell that a refused one changed nothing.
     std::string state() {
         return cards() + QString(" | major %1 | %2 | %3%4")
                              .arg(form->program().settings.MajorOnly)
-                             .arg(form->reading().CurrentPrompt,
+                             .arg(form->reading().CurrentPrompt(),
                                   commentsWindow()->Memo1()->toPlainText(),
                                   commentsWindow()->isVisible() ? " shown" : "")
                              .toStdString();
@@ -121,10 +121,10 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     // keeps its own orientation in the file.
     ReadingModel& model = const_cast<ReadingModel&>(form->reading());
     int significator = 0;
-    while (model.Deck[significator].Number != 60) ++significator;
-    model.Deck[significator].Reversed = model.Parser.PosReversed[0];
+    while (model.Deck()[significator].Number != 60) ++significator;
+    model.Deck()[significator].Reversed = model.Parser.PosReversed(0);
     const std::string dealt = cards();
-    model.Deck[significator].Reversed = !model.Parser.PosReversed[0];
+    model.Deck()[significator].Reversed = !model.Parser.PosReversed(0);
     const QString path = app.path() + "/Saved/a.reading";
     save(TypeTwoLines, path);
     ASSERT_EQ(fake.fileDialogs->saved.size(), 1);
@@ -144,10 +144,10 @@ TEST_F(SavedReadingsTest, ASavedReadingOpensAsItLay) {
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty())
         << fake.messageBoxes->shown.join('|').toStdString();
     EXPECT_EQ(cards(), dealt);
-    EXPECT_EQ(form->reading().CurrentPrompt, form->program().Messages[116]);
+    EXPECT_EQ(form->reading().CurrentPrompt(), form->program().Messages[116]);
     EXPECT_EQ(commentsWindow()->Memo1()->toPlainText(), "first\nsecond");
     EXPECT_TRUE(commentsWindow()->isVisible());
-    for (int k = 0; k < 3; ++k) EXPECT_TRUE(form->reading().Parser.PosFaceUp[k]) << k;
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(form->reading().Parser.PosFaceUp(k)) << k;
     // Another language retitles the open comments window at once.
     OnNextModal<TForm20>([](TForm20* dialog) {
         auto* list = dialog->findChild<QListWidget*>("ListBox1");
@@ -261,7 +261,7 @@ TEST_F(SavedReadingsTest, OpeningFollowsTheFileOrRefusesIt) {
         }
         EXPECT_TRUE(fake.messageBoxes->shown.isEmpty()) << row.name;
         const bool major = row.deckSize < 25;
-        EXPECT_EQ(form->reading().SpreadName, question) << row.name;
+        EXPECT_EQ(form->reading().SpreadName(), question) << row.name;
         EXPECT_EQ(form->reading().DeckSize, row.deckSize) << row.name;
         EXPECT_EQ(form->program().settings.MajorOnly, major) << row.name;
         EXPECT_EQ(form->menu().MajorArcanaonly1->isChecked(), major) << row.name;
@@ -281,7 +281,7 @@ TEST_F(SavedReadingsTest, OpeningFollowsTheFileOrRefusesIt) {
         // The arc lies ready, less the two cards dealt.
         int onTable = 0;
         for (int i = 0; i < form->reading().DeckSize; ++i)
-            onTable += form->reading().Deck[i].X > 0 ? 1 : 0;
+            onTable += form->reading().Deck()[i].X > 0 ? 1 : 0;
         EXPECT_EQ(onTable, row.deckSize - 2) << row.name;
         EXPECT_EQ(commentsWindow()->Memo1()->toPlainText(), "note") << row.name;
         // Its printouts carry its own comment.
@@ -373,16 +373,16 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
         dialog->findChild<QPushButton*>("Button1")->click();
     });
     form->menu().Input1->trigger();
-    EXPECT_TRUE(form->reading().ManualInput);
+    EXPECT_TRUE(form->reading().ManualInput());
     EXPECT_TRUE(commentsWindow()->isHidden());
-    EXPECT_EQ(form->reading().CurrentPrompt, form->program().Messages[75]);
+    EXPECT_EQ(form->reading().CurrentPrompt(), form->program().Messages[75]);
     EXPECT_EQ(opened, 0);
 
     // The arc deals nothing.
-    const TCard top = form->reading().Deck[form->reading().DeckSize - 1];
+    const TCard top = form->reading().Deck()[form->reading().DeckSize - 1];
     clickTable({top.X + 5, top.Y + 5});
-    EXPECT_EQ(form->reading().Deck[form->reading().DeckSize - 1].X, top.X);
-    EXPECT_EQ(form->reading().NextPosition, 0);
+    EXPECT_EQ(form->reading().Deck()[form->reading().DeckSize - 1].X, top.X);
+    EXPECT_EQ(form->reading().NextPosition(), 0);
 
     // Position 2, then 0; a cancelled list leaves 1 empty until it is chosen.
     const auto choose = [&](int position, int card) {
@@ -401,13 +401,13 @@ TEST_F(SavedReadingsTest, ManualInputFillsPositionsInAnyOrder) {
     EXPECT_EQ(fake.messageBoxes->shown, QStringList(2, form->program().Messages[92]));
     choose(0, 41);
     choose(1, -1);
-    EXPECT_FALSE(form->reading().Parser.PosPlaced[1]);
-    EXPECT_TRUE(form->reading().ManualInput);
+    EXPECT_FALSE(form->reading().Parser.PosPlaced(1));
+    EXPECT_TRUE(form->reading().ManualInput());
     choose(1, 42);
-    EXPECT_EQ(form->reading().Parser.PosCard[0], 41);
-    EXPECT_EQ(form->reading().Parser.PosCard[1], 42);
-    EXPECT_EQ(form->reading().CurrentPrompt, "Spread completed");
-    EXPECT_FALSE(form->reading().ManualInput);
+    EXPECT_EQ(form->reading().Parser.PosCard(0), 41);
+    EXPECT_EQ(form->reading().Parser.PosCard(1), 42);
+    EXPECT_EQ(form->reading().CurrentPrompt(), "Spread completed");
+    EXPECT_FALSE(form->reading().ManualInput());
     EXPECT_TRUE(fake.messageBoxes->asked.isEmpty());
 
     // Complete and never saved: each command that would replace it asks, Cancel keeps it.

@@ -39,7 +39,7 @@ TEST_F(SettingsTest, FirstStartGivesEveryDefault) {
     EXPECT_EQ(settings.ExplWindowHeight, 479);
     EXPECT_EQ(settings.TextFieldWidth, 229);
     EXPECT_EQ(settings.TextFieldHeight, 248);
-    EXPECT_EQ(settings.PlayType, 2);
+    EXPECT_EQ(settings.PlayType, MusicOrder::AtRandom);
     EXPECT_EQ(settings.LastSignificator, -1);
     EXPECT_TRUE(settings.CutDeck);
     EXPECT_TRUE(settings.ShowTips);
@@ -111,7 +111,7 @@ TEST_F(SettingsTest, UnreadableValuesKeepTheirDefaults) {
     set("DeckName", QStringList{"a", "b"});
     load();
     EXPECT_EQ(settings.BackColor, 1135889);
-    EXPECT_EQ(settings.PlayType, 2);
+    EXPECT_EQ(settings.PlayType, MusicOrder::AtRandom);
     EXPECT_EQ(settings.LastSignificator, -1);
     EXPECT_FALSE(settings.MajorOnly);
     EXPECT_EQ(settings.LanguageName, "Russian");

@@ -25,7 +25,7 @@ public:
     QList<std::tuple<int, bool, QString>> explanations;
 
     RecordingTable() {
-        for (int i = 0; i < kCardCount; ++i) reading.Deck[i].Number = i;
+        for (int i = 0; i < kCardCount; ++i) reading.Deck()[i].Number = i;
     }
 
     ReadingState& Reading() override { return reading; }
@@ -33,10 +33,10 @@ public:
     int LastSignificatorCard() const override { return lastSignificator; }
     QString Message(int index) const override { return "<" + QString::number(index) + ">"; }
     void ShowMessage(const QString& text) override { messages.append(text); }
-    void SetPrompt(const QString& text) override { reading.CurrentPrompt = text; }
+    void SetPrompt(const QString& text) override { reading.SetCurrentPrompt(text); }
     void RemoveSlotFromTable(int slot) override {
         removedSlots.append(slot);
-        reading.Deck[slot].X = reading.Deck[slot].Y = kOffTable;
+        reading.Deck()[slot].X = reading.Deck()[slot].Y = kOffTable;
     }
     void ShowPositionBack(int position) override { backs.append(position); }
     void ShowPositionFace(int position, int card, bool reversed) override {
@@ -66,40 +66,38 @@ protected:
     // table holds it right after the spread was made.
     void MakeSpread(int significators, int ordinary) {
         parser.ResetReading();
-        parser.PosCount = significators + ordinary;
-        parser.SignificatorCount = significators;
-        for (int i = 0; i < parser.PosCount; ++i) {
-            parser.PosSignificator[i] = i < significators;
-            parser.PosText[i] = "meaning " + QString::number(i);
-        }
-        table.reading.PendingSignificators = significators;
-        table.reading.NextPosition = 0;
+        QList<SpreadLine> lines;
+        for (int i = 0; i < significators + ordinary; ++i)
+            lines.append({i < significators, -200, -200, "meaning " + QString::number(i)});
+        parser.SetLines(lines);
+        table.reading.SetPendingSignificators(significators);
+        table.reading.SetNextPosition(0);
     }
 };
 
 TEST_F(SpParserTest, ResetsFillEveryFieldAsTheyPromise) {
     MakeSpread(1, 2);
-    parser.PosCard[1] = 7;
-    parser.PosPlaced[1] = parser.PosFaceUp[1] = parser.PosReversed[1] = true;
-    table.reading.CardTurned = true;
+    parser.LayCard(1, 7, true, true);
+    table.reading.SetCardTurned(true);
     parser.ResetLayout();
-    EXPECT_EQ(parser.PosX[78], 100);
-    EXPECT_EQ(parser.PosY[0], 20);
-    EXPECT_TRUE(parser.PosText[0].isEmpty());
-    EXPECT_FALSE(parser.PosSignificator[0]);
-    EXPECT_EQ(parser.PosCount, 0);
-    EXPECT_EQ(parser.PosCard[1], 7);  // the layout reset keeps the cards
-    EXPECT_TRUE(table.reading.CardTurned);
+    EXPECT_EQ(parser.PosX(78), 100);
+    EXPECT_EQ(parser.PosY(0), 20);
+    EXPECT_TRUE(parser.PosText(0).isEmpty());
+    EXPECT_FALSE(parser.PosSignificator(0));
+    EXPECT_EQ(parser.PosCount(), 0);
+    EXPECT_EQ(parser.PosCard(1), 7);  // the layout reset keeps the cards
+    EXPECT_TRUE(table.reading.CardTurned());
 
-    parser.PosText[2] = "kept";
+    MakeSpread(1, 2);
+    parser.LayCard(1, 7, true, true);
     parser.ResetReading();
-    EXPECT_EQ(parser.PosX[5], -200);
-    EXPECT_EQ(parser.PosY[5], -200);
-    EXPECT_EQ(parser.PosCard[1], -1);
-    EXPECT_FALSE(parser.PosPlaced[1] || parser.PosFaceUp[1] || parser.PosReversed[1]);
-    EXPECT_EQ(parser.PosText[2], "kept");
-    EXPECT_EQ(parser.SignificatorCount, 0);
-    EXPECT_FALSE(table.reading.CardTurned);
+    EXPECT_EQ(parser.PosX(5), -200);
+    EXPECT_EQ(parser.PosY(5), -200);
+    EXPECT_EQ(parser.PosCard(1), -1);
+    EXPECT_FALSE(parser.PosPlaced(1) || parser.PosFaceUp(1) || parser.PosReversed(1));
+    EXPECT_EQ(parser.PosText(2), "meaning 2");
+    EXPECT_EQ(parser.SignificatorCount(), 0);
+    EXPECT_FALSE(table.reading.CardTurned());
 }
 
 TEST_F(SpParserTest, PositionsAreNumberedSThenFromOne) {
@@ -123,38 +121,38 @@ TEST_F(SpParserTest, PositionsAreNumberedSThenFromOne) {
 
 TEST_F(SpParserTest, EachDealtCardPromptsForTheNextPosition) {
     MakeSpread(1, 5);
-    table.reading.NextPosition = 1;
+    table.reading.SetNextPosition(1);
     const QStringList expected = {"<67>\r\nmeaning 2", "<68>\r\nmeaning 3",
                                   "<69>4<70>\r\nmeaning 4", "<69>5<70>\r\nmeaning 5", "<65>"};
     for (int k = 0; k < expected.size(); ++k) {
         parser.TakeCard(10 + k);
-        EXPECT_EQ(table.reading.CurrentPrompt, expected[k]) << k;
-        EXPECT_EQ(parser.PosCard[1 + k], 10 + k);
-        EXPECT_EQ(table.reading.Deck[10 + k].Position, 1 + k);
+        EXPECT_EQ(table.reading.CurrentPrompt(), expected[k]) << k;
+        EXPECT_EQ(parser.PosCard(1 + k), 10 + k);
+        EXPECT_EQ(table.reading.Deck()[10 + k].Position, 1 + k);
     }
     EXPECT_EQ(table.removedSlots, QList<int>({10, 11, 12, 13, 14}));
     EXPECT_EQ(table.backs, QList<int>({1, 2, 3, 4, 5}));
-    EXPECT_EQ(table.reading.NextPosition, 6);
+    EXPECT_EQ(table.reading.NextPosition(), 6);
 }
 
 TEST_F(SpParserTest, ADealtCardKeepsItsSlotsOrientationAndLiesFaceDown) {
     MakeSpread(0, 2);
-    table.reading.Deck[4].Reversed = true;
+    table.reading.Deck()[4].Reversed = true;
     parser.TakeCard(4);
-    EXPECT_TRUE(parser.PosPlaced[0]);
-    EXPECT_TRUE(parser.PosReversed[0]);
-    EXPECT_FALSE(parser.PosFaceUp[0]);
-    EXPECT_EQ(table.reading.CurrentPrompt, "<67>\r\nmeaning 1");
+    EXPECT_TRUE(parser.PosPlaced(0));
+    EXPECT_TRUE(parser.PosReversed(0));
+    EXPECT_FALSE(parser.PosFaceUp(0));
+    EXPECT_EQ(table.reading.CurrentPrompt(), "<67>\r\nmeaning 1");
     EXPECT_TRUE(table.faces.isEmpty());
 }
 
 TEST_F(SpParserTest, ClicksTurnACardUpThenExplainIt) {
     MakeSpread(0, 2);
-    table.reading.Deck[9].Reversed = true;
+    table.reading.Deck()[9].Reversed = true;
     parser.TakeCard(9);
     parser.ActivatePosition(0);
-    EXPECT_TRUE(parser.PosFaceUp[0]);
-    EXPECT_TRUE(table.reading.CardTurned);
+    EXPECT_TRUE(parser.PosFaceUp(0));
+    EXPECT_TRUE(table.reading.CardTurned());
     ASSERT_EQ(table.faces.size(), 1);
     EXPECT_EQ(table.faces[0], std::make_tuple(0, 9, true));
     EXPECT_TRUE(table.explanations.isEmpty());
@@ -169,7 +167,7 @@ TEST_F(SpParserTest, AnEmptyOrdinaryPositionIgnoresClicksOutsideManualInput) {
     MakeSpread(0, 2);
     parser.ActivatePosition(1);
     EXPECT_TRUE(table.requests.isEmpty());
-    EXPECT_FALSE(parser.PosPlaced[1]);
+    EXPECT_FALSE(parser.PosPlaced(1));
     // Positions that do not exist are ignored too.
     for (int bad : {-1, 2, 79, 1000}) parser.ActivatePosition(bad);
     parser.TakeCard(-1);
@@ -180,14 +178,14 @@ TEST_F(SpParserTest, AnEmptyOrdinaryPositionIgnoresClicksOutsideManualInput) {
 TEST_F(SpParserTest, ACardDealtAfterTheLastPositionBecomesTheExtraCard) {
     MakeSpread(0, 1);
     parser.TakeCard(3);
-    table.reading.Deck[8].Reversed = true;
+    table.reading.Deck()[8].Reversed = true;
     parser.TakeCard(8);
     EXPECT_EQ(table.extraSlots, QList<int>({8}));
-    EXPECT_TRUE(table.reading.ExtraCardReversed);
-    EXPECT_EQ(parser.PosCard[0], 3);
-    EXPECT_EQ(parser.PosCard[1], -1);
-    EXPECT_EQ(table.reading.NextPosition, 1);
-    EXPECT_EQ(table.reading.Deck[8].X, kOffTable);
+    EXPECT_TRUE(table.reading.ExtraCardReversed());
+    EXPECT_EQ(parser.PosCard(0), 3);
+    EXPECT_EQ(parser.PosCard(1), -1);
+    EXPECT_EQ(table.reading.NextPosition(), 1);
+    EXPECT_EQ(table.reading.Deck()[8].X, kOffTable);
 }
 
 TEST_F(SpParserTest, SignificatorsAreChosenThenTheFirstPositionIsNamed) {
@@ -200,17 +198,17 @@ TEST_F(SpParserTest, SignificatorsAreChosenThenTheFirstPositionIsNamed) {
     EXPECT_EQ(table.requests[0].preselectedCard, 33);
     EXPECT_EQ(table.requests[0].caption, "<80> 2");
     EXPECT_EQ(table.requests[0].orientationCaption, "<118>");
-    EXPECT_EQ(parser.PosCard[1], 12);
-    EXPECT_TRUE(parser.PosFaceUp[1]);
-    EXPECT_EQ(table.reading.PendingSignificators, 1);
-    EXPECT_EQ(table.reading.CurrentPrompt, "Click the card-significator to select it");
-    EXPECT_FALSE(table.reading.CardTurned);
+    EXPECT_EQ(parser.PosCard(1), 12);
+    EXPECT_TRUE(parser.PosFaceUp(1));
+    EXPECT_EQ(table.reading.PendingSignificators(), 1);
+    EXPECT_EQ(table.reading.CurrentPrompt(), "Click the card-significator to select it");
+    EXPECT_FALSE(table.reading.CardTurned());
 
     parser.ActivatePosition(0);
-    EXPECT_EQ(parser.PosCard[0], 40);
-    EXPECT_EQ(table.reading.PendingSignificators, 0);
-    EXPECT_EQ(table.reading.NextPosition, 2);
-    EXPECT_EQ(table.reading.CurrentPrompt, "<66>\r\nmeaning 2");
+    EXPECT_EQ(parser.PosCard(0), 40);
+    EXPECT_EQ(table.reading.PendingSignificators(), 0);
+    EXPECT_EQ(table.reading.NextPosition(), 2);
+    EXPECT_EQ(table.reading.CurrentPrompt(), "<66>\r\nmeaning 2");
     // Slots 12 and 40 carried the chosen cards and left the table.
     EXPECT_EQ(table.removedSlots, QList<int>({12, 40}));
 }
@@ -219,25 +217,25 @@ TEST_F(SpParserTest, ACancelledChoiceChangesNothing) {
     MakeSpread(1, 1);
     parser.ActivatePosition(0);
     EXPECT_EQ(table.requests.size(), 1);
-    EXPECT_FALSE(parser.PosPlaced[0]);
-    EXPECT_EQ(table.reading.PendingSignificators, 1);
+    EXPECT_FALSE(parser.PosPlaced(0));
+    EXPECT_EQ(table.reading.PendingSignificators(), 1);
     // A dialog answer naming no card is treated the same way.
     table.answers = {CardChoice{-1, false}, CardChoice{79, false}};
     parser.ActivatePosition(0);
     parser.ActivatePosition(0);
-    EXPECT_FALSE(parser.PosPlaced[0]);
+    EXPECT_FALSE(parser.PosPlaced(0));
     EXPECT_TRUE(table.removedSlots.isEmpty());
 }
 
 TEST_F(SpParserTest, ACardAlreadyInTheSpreadIsRefusedAndTheListShownAgain) {
     MakeSpread(0, 2);
-    table.reading.ManualInput = true;
+    table.reading.SetManualInput(true);
     table.answers = {CardChoice{5, true}};
     parser.ActivatePosition(0);
     EXPECT_EQ(table.requests[0].caption, "<117> 1: meaning 0");
     EXPECT_FALSE(table.requests[0].significator);
-    EXPECT_TRUE(parser.PosReversed[0]);
-    EXPECT_EQ(table.reading.CurrentPrompt, "<75>");
+    EXPECT_TRUE(parser.PosReversed(0));
+    EXPECT_EQ(table.reading.CurrentPrompt(), "<75>");
 
     table.answers = {CardChoice{5, true}, CardChoice{6, false}};
     parser.ActivatePosition(1);
@@ -247,23 +245,23 @@ TEST_F(SpParserTest, ACardAlreadyInTheSpreadIsRefusedAndTheListShownAgain) {
     // Shown again on the refused choice and orientation.
     EXPECT_EQ(table.requests[2].preselectedCard, 5);
     EXPECT_TRUE(table.requests[2].preselectedReversed);
-    EXPECT_EQ(parser.PosCard[1], 6);
+    EXPECT_EQ(parser.PosCard(1), 6);
 }
 
 TEST_F(SpParserTest, ManualInputEndsWhenTheLastEmptyPositionIsChosen) {
     MakeSpread(0, 3);
-    table.reading.ManualInput = true;
+    table.reading.SetManualInput(true);
     table.answers = {CardChoice{20, false}, CardChoice{21, false}, CardChoice{22, false}};
     parser.ActivatePosition(2);
     parser.ActivatePosition(0);
-    EXPECT_TRUE(table.reading.ManualInput);
-    EXPECT_EQ(table.reading.CurrentPrompt, "<75>");
+    EXPECT_TRUE(table.reading.ManualInput());
+    EXPECT_EQ(table.reading.CurrentPrompt(), "<75>");
     parser.ActivatePosition(1);
-    EXPECT_EQ(table.reading.CurrentPrompt, "Spread completed");
-    EXPECT_FALSE(table.reading.ManualInput);
-    EXPECT_EQ(table.reading.NextPosition, 3);
-    EXPECT_EQ(parser.PosCard[2], 20);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(parser.PosFaceUp[i]);
+    EXPECT_EQ(table.reading.CurrentPrompt(), "Spread completed");
+    EXPECT_FALSE(table.reading.ManualInput());
+    EXPECT_EQ(table.reading.NextPosition(), 3);
+    EXPECT_EQ(parser.PosCard(2), 20);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(parser.PosFaceUp(i));
 }
 
 TEST_F(SpParserTest, AChosenCardNoSlotCarriesReplacesTheLastSlotInPlay) {
@@ -271,28 +269,28 @@ TEST_F(SpParserTest, AChosenCardNoSlotCarriesReplacesTheLastSlotInPlay) {
     table.deckSize = 22;
     table.answers = {CardChoice{34, false}};
     parser.ActivatePosition(0);
-    EXPECT_EQ(table.reading.Deck[21].Number, 34);
+    EXPECT_EQ(table.reading.Deck()[21].Number, 34);
     EXPECT_EQ(table.removedSlots, QList<int>({21}));
-    EXPECT_EQ(parser.PosCard[0], 34);
-    EXPECT_EQ(table.reading.Deck[21].Position, 0);
+    EXPECT_EQ(parser.PosCard(0), 34);
+    EXPECT_EQ(table.reading.Deck()[21].Position, 0);
 }
 
 TEST_F(SpParserTest, ASpreadOfSignificatorsOnlyIsCompleteOnceChosen) {
     MakeSpread(1, 0);
     table.answers = {CardChoice{3, false}};
     parser.ActivatePosition(0);
-    EXPECT_EQ(table.reading.CurrentPrompt, "Spread completed");
-    EXPECT_EQ(table.reading.NextPosition, 1);
+    EXPECT_EQ(table.reading.CurrentPrompt(), "Spread completed");
+    EXPECT_EQ(table.reading.NextPosition(), 1);
 }
 
 TEST_F(SpParserTest, WithoutATableTheEngineOnlyKeepsPositions) {
     TSpreadParser editor;
     editor.ResetLayout();
-    editor.PosCount = 1;
+    editor.AddPosition({100, 20});
     editor.ActivatePosition(0);
     editor.TakeCard(0);
     editor.ChooseCardForPosition(0);
-    EXPECT_FALSE(editor.PosPlaced[0]);
+    EXPECT_FALSE(editor.PosPlaced(0));
 }
 
 }  // namespace

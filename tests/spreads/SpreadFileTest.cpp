@@ -57,10 +57,10 @@ TEST(SpreadFileTest, RoundTripKeepsCommasSignificatorsAndHighBytes) {
 
     TSpreadParser parser;
     EXPECT_EQ(parser.LoadSpread(path), SpreadReadStatus::Ok);
-    EXPECT_EQ(parser.SignificatorCount, 2);
-    EXPECT_TRUE(parser.PosSignificator[1]);
-    EXPECT_FALSE(parser.PosSignificator[2]);
-    EXPECT_EQ(parser.PosText[2], "Past, present, future");
+    EXPECT_EQ(parser.SignificatorCount(), 2);
+    EXPECT_TRUE(parser.PosSignificator(1));
+    EXPECT_FALSE(parser.PosSignificator(2));
+    EXPECT_EQ(parser.PosText(2), "Past, present, future");
 }
 
 TEST(SpreadFileTest, TwoSavesDifferButReadTheSame) {
@@ -117,7 +117,7 @@ TEST(SpreadFileTest, NeverKeepsMoreThan79Positions) {
     TestAppDir app;
     app.write("big.spread", Stored(plain));
     EXPECT_EQ(parser.LoadSpread(app.path() + "/big.spread"), SpreadReadStatus::Malformed);
-    EXPECT_EQ(parser.PosCount, 79);
+    EXPECT_EQ(parser.PosCount(), 79);
     EXPECT_EQ(DecodeSpread(Stored(kPrefix + "-4\r\n")).count, 0);
 }
 

@@ -43,7 +43,7 @@ void MainWindowTest::startReading(const QString& spread, int significator) const
 
 void MainWindowTest::shuffle(int stopAt, const std::function<void()>& meanwhile) const {
     fake.pacer->onWait = [this, stopAt, meanwhile] {
-        if (fake.pacer->frames >= stopAt && form->reading().Shuffling)
+        if (fake.pacer->frames >= stopAt && form->reading().Shuffling())
             button("SpeedButton2")->click();
         if (meanwhile) meanwhile();
     };

@@ -7,6 +7,7 @@
 
 #include "decks/CardFace.h"
 #include "decks/JpegWriter.h"
+#include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/FaceCache.h"
 
@@ -114,6 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CacheCase{"Removed", true, Change::Removed, Shown::Nothing},
                       CacheCase{"Repaired", false, Change::Repaired, Shown::NewFace},
                       CacheCase{"PrefetchedRepaired", true, Change::Repaired, Shown::NewFace}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace

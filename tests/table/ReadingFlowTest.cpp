@@ -32,11 +32,11 @@ protected:
                      {false, 340, 10, "The future"}});
     }
 
-    QString prompt() { return form->reading().CurrentPrompt; }
+    QString prompt() { return form->reading().CurrentPrompt(); }
 
     int slotOnTable() {
         for (int slot = form->reading().DeckSize - 1; slot >= 0; --slot)
-            if (form->reading().Deck[slot].X > 0) return slot;
+            if (form->reading().Deck()[slot].X > 0) return slot;
         return -1;
     }
 };
@@ -44,9 +44,9 @@ protected:
 TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     open();
     startReading("Cross", 60);
-    EXPECT_EQ(form->reading().SpreadName, "Cross");
-    EXPECT_EQ(form->reading().Parser.PosCard[0], 60);
-    EXPECT_TRUE(form->reading().Parser.PosFaceUp[0]);
+    EXPECT_EQ(form->reading().SpreadName(), "Cross");
+    EXPECT_EQ(form->reading().Parser.PosCard(0), 60);
+    EXPECT_TRUE(form->reading().Parser.PosFaceUp(0));
     EXPECT_EQ(form->program().settings.LastSignificator, 60);
     EXPECT_FALSE(button("SpeedButton1")->isHidden());
     EXPECT_FALSE(button("SpeedButton2")->isEnabled());
@@ -64,18 +64,18 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     button("SpeedButton1")->click();
     fake.pacer->onWait = nullptr;
     EXPECT_NE(trail, QColor(17, 85, 17));
-    EXPECT_FALSE(form->reading().Shuffling);
+    EXPECT_FALSE(form->reading().Shuffling());
     EXPECT_FALSE(button("SpeedButton3")->isHidden());
-    EXPECT_FALSE(form->reading().DeckLaidOut);
+    EXPECT_FALSE(form->reading().DeckLaidOut());
 
     // A click near the pile's left edge cuts and lays the deck out; the significator's card
     // lies at an end of the arc, off the table.
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 1, pile.center().y()});
-    ASSERT_TRUE(form->reading().DeckLaidOut);
-    EXPECT_TRUE(form->reading().SpreadShown);
-    EXPECT_EQ(form->reading().Deck[0].Number, 60);
-    EXPECT_EQ(form->reading().Deck[0].X, -100);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
+    EXPECT_TRUE(form->reading().SpreadShown());
+    EXPECT_EQ(form->reading().Deck()[0].Number, 60);
+    EXPECT_EQ(form->reading().Deck()[0].X, -100);
     EXPECT_FALSE(form->findChild<QScrollArea*>("ScrollBox1")->isHidden());
 
     const QStringList prompts = {form->program().Messages[67] + "\r\nThe present",
@@ -83,22 +83,22 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
                                  form->program().Messages[65]};
     for (int position = 1; position <= 3; ++position) {
         const int slot = slotOnTable();
-        const int card = form->reading().Deck[slot].Number;
-        clickTable({form->reading().Deck[slot].X + 5, form->reading().Deck[slot].Y + 5});
-        EXPECT_EQ(form->reading().Parser.PosCard[position], card);
-        EXPECT_FALSE(form->reading().Parser.PosFaceUp[position]);
-        EXPECT_EQ(form->reading().Deck[slot].X, -100);
+        const int card = form->reading().Deck()[slot].Number;
+        clickTable({form->reading().Deck()[slot].X + 5, form->reading().Deck()[slot].Y + 5});
+        EXPECT_EQ(form->reading().Parser.PosCard(position), card);
+        EXPECT_FALSE(form->reading().Parser.PosFaceUp(position));
+        EXPECT_EQ(form->reading().Deck()[slot].X, -100);
         EXPECT_EQ(prompt(), prompts[position - 1]);
     }
     // Every position is full: the arc gives nothing until a card has been turned.
     const int next = slotOnTable();
-    clickTable({form->reading().Deck[next].X + 5, form->reading().Deck[next].Y + 5});
-    EXPECT_NE(form->reading().Deck[next].X, -100);
+    clickTable({form->reading().Deck()[next].X + 5, form->reading().Deck()[next].Y + 5});
+    EXPECT_NE(form->reading().Deck()[next].X, -100);
 
     for (int position = 1; position <= 3; ++position) {
         auto* image = form->findChild<CardImage*>("PositionImage" + QString::number(position));
         QTest::mouseClick(image, Qt::LeftButton);
-        EXPECT_TRUE(form->reading().Parser.PosFaceUp[position]);
+        EXPECT_TRUE(form->reading().Parser.PosFaceUp(position));
     }
     bool explained = false;
     OnNextModal<TForm4>([&](TForm4* window) {
@@ -109,9 +109,9 @@ TEST_F(ReadingFlowTest, AWholeReadingByClicks) {
     EXPECT_TRUE(explained);
 
     // With a card turned, one more card comes from the arc as the extra card.
-    clickTable({form->reading().Deck[next].X + 5, form->reading().Deck[next].Y + 5});
-    EXPECT_EQ(form->reading().Deck[next].X, -100);
-    EXPECT_EQ(form->view().ExtraCardImage()->tag(), form->reading().Deck[next].Number);
+    clickTable({form->reading().Deck()[next].X + 5, form->reading().Deck()[next].Y + 5});
+    EXPECT_EQ(form->reading().Deck()[next].X, -100);
+    EXPECT_EQ(form->view().ExtraCardImage()->tag(), form->reading().Deck()[next].Number);
 }
 
 TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
@@ -119,12 +119,12 @@ TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
     startReading("Cross", 7);
     form->menu().Cutdeckin3piles1->trigger();
     shuffle();
-    const DeckSlots before = form->reading().Deck;
+    const DeckSlots before = form->reading().Deck();
     // 60 pixels into the pile cuts 24 cards deep: P1 = slots 0..23, P2 = 24..50, P3 = 51..77,
     // laid down as P3, P2, P1.
     const QRect pile = PileRect(form->size());
     clickTable({pile.left() + 60, pile.center().y()});
-    ASSERT_TRUE(form->reading().DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
     QList<int> expected;
     for (int slot = 51; slot < 78; ++slot) expected << before[slot].Number;
     for (int slot = 24; slot < 51; ++slot) expected << before[slot].Number;
@@ -132,8 +132,8 @@ TEST_F(ReadingFlowTest, ThreePileCutReordersTheDeckWhereThePileWasClicked) {
     // The significator's card then changes places with the first slot.
     expected.swapItemsAt(0, expected.indexOf(7));
     for (int slot = 0; slot < 78; ++slot) {
-        EXPECT_EQ(form->reading().Deck[slot].Number, expected[slot]) << "slot " << slot;
-        EXPECT_EQ(form->reading().Deck[slot].Reversed, before[slot].Reversed) << "slot " << slot;
+        EXPECT_EQ(form->reading().Deck()[slot].Number, expected[slot]) << "slot " << slot;
+        EXPECT_EQ(form->reading().Deck()[slot].Reversed, before[slot].Reversed) << "slot " << slot;
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(ReadingFlowTest, ClicksDuringTheCutDoNotStartANewReading) {
     });
     watch.start(1);
     fake.pacer->onWait = [this] {
-        const bool cutting = !form->reading().DeckLaidOut && !form->reading().Shuffling &&
+        const bool cutting = !form->reading().DeckLaidOut() && !form->reading().Shuffling() &&
                              button("SpeedButton1")->isHidden() &&
                              button("SpeedButton3")->isHidden();
         if (cutting) clickTable({5, 5});
@@ -161,8 +161,8 @@ TEST_F(ReadingFlowTest, ClicksDuringTheCutDoNotStartANewReading) {
     clickTable(pile.center());
     fake.pacer->onWait = nullptr;
     EXPECT_FALSE(listOpened);
-    EXPECT_TRUE(form->reading().DeckLaidOut);
-    EXPECT_EQ(form->reading().SpreadName, "Cross");
+    EXPECT_TRUE(form->reading().DeckLaidOut());
+    EXPECT_EQ(form->reading().SpreadName(), "Cross");
 }
 
 TEST_F(ReadingFlowTest, OverlappingArcCardsGiveTheTopOne) {
@@ -171,14 +171,14 @@ TEST_F(ReadingFlowTest, OverlappingArcCardsGiveTheTopOne) {
     fake.settingsKey->values.clear();
     form->menu().CutDeck1->trigger();  // cutting off
     shuffle();
-    ASSERT_TRUE(form->reading().DeckLaidOut);
+    ASSERT_TRUE(form->reading().DeckLaidOut());
     // Neighbouring backs overlap: the later slot lies on top.
-    const TCard& left = form->reading().Deck[10];
-    const TCard& right = form->reading().Deck[11];
+    const TCard& left = form->reading().Deck()[10];
+    const TCard& right = form->reading().Deck()[11];
     ASSERT_LT(right.X, left.X + 58);
     const int topCard = right.Number;
     clickTable({right.X + 1, std::max(left.Y, right.Y) + 10});
-    EXPECT_EQ(form->reading().Parser.PosCard[1], topCard);
+    EXPECT_EQ(form->reading().Parser.PosCard(1), topCard);
 }
 
 TEST_F(ReadingFlowTest, StopWithoutCuttingLaysTheDeckOutAtOnce) {
@@ -188,7 +188,7 @@ TEST_F(ReadingFlowTest, StopWithoutCuttingLaysTheDeckOutAtOnce) {
     EXPECT_FALSE(form->program().settings.CutDeck);
     EXPECT_FALSE(form->menu().Cutdeckin3piles1->isEnabled());
     shuffle();
-    EXPECT_TRUE(form->reading().DeckLaidOut);
+    EXPECT_TRUE(form->reading().DeckLaidOut());
     EXPECT_TRUE(button("SpeedButton3")->isHidden());
 }
 
@@ -203,18 +203,18 @@ TEST_F(ReadingFlowTest, AutomaticDealFillsEveryOrdinaryPositionFaceUp) {
     // Clicks on the arc and on the table while the deal runs change nothing.
     int clicks = 0;
     shuffle(3, [&] {
-        if (!form->reading().DeckLaidOut || !form->reading().AutoDrawPending) return;
+        if (!form->reading().DeckLaidOut() || !form->reading().AutoDrawPending()) return;
         const int slot = slotOnTable();
-        clickTable({form->reading().Deck[slot].X + 5, form->reading().Deck[slot].Y + 5});
+        clickTable({form->reading().Deck()[slot].X + 5, form->reading().Deck()[slot].Y + 5});
         ++clicks;
     });
     EXPECT_GT(clicks, 0);
     for (int position = 1; position <= 3; ++position) {
-        EXPECT_GE(form->reading().Parser.PosCard[position], 0);
-        EXPECT_NE(form->reading().Parser.PosCard[position], 33);
-        EXPECT_TRUE(form->reading().Parser.PosFaceUp[position]);
+        EXPECT_GE(form->reading().Parser.PosCard(position), 0);
+        EXPECT_NE(form->reading().Parser.PosCard(position), 33);
+        EXPECT_TRUE(form->reading().Parser.PosFaceUp(position));
     }
-    EXPECT_FALSE(form->reading().AutoDrawPending);
+    EXPECT_FALSE(form->reading().AutoDrawPending());
 }
 
 TEST_F(ReadingFlowTest, CancellingTheSpreadListLeavesTheTableAsItWas) {
@@ -223,7 +223,7 @@ TEST_F(ReadingFlowTest, CancellingTheSpreadListLeavesTheTableAsItWas) {
     OnNextModal<TForm2>([](TForm2* dialog) { dialog->reject(); });
     form->menu().SelectlayoutF11->trigger();
     EXPECT_EQ(form->table()->backing(), before);
-    EXPECT_TRUE(form->reading().SpreadName.isEmpty());
+    EXPECT_TRUE(form->reading().SpreadName().isEmpty());
     EXPECT_TRUE(button("SpeedButton1")->isHidden());
 }
 
@@ -234,7 +234,7 @@ TEST_F(ReadingFlowTest, ViewAndWheelDoNothingBeforeTheDeckIsLaidOut) {
     const QRect home = area->geometry();
     form->menu().RemoveDeck1->trigger();
     EXPECT_EQ(area->geometry(), home);
-    EXPECT_FALSE(form->reading().DeckRemoved);
+    EXPECT_FALSE(form->reading().DeckRemoved());
 
     QWheelEvent wheel(QPointF(500, 300), QPointF(500, 300), {}, {0, -120}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
@@ -244,7 +244,7 @@ TEST_F(ReadingFlowTest, ViewAndWheelDoNothingBeforeTheDeckIsLaidOut) {
     form->menu().CutDeck1->trigger();  // cutting off
     shuffle();
     form->menu().RemoveDeck1->trigger();
-    EXPECT_TRUE(form->reading().DeckRemoved);
+    EXPECT_TRUE(form->reading().DeckRemoved());
     EXPECT_EQ(area->geometry(), QRect(QPoint(0, 0), form->table()->size()));
     form->menu().RemoveDeck1->trigger();
     EXPECT_EQ(area->geometry(), home);
@@ -257,7 +257,7 @@ TEST_F(ReadingFlowTest, ClosingDuringTheShuffleEndsItAndWritesTheSettings) {
         if (fake.pacer->frames == 2) form->close();
     };
     button("SpeedButton1")->click();
-    EXPECT_FALSE(form->reading().Shuffling);
+    EXPECT_FALSE(form->reading().Shuffling());
     EXPECT_EQ(fake.settingsKey->values.value("curquer").toInt(), 0);
 }
 

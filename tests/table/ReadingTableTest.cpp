@@ -80,13 +80,13 @@ protected:
 
     void Open(const QString& spread) {
         model.Parser.ResetReading();
-        model.SpreadName = spread;
+        model.SetSpreadName(spread);
         view->MakeSpreadAndImages();
     }
 
     int SlotCarrying(int card) const {
         for (int i = 0; i < model.DeckSize; ++i)
-            if (model.Deck[i].Number == card) return i;
+            if (model.Deck()[i].Number == card) return i;
         return -1;
     }
 
@@ -107,7 +107,7 @@ TEST_F(ReadingTableTest, PositionImagesStandWhereTheSpreadPlacesThem) {
     EXPECT_EQ(image->geometry(), QRect(120, 400, 87, 148));
     EXPECT_EQ(view->PositionImage(3), nullptr);
     EXPECT_EQ(view->SpacerImage()->pos(), QPoint(300 + 87, 400 + 148));
-    EXPECT_EQ(model.PendingSignificators, 1);
+    EXPECT_EQ(model.PendingSignificators(), 1);
     // An empty place: black outline on the table colour.
     EXPECT_EQ(image->picture().pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(image->picture().pixelColor(60, 120), kTable);
@@ -151,7 +151,7 @@ TEST_F(ReadingTableTest, ThePileIsPaintedUntilTheDeckIsLaidOut) {
     EXPECT_EQ(Pixel(last.x() + 115, last.y() + 98), kTable);
     EXPECT_TRUE(window.findChild<QLabel*>("Label4")->isVisible());
 
-    model.DeckLaidOut = true;
+    model.SetDeckLaidOut(true);
     model.SetCards(window.width(), program.settings.UseReverse);
     table->repaintAll();
     EXPECT_EQ(Pixel(last.x() + 57, last.y() + 98), kTable);
@@ -159,12 +159,12 @@ TEST_F(ReadingTableTest, ThePileIsPaintedUntilTheDeckIsLaidOut) {
 }
 
 TEST_F(ReadingTableTest, ASlotTakenOffTheArcIsNeitherPaintedNorHit) {
-    model.DeckLaidOut = true;
+    model.SetDeckLaidOut(true);
     model.SetCards(window.width(), program.settings.UseReverse);
     table->repaintAll();
     const QImage& back = view->CardBackSmall();
-    TCard& first = model.Deck[0];
-    TCard& top = model.Deck[77];
+    TCard& first = model.Deck()[0];
+    TCard& top = model.Deck()[77];
     EXPECT_EQ(first.Y, 81);
     EXPECT_EQ(Pixel(first.X + 2, first.Y + 50), back.pixelColor(2, 50));
     EXPECT_EQ(Pixel(top.X + 50, top.Y + 50), back.pixelColor(50, 50));
@@ -177,7 +177,7 @@ TEST_F(ReadingTableTest, ASlotTakenOffTheArcIsNeitherPaintedNorHit) {
     EXPECT_EQ(Pixel(topPoint.x(), topPoint.y()), kTable);
     EXPECT_FALSE(CardHit(first, firstPoint.x(), firstPoint.y()));
     // The neighbour under the taken card shows again where it lay beneath it.
-    const TCard& under = model.Deck[76];
+    const TCard& under = model.Deck()[76];
     EXPECT_EQ(Pixel(under.X + 40, under.Y + 50), back.pixelColor(40, 50));
     // A full repaint keeps the taken slots away.
     table->repaintAll();
@@ -193,34 +193,34 @@ TEST_F(ReadingTableTest, AReadingIsDealtTurnedAndExplainedOnTheTable) {
         dialog->Button1()->click();
     });
     model.Parser.ActivatePosition(0);
-    ASSERT_EQ(model.Parser.PosCard[0], 3);
+    ASSERT_EQ(model.Parser.PosCard(0), 3);
     EXPECT_EQ(view->PositionImage(0)->picture(), Face(3));
     auto* prompt = window.findChild<QLabel*>("Label2");
     EXPECT_EQ(prompt->text(), program.Messages[66] + "\r\nPast");
-    EXPECT_EQ(model.CurrentPrompt, prompt->text());
-    EXPECT_EQ(model.NextPosition, 1);
+    EXPECT_EQ(model.CurrentPrompt(), prompt->text());
+    EXPECT_EQ(model.NextPosition(), 1);
 
-    model.DeckLaidOut = true;
+    model.SetDeckLaidOut(true);
     model.SetCards(window.width(), program.settings.UseReverse);
     const int slot = SlotCarrying(7);
-    model.Deck[slot].Reversed = true;
+    model.Deck()[slot].Reversed = true;
     model.Parser.TakeCard(slot);
     CardImage* image = view->PositionImage(1);
     EXPECT_EQ(image->picture(), view->CardBackLarge());
     EXPECT_EQ(prompt->text(), program.Messages[67] + "\r\nFuture");
 
     QTest::mouseClick(image, Qt::LeftButton);
-    EXPECT_TRUE(model.Parser.PosFaceUp[1]);
-    EXPECT_TRUE(model.CardTurned);
+    EXPECT_TRUE(model.Parser.PosFaceUp(1));
+    EXPECT_TRUE(model.CardTurned());
     // Reversed: the face turned by 180 degrees, the yellow quarter now at the top left.
     EXPECT_EQ(image->picture(), TurnedOver(Face(7)));
     EXPECT_TRUE(Near(image->picture().pixelColor(10, 10), Qt::yellow));
     EXPECT_TRUE(Near(image->picture().pixelColor(80, 140), Qt::red));
 
     QString heading;
-    OnNextModal<TForm4>([&heading](TForm4* window) {
-        heading = window->Label2()->text();
-        window->close();
+    OnNextModal<TForm4>([&heading](TForm4* explanation) {
+        heading = explanation->Label2()->text();
+        explanation->close();
     });
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(heading, "Past");
@@ -229,18 +229,18 @@ TEST_F(ReadingTableTest, AReadingIsDealtTurnedAndExplainedOnTheTable) {
     EXPECT_EQ(prompt->text(), program.Messages[65]);
     EXPECT_FALSE(view->ExtraCardImage()->isVisible());
     const int extra = SlotCarrying(11);
-    model.Deck[extra].Reversed = false;
+    model.Deck()[extra].Reversed = false;
     model.Parser.TakeCard(extra);
     EXPECT_TRUE(view->ExtraCardImage()->isVisible());
     EXPECT_EQ(view->ExtraCardImage()->tag(), 11);
     EXPECT_EQ(view->ExtraCardImage()->picture(), Face(11));
     EXPECT_EQ(view->ExtraCardImage()->geometry(), QRect(30, table->height() - 148 - 20, 87, 148));
-    EXPECT_EQ(model.Parser.PosCard[2], 9);
+    EXPECT_EQ(model.Parser.PosCard(2), 9);
 }
 
 TEST_F(ReadingTableTest, ManualInputAsksTheCardListWithTheOrientationShown) {
     Open("Three");
-    model.ManualInput = true;
+    model.SetManualInput(true);
     QString caption;
     QRect preview;
     bool groupShown = false;
@@ -256,27 +256,25 @@ TEST_F(ReadingTableTest, ManualInputAsksTheCardListWithTheOrientationShown) {
     EXPECT_EQ(caption, program.Messages[117] + " 2: Future");
     EXPECT_EQ(preview, QRect(224, 88, 113, 185));
     EXPECT_TRUE(groupShown);
-    EXPECT_EQ(model.Parser.PosCard[2], 9);
-    EXPECT_TRUE(model.Parser.PosReversed[2]);
+    EXPECT_EQ(model.Parser.PosCard(2), 9);
+    EXPECT_TRUE(model.Parser.PosReversed(2));
     EXPECT_EQ(view->PositionImage(2)->picture(), TurnedOver(Face(9)));
-    EXPECT_EQ(model.CurrentPrompt, program.Messages[75]);
-    EXPECT_TRUE(model.ManualInput);
+    EXPECT_EQ(model.CurrentPrompt(), program.Messages[75]);
+    EXPECT_TRUE(model.ManualInput());
 }
 
 TEST_F(ReadingTableTest, AMissingFaceLeavesThePositionAsItWas) {
     Open("Three");
-    model.Parser.PosPlaced[1] = true;
-    model.Parser.PosCard[1] = 40;  // no picture for card 40
-    model.Parser.PosReversed[1] = true;
+    model.Parser.LayCard(1, 40, true, false);  // no picture for card 40
     const QImage before = view->PositionImage(1)->picture();
     QTest::mouseClick(view->PositionImage(1), Qt::LeftButton);
-    EXPECT_TRUE(model.Parser.PosFaceUp[1]);
+    EXPECT_TRUE(model.Parser.PosFaceUp(1));
     EXPECT_EQ(view->PositionImage(1)->picture(), before);
 }
 
 TEST_F(ReadingTableTest, OnlyClicksOutsideTheSpreadAreaAndItsLabelsAreTableClicks) {
     Open("Three");
-    model.SpreadName = "Three";
+    model.SetSpreadName("Three");
     view->ShowSpread();
     QSignalSpy tableClicks(table, &TableWidget::mousePressed);
     struct Row {
@@ -343,7 +341,7 @@ TEST_F(ReadingTableTest, PlacesNearTheIntegerLimitsLieFarOffWithoutOverflow) {
                  {false, 100, INT_MAX - 100, "Far down"}});
     Open("Far");
     ASSERT_TRUE(fake.messageBoxes->shown.isEmpty());
-    ASSERT_EQ(model.Parser.PosX[0], INT_MAX);  // the file's numbers are kept as read
+    ASSERT_EQ(model.Parser.PosX(0), INT_MAX);  // the file's numbers are kept as read
     const QRect right = view->PositionImage(0)->geometry();
     const QRect left = view->PositionImage(1)->geometry();
     EXPECT_GT(right.left(), 1000000);

@@ -12,21 +12,16 @@ namespace {
 // A reading of three positions (one significator) with cards 5, 6 and 7 on them.
 ReadingModel ThreeCardReading() {
     ReadingModel model;
-    model.SpreadName = "Three";
+    model.SetSpreadName("Three");
     model.DeckSize = 22;
-    for (int slot = 0; slot < 22; ++slot) model.Deck[slot] = {21 - slot, 0, 0, 0, slot == 3};
+    for (int slot = 0; slot < 22; ++slot) model.Deck()[slot] = {21 - slot, 0, 0, 0, slot == 3};
     TSpreadParser& parser = model.Parser;
-    parser.PosCount = 3;
-    parser.SignificatorCount = 1;
-    parser.PosSignificator = {true};
-    for (int i = 0; i < 3; ++i) {
-        parser.PosCard[i] = 5 + i;
-        parser.PosText[i] = "Meaning " + QString::number(i);
-    }
-    parser.PosReversed[2] = true;
-    parser.PosFaceUp[1] = true;
-    model.NextPosition = 3;
-    model.DeckLaidOut = true;
+    QList<SpreadLine> lines;
+    for (int i = 0; i < 3; ++i) lines.append({i == 0, -200, -200, "Meaning " + QString::number(i)});
+    parser.SetLines(lines);
+    for (int i = 0; i < 3; ++i) parser.LayCard(i, 5 + i, i == 2, i == 1);
+    model.SetNextPosition(3);
+    model.SetDeckLaidOut(true);
     model.ReadingComments = "09/12/2026";
     return model;
 }
@@ -63,9 +58,9 @@ TEST(ReadingModelTest, CompleteOnlyWhenLaidOutAndEveryPositionDealt) {
                            Row{"entered before the cut", false, 3, -1, false},
                            Row{"entered by hand, the last position first", true, 3, 1, false}}) {
         ReadingModel model = ThreeCardReading();
-        model.DeckLaidOut = row.laidOut;
-        model.NextPosition = row.nextPosition;
-        if (row.emptyPosition >= 0) model.Parser.PosCard[row.emptyPosition] = -1;
+        model.SetDeckLaidOut(row.laidOut);
+        model.SetNextPosition(row.nextPosition);
+        if (row.emptyPosition >= 0) model.Parser.LayCard(row.emptyPosition, -1, false, false);
         EXPECT_EQ(model.Complete(), row.complete) << row.name;
         EXPECT_EQ(model.Snapshot().complete, row.complete) << row.name;
     }
@@ -81,11 +76,11 @@ protected:
     void NumberedDeck() {
         parts.model.DeckSize = 78;
         for (int slot = 0; slot < 78; ++slot)
-            parts.model.Deck[slot] = {slot, 0, 0, 0, slot % 3 == 0};
+            parts.model.Deck()[slot] = {slot, 0, 0, 0, slot % 3 == 0};
     }
     QList<int> Numbers() const {
         QList<int> numbers;
-        for (int slot = 0; slot < 78; ++slot) numbers << parts.model.Deck[slot].Number;
+        for (int slot = 0; slot < 78; ++slot) numbers << parts.model.Deck()[slot].Number;
         return numbers;
     }
 };
@@ -105,7 +100,7 @@ TEST_F(TableAnimationsTest, ThreePileCutLaysDownTheLastPacketFirstWhileRunning) 
     for (int card = 0; card < 30; ++card) expected << card;
     EXPECT_EQ(Numbers(), expected);
     for (int slot = 0; slot < 78; ++slot)
-        EXPECT_EQ(parts.model.Deck[slot].Reversed, slot % 3 == 0) << slot;
+        EXPECT_EQ(parts.model.Deck()[slot].Reversed, slot % 3 == 0) << slot;
     EXPECT_TRUE(runningMeanwhile);
     EXPECT_FALSE(parts.animations->isRunning());
 }
