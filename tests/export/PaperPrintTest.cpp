@@ -39,7 +39,7 @@ TEST_F(PaperPrintTest, PreviewThenPrintDialogPrints) {
         for (QAction* action : preview->findChild<QToolBar*>()->actions())
             if (action->text() == "Print") action->trigger();
     });
-    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(pages, 2);
     EXPECT_TRUE(printDialogShown);
     EXPECT_GT(QFileInfo(file).size(), 1000);
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
