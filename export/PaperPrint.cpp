@@ -2,6 +2,7 @@
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 
 #include "export/PrintDocument.h"
 #include "export/PrintPages.h"
@@ -12,6 +13,8 @@ PrintOutcome PrintOnPaper(const PrintDocument& document, QPageSize::PageSizeId p
     printer.setDocName(document.title);
     SetUpPages(printer, paper);
     QPrintPreviewDialog preview(&printer, parent);
+    // Large enough to read a page.
+    if (parent) preview.resize(parent->size() * 0.8);
     // The preview paints the pages for the screen, then once more for the printer when the
     // print dialog is confirmed: the last painting's outcome is the printout's.
     QString failure;

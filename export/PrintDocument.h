@@ -37,7 +37,7 @@ struct PrintDocumentTexts {
 using CardPictureSource = std::function<QImage(int card)>;
 
 // A full-size card's width on paper, and the resolution its picture is printed at.
-constexpr double kCardWidthMm = 45;
+constexpr double kCardWidthMm = 38;
 constexpr int kPrintDotsPerInch = 300;
 
 // The picture of a card from the deck's folder, at most as many pixels wide as the printed card

@@ -70,7 +70,6 @@ public:
     // Writes the text line by line, going on to a new page where a line does not fit. Lines
     // above besideBottom on the page they start on begin at x; the rest take the full width.
     void Text(const QString& text, const QFont& font, qreal x, qreal besideBottom) {
-        painter_.setFont(font);
         const int page = pages_;
         for (const QString& paragraph : Paragraphs(text)) {
             QTextLayout layout(paragraph, font, &device_);
@@ -140,10 +139,12 @@ void PaintEntry(const PrintDocument::Entry& entry, PageFlow& flow, QPainter& pai
     flow.Need(rule +
               std::max(picture.height(), flow.TextHeight(entry.heading, heading, textWidth) +
                                              flow.TextHeight(entry.cardLine, heading, textWidth)));
-    painter.setPen(QPen(Qt::gray, flow.Mm(0.2)));
-    painter.drawLine(QPointF(0, flow.Y()), QPointF(flow.Width(), flow.Y()));
-    painter.setPen(Qt::black);
-    flow.Advance(rule);
+    if (flow.Y() > 0) {  // a page begins without it
+        painter.setPen(QPen(Qt::gray, flow.Mm(0.2)));
+        painter.drawLine(QPointF(0, flow.Y()), QPointF(flow.Width(), flow.Y()));
+        painter.setPen(Qt::black);
+        flow.Advance(rule);
+    }
     const qreal top = flow.Y();
     if (!picture.isEmpty()) painter.drawImage(QRectF(QPointF(0, top), picture), entry.card);
     const qreal pictureBottom = top + picture.height();
