@@ -123,7 +123,8 @@ TEST(PrintFrmCommentTest, TheCommentComesBackAsItWasUnlessEdited) {
 }
 
 // The comments serve the web page, the printer and the PDF file; OK on the printer opens the
-// print preview, OK on the PDF file asks where to save it, and the choice is kept.
+// print preview, OK on the PDF file asks where to save it, and the choice is kept. A closed
+// preview or a cancelled save dialog tells nothing.
 TEST_F(PrintFrmTest, PrinterAndPdfTakeTheCommentsAndRunTheirCommand) {
     const struct {
         int item;
@@ -153,6 +154,7 @@ TEST_F(PrintFrmTest, PrinterAndPdfTakeTheCommentsAndRunTheirCommand) {
     }
     EXPECT_EQ(fake.fileDialogs->saved.size(), 1);
     EXPECT_EQ(reading.ReadingComments, "Typed");
+    EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
 }
 
 TEST_F(PrintFrmTest, IncompleteReadingShowsMessage92WithoutDialog) {
