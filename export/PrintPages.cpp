@@ -6,8 +6,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <memory>
-#include <vector>
 
 #include "export/PrintDocument.h"
 
@@ -36,7 +34,7 @@ public:
 
     qreal Mm(double mm) const { return mm * device_.logicalDpiY() / 25.4; }
     qreal Width() const { return width_; }
-    qreal Room() const { return height_ - y_; }
+    qreal Height() const { return height_; }
     qreal Y() const { return y_; }
     int Pages() const { return pages_; }
     bool Failed() const { return failed_; }
@@ -119,7 +117,7 @@ void PaintSpreadPicture(const PrintDocument& document, PageFlow& flow, QPainter&
     const QImage& picture = document.spreadPicture;
     const qreal screenWidth = picture.width() / qreal(std::max(document.spreadPictureScale, 1));
     const QSizeF size = FittedSize(picture.size(), flow.Mm(screenWidth * 25.4 / kScreenDotsPerInch),
-                                   QSizeF(flow.Width(), flow.Mm(200)));
+                                   QSizeF(flow.Width(), std::min(flow.Mm(200), flow.Height())));
     flow.Need(size.height());
     painter.drawImage(QRectF(QPointF(0, flow.Y()), size), picture);
     flow.Advance(size.height() + flow.Mm(kGapMm));
@@ -130,7 +128,7 @@ void PaintEntry(const PrintDocument::Entry& entry, PageFlow& flow, QPainter& pai
     QSizeF picture;
     if (!entry.card.isNull())
         picture = FittedSize(entry.card.size(), flow.Mm(kCardWidthMm),
-                             QSizeF(flow.Width() / 2, flow.Mm(120)));
+                             QSizeF(flow.Width() / 2, std::min(flow.Mm(120), flow.Height() / 2)));
     const qreal column = picture.isEmpty() ? 0 : picture.width() + flow.Mm(kGapMm);
     const qreal textWidth = flow.Width() - column;
     // The rule above the position, its heading, its card line and its picture go on one page
