@@ -10,11 +10,11 @@ int SignificatorCount(const ReadingSnapshot& reading) {
                       [](const ReadingSnapshot::Position& p) { return p.significator; }));
 }
 
+}  // namespace
+
 QString CardTitle(const CardTitleList& titles, int card) {
     return card >= 0 && card < static_cast<int>(titles.size()) ? titles[card] : QString();
 }
-
-}  // namespace
 
 QString HtmlEscaped(const QString& text) {
     QString escaped = text;

@@ -17,6 +17,9 @@ struct PrintChoices {
 // The explanation text of a card in an orientation.
 using CardTextSource = std::function<QString(int card, bool reversed)>;
 
+// The title of a card number; empty for a number outside the deck.
+QString CardTitle(const CardTitleList& titles, int card);
+
 // "&", "<" and ">" as HTML entities, so no text can change the page's markup.
 QString HtmlEscaped(const QString& text);
 

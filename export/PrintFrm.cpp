@@ -51,41 +51,42 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
     : QDialog(parent), comments_(comments) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(431, 295);
+    setFixedSize(431, 339);
     setWindowTitle(messages[Msg::PrintSettings]);
 
     radioGroup1_ = MakeRadioGroup(
-        this, "RadioGroup1", QRect(24, 8, 185, 89),
-        {messages[Msg::PrintInWord], messages[Msg::PrintInHtml], messages[Msg::PrintInOpenOffice]},
+        this, "RadioGroup1", QRect(24, 8, 185, 133),
+        {messages[Msg::PrintInWord], messages[Msg::PrintInHtml], messages[Msg::PrintInOpenOffice],
+         messages[Msg::PrintOnPrinter], messages[Msg::PrintAsPdf]},
         printTypes_);
     checkBox1_ = MakeCheckBox(this, "CheckBox1", messages[Msg::PrintSpreadView],
-                              QRect(24, 104, 185, 17), settings.PrintView);
+                              QRect(24, 148, 185, 17), settings.PrintView);
     radioGroup2_ =
-        MakeRadioGroup(this, "RadioGroup2", QRect(48, 120, 161, 65),
+        MakeRadioGroup(this, "RadioGroup2", QRect(48, 164, 161, 65),
                        {messages[Msg::PrintSchematic], messages[Msg::PrintSmallCards]}, viewKinds_);
     checkBox2_ = MakeCheckBox(this, "CheckBox2", messages[Msg::PrintBigCards],
-                              QRect(24, 200, 201, 17), settings.PrintBigCards);
+                              QRect(24, 244, 201, 17), settings.PrintBigCards);
     checkBox3_ = MakeCheckBox(this, "CheckBox3", messages[Msg::PrintExplanations],
-                              QRect(24, 224, 201, 17), settings.PrintExpl);
-    label1_ = new QLabel(messages[Msg::PrintComments], this);
+                              QRect(24, 268, 201, 17), settings.PrintExpl);
+    label1_ = new QLabel(messages[Msg::PrintCommentsForAll], this);
     label1_->setObjectName("Label1");
     label1_->setTextFormat(Qt::PlainText);
-    label1_->setGeometry(232, 16, 169, 26);
+    label1_->setGeometry(232, 16, 169, 40);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     memo1_ = new QPlainTextEdit(CommentForDisplay(comments), this);
     memo1_->setObjectName("Memo1");
     // A comment too long to show whole is kept as it is rather than cut by an edit.
     memo1_->setReadOnly(CommentCutForDisplay(comments));
-    memo1_->setGeometry(232, 48, 169, 201);
+    memo1_->setGeometry(232, 62, 169, 231);
     memo1_->setTabChangesFocus(true);
     button1_ = new QPushButton(messages[Msg::Ok], this);
     button1_->setObjectName("Button1");
-    button1_->setGeometry(128, 256, 75, 25);
+    button1_->setGeometry(128, 300, 75, 25);
     button1_->setDefault(true);
     button2_ = new QPushButton(messages[Msg::Cancel], this);
     button2_->setObjectName("Button2");
-    button2_->setGeometry(232, 256, 75, 25);
+    button2_->setGeometry(232, 300, 75, 25);
 
     if (QAbstractButton* type = printTypes_->button(settings.PrintType)) type->setChecked(true);
     viewKinds_->button(settings.PrintSchema ? 0 : 1)->setChecked(true);
@@ -95,6 +96,9 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
                               checkBox3_,   memo1_,     button1_,     button2_};
     for (int i = 1; i < 8; ++i) setTabOrder(order[i - 1], order[i]);
     FitTexts(this);
+    // A label that grew downward keeps the comments field below it.
+    if (const int overlap = label1_->geometry().bottom() + 6 - memo1_->y(); overlap > 0)
+        memo1_->setGeometry(memo1_->geometry().adjusted(0, overlap, 0, 0));
     // Captions that grew past the comments column push it, and the Cancel button below it, to
     // the right.
     int right = 0;
@@ -118,9 +122,11 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
 void TForm18::CheckBox1Click() { radioGroup2_->setEnabled(checkBox1_->isChecked()); }
 
 void TForm18::RadioGroup1Click() {
-    const bool html = printTypes_->checkedId() == 1;
-    label1_->setEnabled(html);
-    memo1_->setEnabled(html);
+    // The formats that print the comments: the web page, the printer and the PDF file.
+    const int type = printTypes_->checkedId();
+    const bool comments = type == 1 || type == 3 || type == 4;
+    label1_->setEnabled(comments);
+    memo1_->setEnabled(comments);
 }
 
 void TForm18::TakeChoices(Settings& settings) const {

@@ -12,7 +12,8 @@ class QPushButton;
 struct Settings;
 
 // The print settings dialog: the output format, what goes into the output and the comments
-// for the HTML page. Loaded from the settings and comments; OK takes the choices back.
+// for the web page, the printout and the PDF file. Loaded from the settings and comments; OK takes
+// the choices back.
 class TForm18 : public QDialog {
     Q_OBJECT
 

@@ -91,21 +91,40 @@ QSize SpreadPictureSize(QSize extent, bool schematic) {
     return QSize(static_cast<int>(std::max<qint64>(w, 1)), static_cast<int>(h));
 }
 
+SpreadPicture::SpreadPicture(const PrintLayout& layout, bool schematic, int scale)
+    : extentX_(std::max(layout.extent.width(), 1)),
+      scale_(std::max(scale, 1)),
+      schematic_(schematic) {
+    const QSize size = SpreadPictureSize(layout.extent, schematic);
+    width_ = size.width();
+    image_ = QImage(size.expandedTo(QSize(1, 1)) * scale_, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    cardSize_ = QSize(Scaled(width_, layout.cardSize.width(), extentX_),
+                      Scaled(width_, layout.cardSize.height(), extentX_));
+}
+
+void SpreadPicture::Draw(const PrintPosition& position, const QImage& card) {
+    QPainter painter(&image_);
+    painter.scale(scale_, scale_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale_ > 1);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    const QRect place(Scaled(width_, position.x, extentX_), Scaled(width_, position.y, extentX_),
+                      cardSize_.width(), cardSize_.height());
+    if (schematic_) {
+        painter.drawRect(place.adjusted(0, 0, -1, -1));
+        DrawLabel(painter, place.topLeft() + QPoint(1, 1), position.label);
+    } else {
+        painter.drawImage(place, card);
+        DrawLabel(painter, place.topLeft() - QPoint(3, 3), position.label);
+    }
+}
+
 bool MakePrintImages(const PrintLayout& layout, const QString& exportDir, const QString& deckDir,
                      bool schematic, QString* errorString) {
     const QString temp = exportDir + "/";
     if (!RemoveOldPictures(temp, errorString)) return false;
-    const QSize size = SpreadPictureSize(layout.extent, schematic);
-    const int extentX = std::max(layout.extent.width(), 1);
-    const int W = size.width();
-    QImage spread(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    spread.fill(Qt::white);
-    QPainter painter(&spread);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::white);
-    const int cw = Scaled(W, layout.cardSize.width(), extentX);
-    const int ch = Scaled(W, layout.cardSize.height(), extentX);
-
+    SpreadPicture spread(layout, schematic);
     for (int i = 0; i < layout.positions.size(); ++i) {
         const PrintPosition& position = layout.positions[i];
         QImage card = deckDir.isEmpty() || position.card < 0
@@ -114,17 +133,9 @@ bool MakePrintImages(const PrintLayout& layout, const QString& exportDir, const 
         if (card.isNull()) continue;
         if (position.reversed) card = card.mirrored(true, true);
         if (!WritePicture(card, temp + QString::number(i) + ".bmp", errorString)) return false;
-        const QRect place(Scaled(W, position.x, extentX), Scaled(W, position.y, extentX), cw, ch);
-        if (schematic) {
-            painter.drawRect(place.adjusted(0, 0, -1, -1));
-            DrawLabel(painter, place.topLeft() + QPoint(1, 1), position.label);
-        } else {
-            painter.drawImage(place, card);
-            DrawLabel(painter, place.topLeft() - QPoint(3, 3), position.label);
-        }
+        spread.Draw(position, card);
     }
-    painter.end();
-    return WritePicture(spread, temp + "1000.bmp", errorString);
+    return WritePicture(spread.Image(), temp + "1000.bmp", errorString);
 }
 
 QImage ReadPrintPicture(const QString& path) {

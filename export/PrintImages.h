@@ -30,6 +30,28 @@ PrintLayout PrintLayoutOf(const ReadingSnapshot& reading);
 // high as the layout's proportions give, or W0 + 50 high and narrower for a tall layout.
 QSize SpreadPictureSize(QSize extent, bool schematic);
 
+// The spread picture drawn position by position, in position order: a rectangle or the small
+// card picture with the position's label. At a scale above 1 the same picture is drawn with
+// that many pixels for one, for print.
+class SpreadPicture {
+public:
+    SpreadPicture(const PrintLayout& layout, bool schematic, int scale = 1);
+
+    // Draws the position with its card picture, already turned for a reversed card.
+    void Draw(const PrintPosition& position, const QImage& card);
+    const QImage& Image() const { return image_; }
+    // The size of a card on the picture, in its own pixels.
+    QSize CardSize() const { return cardSize_ * scale_; }
+
+private:
+    QImage image_;
+    int extentX_;
+    int width_;  // W, before the scale
+    int scale_;
+    bool schematic_;
+    QSize cardSize_;
+};
+
 // Removes the pictures of earlier exports from the export folder, then writes i.bmp for each
 // position whose card picture loads (turned for a reversed card) and the spread picture
 // 1000.bmp. A position whose card picture cannot be loaded is left out silently. False with the

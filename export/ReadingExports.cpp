@@ -3,21 +3,30 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QLocale>
 
 #include "decks/CardTexts.h"
 #include "export/HtmlExport.h"
+#include "export/PaperPrint.h"
+#include "export/PdfExport.h"
+#include "export/PrintDocument.h"
 #include "export/PrintFrm.h"
 #include "export/PrintImages.h"
+#include "export/PrintPages.h"
 #include "export/WordExport.h"
 #include "export/WriterExport.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/Msg.h"
 #include "platform/Platform.h"
 #include "platform/WholeFile.h"
+#include "spreads/Misc.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 
 namespace {
+
+constexpr char kPdfPattern[] = " (*.pdf)";  // after the filter's name
+constexpr char kPdfSuffix[] = "pdf";
 
 PrintChoices ChoicesOf(const Settings& settings) {
     return {settings.PrintView, settings.PrintBigCards, settings.PrintExpl};
@@ -74,8 +83,18 @@ QString ReadingExports::DocumentTitle() const {
     return reading_.SpreadName() + " (" + info.shortDate(info.today()) + ")";
 }
 
-void ReadingExports::ShowFailure(const char* text, const QString& reason) {
-    program_.platform.messageBoxes->showMessage(window_, text + QString("\n") + reason);
+PrintDocument ReadingExports::MakePrintDocument() const {
+    const QString deckDir = program_.DeckDirectoryInUse();
+    const ReadingSnapshot reading = reading_.Snapshot();
+    return BuildPrintDocument(
+        reading, PrintLayoutOf(reading), program_.CardTitles,
+        ChoicesOf(program_.settings), program_.settings.PrintSchema,
+        {DocumentTitle(), program_.Messages[Msg::ReversedWord], program_.Messages[Msg::Comments]},
+        ExplanationsOf(program_), [&deckDir](int card) { return DeckCardPicture(deckDir, card); });
+}
+
+void ReadingExports::ShowFailure(const QString& text, const QString& reason) {
+    program_.platform.messageBoxes->showMessage(window_, text + "\n" + reason);
 }
 
 void ReadingExports::ShowNotOpened(const QString& path) {
@@ -98,6 +117,12 @@ void ReadingExports::Print1Click() {
             break;
         case 2:
             ExportinOpenOf();
+            break;
+        case 3:
+            PrintOnPrinter();
+            break;
+        case 4:
+            ExportinPdf();
             break;
     }
 }
@@ -146,4 +171,44 @@ void ReadingExports::ExportinOpenOf() {
     } catch (const AutomationError& failure) {
         ShowFailure(FixedText::OpenOfficeNotCreated, QString::fromStdString(failure.what()));
     }
+}
+
+void ReadingExports::PrintOnPrinter() {
+    if (!CheckComplete()) return;
+    PrintDocument document;
+    {
+        const BusyPointer busy;
+        document = MakePrintDocument();
+    }
+    QString error;
+    if (PrintOnPaper(document, PaperSizeFor(QLocale::system()), window_, &error) ==
+        PrintOutcome::Failed)
+        ShowFailure(program_.Messages[Msg::NotPrinted], error);
+}
+
+void ReadingExports::ExportinPdf() {
+    if (!CheckComplete()) return;
+    const MessageList& messages = program_.Messages;
+    const SystemInfo& info = *program_.platform.systemInfo;
+    const std::optional<QString> path = program_.platform.fileDialogs->saveFile(
+        window_,
+        {program_.ReadingDialogDir,
+         ReadingFileTitle(info.shortDate(info.today()), reading_.Has79thCard, reading_.SpreadName()) +
+             "." + kPdfSuffix,
+         messages[Msg::PdfFiles] + kPdfPattern, kPdfSuffix});
+    if (!path) return;
+    QString error;
+    bool written = false;
+    {
+        const BusyPointer busy;
+        const std::optional<QByteArray> bytes =
+            PdfBytes(MakePrintDocument(), PaperSizeFor(QLocale::system()), &error);
+        written = bytes && WriteWholeFile(*path, *bytes, &error);
+    }
+    if (!written)
+        return ShowFailure(messages[Msg::PdfNotCreated],
+                           QDir::toNativeSeparators(*path) + ": " + error);
+    QString told = messages[Msg::PdfSaved] + "\n" + QDir::toNativeSeparators(*path);
+    if (!program_.platform.shell->openFile(*path)) told += "\n" + messages[Msg::PdfNotOpened];
+    program_.platform.messageBoxes->showMessage(window_, told);
 }

@@ -3,10 +3,12 @@
 class QString;
 class QWidget;
 class ReadingModel;
+struct PrintDocument;
 struct ProgramState;
 
 // The Print command and the exports of a finished reading: the print settings dialog, the
-// print pictures, the HTML page opened in the browser and the word processor's document.
+// print pictures, the HTML page opened in the browser, the word processor's document, the
+// printout on paper and the PDF file.
 class ReadingExports {
 public:
     ReadingExports(ProgramState& program, ReadingModel& reading, QWidget* window);
@@ -16,6 +18,10 @@ public:
     void PrintinHTMLformat1Click();
     void ExportinWord();
     void ExportinOpenOf();
+    // A print preview, then the system's print dialog.
+    void PrintOnPrinter();
+    // A PDF file the user names, opened with the desktop when saved.
+    void ExportinPdf();
 
 private:
     // Shows message 92 and returns false while the reading is not complete.
@@ -29,8 +35,10 @@ private:
     QString NewExportPath(const QString& extension) const;
     // The spread's name and today's date, heading a document.
     QString DocumentTitle() const;
-    // The format's fixed message, and the reason on a second line.
-    void ShowFailure(const char* text, const QString& reason);
+    // The printout of the reading as the print settings say, for paper and PDF.
+    PrintDocument MakePrintDocument() const;
+    // The format's message, and the reason on a second line.
+    void ShowFailure(const QString& text, const QString& reason);
     // The document was made, but the desktop has no program that opens it.
     void ShowNotOpened(const QString& path);
 

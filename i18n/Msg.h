@@ -131,6 +131,15 @@ enum : int {
     RemoveAssociation = 147,     // removes a spread's music in the association dialog
     DiscardSpreadChanges = 148,  // the spread editor closed with changes not yet saved
 
-    Count = 150,  // the number of messages a language's list holds
+    PrintOnPrinter = 150,  // the print settings' two formats beyond the three documents
+    PrintAsPdf = 151,
+    PrintCommentsForAll = 152,  // the comments' label: the web page, the PDF and the printout
+    PdfFiles = 153,             // the save dialog's name for PDF files
+    PdfSaved = 154,             // the PDF file's path follows
+    PdfNotOpened = 155,         // after the path: no program could show the file
+    PdfNotCreated = 156,        // the reason follows
+    NotPrinted = 157,           // the reason follows
+
+    Count = 158,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -115,9 +115,8 @@ QString SavedReadings::ReadingFilter() const {
 
 QString SavedReadings::ProposedFileName() const {
     const SystemInfo& system = *program_.platform.systemInfo;
-    return SlashesAsDots(system.shortDate(system.today())) +
-           (model_.Has79thCard ? FixedText::Deck79FileMark : FixedText::DeckFileMark) +
-           model_.SpreadName();
+    return ReadingFileTitle(system.shortDate(system.today()), model_.Has79thCard,
+                            model_.SpreadName());
 }
 
 // ---- Opening ----

@@ -110,6 +110,8 @@ void LoadSettings(Settings& s, const SettingsKey& key, const QString& appDir) {
         if (upper == "RTF") s.PrintType = 0;
         if (upper == "HTML") s.PrintType = 1;
         if (upper == "OO") s.PrintType = 2;
+        if (upper == "PRINTER") s.PrintType = 3;
+        if (upper == "PDF") s.PrintType = 4;
     }
     ReadDefaultOff(key, "drawauto", s.DrawAutomatically);
     ReadDefaultOn(key, "printview", s.PrintView);
@@ -155,8 +157,8 @@ bool SaveSettings(const Settings& s, SettingsKey& key) {
     key.writeText("PlayMusic", UpperSwitch(s.PlayMusicOn));
     key.writeText("resetmusic", LowerSwitch(s.ResetMusic));
     key.writeText("ignspas", LowerSwitch(s.IgnoreAssociations));
-    static const char* const kPrintTypes[] = {"RTF", "HTML", "OO"};
-    if (s.PrintType >= 0 && s.PrintType <= 2) key.writeText("printtype", kPrintTypes[s.PrintType]);
+    static const char* const kPrintTypes[] = {"RTF", "HTML", "OO", "PRINTER", "PDF"};
+    if (s.PrintType >= 0 && s.PrintType <= 4) key.writeText("printtype", kPrintTypes[s.PrintType]);
     key.writeText("printview", LowerSwitch(s.PrintView));
     key.writeText("printschema", LowerSwitch(s.PrintSchema));
     key.writeText("printbigcards", LowerSwitch(s.PrintBigCards));

@@ -30,7 +30,7 @@ struct Settings {
     bool ResetMusic = true;
     bool IgnoreAssociations = false;
 
-    int PrintType = 0;  // 0 Word format, 1 HTML, 2 OpenOffice
+    int PrintType = 0;  // 0 Word format, 1 HTML, 2 OpenOffice, 3 printer, 4 PDF
     bool PrintView = true;
     bool PrintSchema = false;
     bool PrintBigCards = false;

@@ -7,3 +7,7 @@ QString PathDirectory(const QString& path);
 
 // A copy of the text with every "/" and "\" replaced by ".".
 QString SlashesAsDots(const QString& text);
+
+// The name proposed for a file of the reading: the date with its slashes as dots, the deck's
+// mark and the spread's name.
+QString ReadingFileTitle(const QString& date, bool has79thCard, const QString& spreadName);

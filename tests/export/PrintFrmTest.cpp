@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest/QTest>
@@ -120,6 +121,41 @@ TEST(PrintFrmCommentTest, TheCommentComesBackAsItWasUnlessEdited) {
         }
         EXPECT_TRUE(dialog.Comments() == row.back) << row.name;
     }
+}
+
+// The comments serve the web page, the printer and the PDF file; OK on the printer opens the
+// print preview, OK on the PDF file asks where to save it, and the choice is kept. A closed
+// preview or a cancelled save dialog tells nothing.
+TEST_F(PrintFrmTest, PrinterAndPdfTakeTheCommentsAndRunTheirCommand) {
+    const struct {
+        int item;
+        bool comments;
+    } rows[] = {{0, false}, {1, true}, {2, false}, {3, true}, {4, true}};
+    for (const auto& row : rows) {
+        const QString item = "RadioGroup1Item" + QString::number(row.item);
+        bool enabled = !row.comments;
+        OnNextModal<TForm18>([&](TForm18* dialog) {
+            child<QRadioButton>(dialog, item.toLatin1().constData())->click();
+            enabled = child<QPlainTextEdit>(dialog, "Memo1")->isEnabled() &&
+                      child<QLabel>(dialog, "Label1")->isEnabled();
+            if (row.item < 3) return dialog->reject();
+            child<QPlainTextEdit>(dialog, "Memo1")->setPlainText("Typed");
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        bool previewShown = false;
+        if (row.item == 3)
+            OnNextModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+                previewShown = true;
+                preview->reject();
+            });
+        exports.Print1Click();
+        EXPECT_EQ(enabled, row.comments) << row.item;
+        EXPECT_EQ(program.settings.PrintType, row.item < 3 ? 0 : row.item) << row.item;
+        EXPECT_EQ(previewShown, row.item == 3);
+    }
+    EXPECT_EQ(fake.fileDialogs->saved.size(), 1);
+    EXPECT_EQ(reading.ReadingComments, "Typed");
+    EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
 }
 
 TEST_F(PrintFrmTest, IncompleteReadingShowsMessage92WithoutDialog) {

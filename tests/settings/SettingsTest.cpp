@@ -119,8 +119,9 @@ TEST_F(SettingsTest, UnreadableValuesKeepTheirDefaults) {
 }
 
 TEST_F(SettingsTest, PrintTypeReadsAndWritesItsThreeNames) {
-    const QList<std::pair<QString, QString>> cases = {
-        {"word", "RTF"}, {"rtf", "RTF"}, {"Html", "HTML"}, {"oo", "OO"}};
+    const QList<std::pair<QString, QString>> cases = {{"word", "RTF"},        {"rtf", "RTF"},
+                                                      {"Html", "HTML"},       {"oo", "OO"},
+                                                      {"printer", "PRINTER"}, {"Pdf", "PDF"}};
     for (const auto& [stored, rewritten] : cases) {
         settings = Settings();
         set("printtype", stored);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,3 +12,11 @@ struct RowName {
         return std::string(row.param.name);
     }
 };
+
+// Prints a row by its name too, in the test log and in ctest's list of tests. The rows live in
+// each test file's unnamed namespace, which this one joins, so lookup by argument finds it.
+namespace {
+template <typename Row>
+requires requires(const Row& row) { row.name; }
+std::ostream& operator<<(std::ostream& out, const Row& row) { return out << row.name; }
+}  // namespace
