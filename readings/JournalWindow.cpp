@@ -92,6 +92,8 @@ void JournalWindow::BuildWindow() {
     betweenDates_->setObjectName("JournalBetweenDates");
     from_ = new QDateEdit(QDate::currentDate().addMonths(-1), this);
     to_ = new QDateEdit(QDate::currentDate(), this);
+    from_->setObjectName("JournalFrom");
+    to_->setObjectName("JournalTo");
     for (QDateEdit* date : {from_, to_}) {
         date->setCalendarPopup(true);
         date->setEnabled(false);
