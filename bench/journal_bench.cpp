@@ -33,8 +33,8 @@ struct JournalFolder {
             for (int i = 0; i < count; ++i) lines.append({false, i * 95, 0, "Meaning"});
             WriteSpreadFile(root + "/Spreads/" + name + ".spread", count, lines);
         }
-        const QStringList words = {"love", "work", "journey", "money", "health", "family",
-                                   "move", "question", "friend", "choice"};
+        const QStringList words = {"love",   "work", "journey",  "money",  "health",
+                                   "family", "move", "question", "friend", "choice"};
         QRandomGenerator random(7);
         for (int i = 0; i < kReadings; ++i) {
             const auto& [spread, count] = spreads[i % spreads.size()];

@@ -144,7 +144,7 @@ enum : int {
     JournalStatistics = 179,
     JournalExportCsv = 180,
     JournalCard = 181,
-    JournalMoveToTrash = 182,     // asked before a reading file goes to the trash
+    JournalMoveToTrash = 182,      // asked before a reading file goes to the trash
     JournalNotMovedToTrash = 183,  // followed by the reason
     JournalFileNotRead = 184,      // followed by the reason
     JournalFileDamaged = 185,

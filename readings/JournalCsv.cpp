@@ -7,8 +7,8 @@ namespace {
 QString Field(QString text) {
     // A leading =, +, - or @ would start a formula: an apostrophe keeps the cell as text.
     if (!text.isEmpty() && QString("=+-@\t\r").contains(text.front())) text.prepend('\'');
-    if (text.contains(QRegularExpression("[\",\r\n]")))
-        text = '"' + text.replace('"', "\"\"") + '"';
+    static const QRegularExpression quoted("[\",\r\n]");
+    if (text.contains(quoted)) text = '"' + text.replace('"', "\"\"") + '"';
     return text;
 }
 

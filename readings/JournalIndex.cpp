@@ -101,8 +101,7 @@ public:
     }
 
 private:
-    static JournalEntry Faulty(JournalEntry entry, JournalFault fault,
-                               const QString& detail = {}) {
+    static JournalEntry Faulty(JournalEntry entry, JournalFault fault, const QString& detail = {}) {
         entry.fault = fault;
         entry.faultDetail = detail;
         return entry;

@@ -33,8 +33,7 @@ void JournalModel::SetEntries(QList<JournalEntry> entries,
     endResetModel();
 }
 
-void JournalModel::Show(const JournalFilter& filter,
-                        const std::optional<QSet<qint64>>& matching) {
+void JournalModel::Show(const JournalFilter& filter, const std::optional<QSet<qint64>>& matching) {
     beginResetModel();
     shown_.clear();
     for (int i = 0; i < entries_.size(); ++i)
@@ -52,14 +51,14 @@ QList<JournalEntry> JournalModel::ShownEntries() const {
 QString JournalModel::FaultText(const JournalEntry& entry) const {
     const MessageList& messages = program_.Messages;
     switch (entry.fault) {
-    case JournalFault::None:
-        return {};
-    case JournalFault::NotRead:
-        return messages[Msg::JournalFileNotRead] + "\n" + entry.faultDetail;
-    case JournalFault::Damaged:
-        return messages[Msg::JournalFileDamaged];
-    case JournalFault::SpreadMissing:
-        return messages[Msg::SpreadNotInstalled] + " '" + entry.faultDetail + "'.";
+        case JournalFault::None:
+            return {};
+        case JournalFault::NotRead:
+            return messages[Msg::JournalFileNotRead] + "\n" + entry.faultDetail;
+        case JournalFault::Damaged:
+            return messages[Msg::JournalFileDamaged];
+        case JournalFault::SpreadMissing:
+            return messages[Msg::SpreadNotInstalled] + " '" + entry.faultDetail + "'.";
     }
     return {};
 }
@@ -88,33 +87,33 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
     const JournalEntry& entry = EntryAt(index.row());
     const bool faulty = entry.fault != JournalFault::None;
     switch (role) {
-    case Qt::DecorationRole:
-        if (index.column() == Picture && pictures_) return pictures_->For(entry);
-        return {};
-    case Qt::ForegroundRole:
-        if (faulty) return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
-        return {};
-    case Qt::ToolTipRole:
-        return faulty ? FaultText(entry) + "\n" + entry.path : entry.path;
-    case Qt::DisplayRole:
-        break;
-    default:
-        return {};
+        case Qt::DecorationRole:
+            if (index.column() == Picture && pictures_) return pictures_->For(entry);
+            return {};
+        case Qt::ForegroundRole:
+            if (faulty) return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+            return {};
+        case Qt::ToolTipRole:
+            return faulty ? FaultText(entry) + "\n" + entry.path : entry.path;
+        case Qt::DisplayRole:
+            break;
+        default:
+            return {};
     }
     switch (index.column()) {
-    case Date: {
-        const SystemInfo& system = *program_.platform.systemInfo;
-        return system.shortDate(entry.modified.date()) + " " +
-               entry.modified.time().toString("HH:mm");
-    }
-    case Spread:
-        return entry.spreadName;
-    case Cards:
-        return CardsText(entry);
-    case Comment:
-        return CommentForDisplay(entry.comment).section('\n', 0, 0);
-    default:
-        return {};
+        case Date: {
+            const SystemInfo& system = *program_.platform.systemInfo;
+            return system.shortDate(entry.modified.date()) + " " +
+                   entry.modified.time().toString("HH:mm");
+        }
+        case Spread:
+            return entry.spreadName;
+        case Cards:
+            return CardsText(entry);
+        case Comment:
+            return CommentForDisplay(entry.comment).section('\n', 0, 0);
+        default:
+            return {};
     }
 }
 
@@ -122,15 +121,15 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     const MessageList& messages = program_.Messages;
     switch (section) {
-    case Date:
-        return messages[Msg::JournalDate];
-    case Spread:
-        return messages[Msg::SpreadName];
-    case Cards:
-        return messages[Msg::JournalCards];
-    case Comment:
-        return messages[Msg::Comments];
-    default:
-        return {};
+        case Date:
+            return messages[Msg::JournalDate];
+        case Spread:
+            return messages[Msg::SpreadName];
+        case Cards:
+            return messages[Msg::JournalCards];
+        case Comment:
+            return messages[Msg::Comments];
+        default:
+            return {};
     }
 }

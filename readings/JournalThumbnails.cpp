@@ -54,7 +54,8 @@ QPixmap JournalThumbnails::For(const JournalEntry& entry) {
     if (!bounds.isEmpty()) {
         const double scale =
             std::min(double(kWidth) / bounds.width(), double(kHeight) / bounds.height());
-        const QSize card(std::max(1, int(kCardWidth * scale)), std::max(1, int(kCardHeight * scale)));
+        const QSize card(std::max(1, int(kCardWidth * scale)),
+                         std::max(1, int(kCardHeight * scale)));
         const QPointF origin((kWidth - bounds.width() * scale) / 2,
                              (kHeight - bounds.height() * scale) / 2);
         QPainter painter(&picture);

@@ -68,8 +68,7 @@ JournalWindow::JournalWindow(ProgramState& program, SavedReadings& saved, Readin
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &JournalWindow::StartUpdate);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, &settle_,
-            qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
 }
 
 JournalWindow::~JournalWindow() {
@@ -193,7 +192,9 @@ void JournalWindow::BuildWindow() {
     connect(open_, &QPushButton::clicked, this, [this] { OpenRow(CurrentRow()); });
     connect(delete_, &QPushButton::clicked, this, [this] { DeleteRow(CurrentRow()); });
     connect(export_, &QPushButton::clicked, this, &JournalWindow::ExportCsv);
+    // Del in the search field edits the text: only the rows take it as "Delete".
     auto* deleteKey = new QShortcut(QKeySequence::Delete, rows_);
+    deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, [this] { DeleteRow(CurrentRow()); });
     auto* escape = new QShortcut(Qt::Key_Escape, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -224,6 +225,8 @@ void JournalWindow::Retitle() {
     cardFilter_->setCurrentIndex(std::max(0, cardFilter_->findData(card)));
     spreadFilter_->setItemText(0, messages[Msg::JournalAnySpread]);
     emit model_->headerDataChanged(Qt::Horizontal, 0, JournalModel::ColumnCount - 1);
+    // Titles and texts of the rows and the statistics follow as well.
+    Refilter();
 }
 
 void JournalWindow::Open() {
@@ -280,8 +283,7 @@ void JournalWindow::StartUpdate() {
 void JournalWindow::UpdateFinished() {
     progress_->hide();
     const QString error = updating_.result();
-    if (!error.isEmpty())
-        ShowMessage(program_.Messages[Msg::JournalIndexNotMade] + "\n" + error);
+    if (!error.isEmpty()) ShowMessage(program_.Messages[Msg::JournalIndexNotMade] + "\n" + error);
     LoadEntries();
     WatchFolders();
     if (updateAgain_) {
@@ -343,8 +345,8 @@ void JournalWindow::ShowStatistics() {
     tally_->setRowCount(static_cast<int>(statistics.cards.size()));
     for (int row = 0; row < statistics.cards.size(); ++row) {
         const CardTally& tally = statistics.cards[row];
-        const QVariantList cells = {program_.CardTitles[tally.card], tally.upright,
-                                    tally.reversed, tally.total()};
+        const QVariantList cells = {program_.CardTitles[tally.card], tally.upright, tally.reversed,
+                                    tally.total()};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem;
             item->setData(Qt::DisplayRole, cells[column]);
@@ -354,7 +356,10 @@ void JournalWindow::ShowStatistics() {
 
     QChart* chart = static_cast<QChartView*>(chart_)->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;  // removing hands the axis back
+    }
     auto* upright = new QBarSet(messages[Msg::Straight]);
     auto* reversed = new QBarSet(messages[Msg::Reversed]);
     QStringList titles;
@@ -376,7 +381,8 @@ void JournalWindow::ShowStatistics() {
     auto* countAxis = new QValueAxis;
     countAxis->setLabelFormat("%d");
     countAxis->setRange(0, statistics.cards.isEmpty() ? 1 : statistics.cards.first().total());
-    countAxis->setTickCount(std::min(statistics.cards.isEmpty() ? 2 : statistics.cards.first().total() + 1, 11));
+    countAxis->setTickCount(
+        std::min(statistics.cards.isEmpty() ? 2 : statistics.cards.first().total() + 1, 11));
     chart->addAxis(countAxis, Qt::AlignBottom);
     series->attachAxis(countAxis);
 }
@@ -423,10 +429,10 @@ void JournalWindow::ExportCsv() {
         this, {program_.Places.UserData(), "journal.csv", "CSV (*.csv)", "csv"});
     if (!path) return;
     const MessageList& messages = program_.Messages;
-    const JournalCsvTexts texts{{messages[Msg::JournalDate], messages[Msg::SpreadName],
-                                 messages[Msg::PositionGroup], messages[Msg::JournalCard],
-                                 messages[Msg::Reversed], messages[Msg::Comments]},
-                                messages[Msg::ReversedWord]};
+    const JournalCsvTexts texts{
+        {messages[Msg::JournalDate], messages[Msg::SpreadName], messages[Msg::PositionGroup],
+         messages[Msg::JournalCard], messages[Msg::Reversed], messages[Msg::Comments]},
+        messages[Msg::ReversedWord]};
     QString reason;
     if (!WriteWholeFile(*path, JournalCsv(model_->ShownEntries(), program_.CardTitles, texts),
                         &reason))

@@ -22,7 +22,9 @@ JournalEntry Reading() {
 
 class JournalFilterTest : public ::testing::TestWithParam<FilterRow> {};
 
-TEST_P(JournalFilterTest, Passes) { EXPECT_EQ(GetParam().filter.Passes(Reading()), GetParam().passes); }
+TEST_P(JournalFilterTest, Passes) {
+    EXPECT_EQ(GetParam().filter.Passes(Reading()), GetParam().passes);
+}
 
 const QDate kDay(2026, 1, 5);
 

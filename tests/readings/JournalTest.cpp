@@ -1,7 +1,7 @@
 // The reading journal through the real main window, on a folder of readings made with
 // tarotfile.
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDeadlineTimer>
 #include <QJsonArray>
@@ -116,7 +116,8 @@ TEST_F(JournalTest, ListsEveryReadingNewestFirstAndTheDamagedOneGreyed) {
                            "Nine of Swords, I. The Magician, Ace of Wands",
                            "Five of Cups, 0. The Fool (reversed)"}));
     QAbstractItemModel* model = part<QTableView>(journal, "JournalRows")->model();
-    EXPECT_EQ(column(journal, 1)[0], form->program().platform.systemInfo->shortDate(QDate(2026, 1, 3)) + " 12:00");
+    EXPECT_EQ(column(journal, 1)[0],
+              form->program().platform.systemInfo->shortDate(QDate(2026, 1, 3)) + " 12:00");
     EXPECT_FALSE(model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
     // The damaged file: greyed, its reason in the cards' column and the tooltip.
     const QString reason = "The file is damaged or is not a reading.";
@@ -175,7 +176,8 @@ TEST_F(JournalTest, StatisticsCountTheCardsOfTheRowsShown) {
         QStringList rows;
         for (int row = 0; row < table->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < 4; ++column) cells.append(table->item(row, column)->text());
+            for (int column = 0; column < 4; ++column)
+                cells.append(table->item(row, column)->text());
             rows.append(cells.join(" | "));
         }
         return rows;
@@ -245,7 +247,8 @@ TEST_F(JournalTest, ReadingsSavedOrDeletedWhileOpenShowUpAtOnce) {
     waitFor(indexed);
     qunsetenv("XDG_DATA_HOME");
     EXPECT_FALSE(QFile::exists(app.path() + "/Saved/e.reading"));
-    EXPECT_EQ(QDir(home.path() + "/Trash/files").entryList(QDir::Files), QStringList({"e.reading"}));
+    EXPECT_EQ(QDir(home.path() + "/Trash/files").entryList(QDir::Files),
+              QStringList({"e.reading"}));
     EXPECT_EQ(comments(journal).value(0), "Journey begins");
 }
 
