@@ -35,7 +35,7 @@ protected:
         writeReading("a.reading", "Question", {{0, false}, {29, true}},
                      "Journey begins\r\nsecond line", Day(3));
         writeReading("old/b.reading", "Three", {{58, false}, {1, false}, {22, false}},
-                     "Money worries", Day(2));
+                     "=Money worries", Day(2));
         writeReading("c.reading", "Question", {{40, false}, {0, true}}, "", Day(1));
         app.write("Saved/broken.reading", "not a reading");
         Date(app.path() + "/Saved/broken.reading", Day(0));
@@ -110,7 +110,7 @@ protected:
 TEST_F(JournalTest, ListsEveryReadingNewestFirstAndTheDamagedOneGreyed) {
     JournalWindow* journal = openJournal();
     EXPECT_EQ(column(journal, 2), QStringList({"Question", "Three", "Question", ""}));
-    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "Money worries", "", ""}));
+    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "=Money worries", "", ""}));
     EXPECT_EQ(column(journal, 3).mid(0, 3),
               QStringList({"0. The Fool, Eight of Wands (reversed)",
                            "Nine of Swords, I. The Magician, Ace of Wands",
@@ -137,10 +137,10 @@ TEST_F(JournalTest, SearchFindsCommentWordsSpreadsAndCardTitlesInBothLanguages) 
         {"JOUR", {"Journey begins"}},
         {"Fool", {"Journey begins", ""}},
         {"шут", {"Journey begins", ""}},
-        {"ЖЕЗЛОВ", {"Journey begins", "Money worries"}},
-        {"three", {"Money worries"}},
+        {"ЖЕЗЛОВ", {"Journey begins", "=Money worries"}},
+        {"three", {"=Money worries"}},
         {"money fool", {}},
-        {"  ,, ", {"Journey begins", "Money worries", "", ""}},
+        {"  ,, ", {"Journey begins", "=Money worries", "", ""}},
     };
     for (const auto& row : rows) {
         part<QLineEdit>(journal, "JournalSearch")->setText(QString::fromUtf8(row.typed));
@@ -161,12 +161,12 @@ TEST_F(JournalTest, FiltersChooseCardReversedSpreadAndDates) {
     EXPECT_EQ(comments(journal), QStringList({"Journey begins", ""}));
     reversed->setChecked(false);
     spread->setCurrentText("Three");
-    EXPECT_EQ(comments(journal), QStringList({"Money worries"}));
+    EXPECT_EQ(comments(journal), QStringList({"=Money worries"}));
     spread->setCurrentIndex(0);
     part<QDateEdit>(journal, "JournalFrom")->setDate({2026, 1, 2});
     part<QDateEdit>(journal, "JournalTo")->setDate({2026, 1, 3});
     part<QCheckBox>(journal, "JournalBetweenDates")->setChecked(true);
-    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "Money worries"}));
+    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "=Money worries"}));
 }
 
 TEST_F(JournalTest, StatisticsCountTheCardsOfTheRowsShown) {
@@ -201,7 +201,7 @@ TEST_F(JournalTest, OpeningARowLaysTheReadingOnTheTable) {
     QList<int> cards;
     for (const ReadingSnapshot::Position& position : reading.positions) cards.append(position.card);
     EXPECT_EQ(cards, QList<int>({58, 1, 22}));
-    EXPECT_EQ(reading.comment, "Money worries");
+    EXPECT_EQ(reading.comment, "=Money worries");
     // The damaged file gets Open's own message, and the table stays as it was.
     journal->OpenRow(3);
     EXPECT_EQ(fake.messageBoxes->shown, QStringList({"Could not read from file."}));
@@ -216,7 +216,7 @@ TEST_F(JournalTest, FilesAddedChangedAndDeletedBetweenOpeningsAreSeen) {
     QFile::remove(app.path() + "/Saved/c.reading");
     journal = openJournal();
     EXPECT_EQ(comments(journal),
-              QStringList({"Fresh start", "Journey changed", "Money worries", ""}));
+              QStringList({"Fresh start", "Journey changed", "=Money worries", ""}));
     part<QLineEdit>(journal, "JournalSearch")->setText("begins");
     EXPECT_TRUE(comments(journal).isEmpty());
 }
@@ -227,7 +227,7 @@ TEST_F(JournalTest, ACorruptedIndexIsRebuiltSilently) {
     ASSERT_TRUE(QFile::exists(index));
     ASSERT_TRUE(WriteWholeFile(index, QByteArray(4096, '\x5a')));
     JournalWindow* journal = openJournal();
-    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "Money worries", "", ""}));
+    EXPECT_EQ(comments(journal), QStringList({"Journey begins", "=Money worries", "", ""}));
     EXPECT_TRUE(fake.messageBoxes->shown.isEmpty());
 }
 
