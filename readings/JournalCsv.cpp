@@ -25,7 +25,7 @@ QByteArray JournalCsv(const QList<JournalEntry>& entries, const CardTitleList& t
     QString csv = Row(texts.headings);
     for (const JournalEntry& entry : entries) {
         if (entry.fault != JournalFault::None) continue;
-        const QString date = entry.modified.toString("yyyy-MM-dd hh:mm");
+        const QString date = entry.modified.toLocalTime().toString("yyyy-MM-dd hh:mm");
         for (int k = 0; k < entry.cards.size(); ++k) {
             const JournalCard& card = entry.cards[k];
             csv += Row({date, entry.spreadName, QString::number(k + 1),

@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -10,7 +9,13 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimeZone>
 #include <QVariant>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/WholeFile.h"
 #include "readings/ReadingFile.h"
@@ -74,7 +79,7 @@ public:
     JournalEntry read(const FoundFile& file) {
         JournalEntry entry;
         entry.path = file.path;
-        entry.modified = QDateTime::fromMSecsSinceEpoch(file.modified);
+        entry.modified = QDateTime::fromMSecsSinceEpoch(file.modified, QTimeZone::utc());
         ReadFailure failure;
         const std::optional<QByteArray> bytes =
             ReadRegularFile(file.path, kMaxReadingFileSize, &failure);
@@ -144,13 +149,45 @@ bool Exec(const QSqlDatabase& db, const QString& statement, QString* errorString
     return Exec(query, errorString);
 }
 
+// Adds the reading files of the folder `name` in the open folder parentFd, and of its
+// subfolders, with one stat per file made relative to its folder: no path is walked again for
+// each of ten thousand files. Links to folders are not followed, so no loop can trap the walk.
+void FindReadingFilesIn(int parentFd, const QByteArray& name, const QString& path,
+                        QList<FoundFile>& files) {
+    const int fd =
+        openat(parentFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return;
+    }
+    while (const dirent* entry = readdir(dir)) {
+        const QByteArray entryName(entry->d_name);
+        if (entryName == "." || entryName == "..") continue;
+        struct stat info {};
+        bool folder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN)
+            folder = fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                     S_ISDIR(info.st_mode);
+        const QString entryPath = path + '/' + QFile::decodeName(entryName);
+        if (folder) {
+            FindReadingFilesIn(fd, entryName, entryPath, files);
+            continue;
+        }
+        // As the open dialog's filter: the extension in any letter case; a link to a file counts.
+        if (!entryName.toLower().endsWith(".reading") ||
+            fstatat(fd, entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        files.append({entryPath, info.st_size,
+                      qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000});
+    }
+    closedir(dir);
+}
+
 QList<FoundFile> FindReadingFiles(const QString& savedDir) {
     QList<FoundFile> files;
-    QDirIterator walk(savedDir, {"*.reading"}, QDir::Files, QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QFileInfo info = walk.nextFileInfo();
-        files.append({info.filePath(), info.size(), info.lastModified().toMSecsSinceEpoch()});
-    }
+    FindReadingFilesIn(AT_FDCWD, QFile::encodeName(savedDir), savedDir, files);
     return files;
 }
 
@@ -331,7 +368,8 @@ QList<JournalEntry> JournalIndex::Entries() const {
         JournalEntry entry;
         entry.id = rows.value(0).toLongLong();
         entry.path = rows.value(1).toString();
-        entry.modified = QDateTime::fromMSecsSinceEpoch(rows.value(2).toLongLong());
+        entry.modified =
+            QDateTime::fromMSecsSinceEpoch(rows.value(2).toLongLong(), QTimeZone::utc());
         entry.spreadName = rows.value(3).toString();
         entry.cards = CardsFrom(rows.value(4).toString());
         entry.comment = rows.value(5).toString();

@@ -26,7 +26,7 @@ enum class JournalFault { None, NotRead, Damaged, SpreadMissing };
 struct JournalEntry {
     qint64 id = 0;
     QString path;
-    QDateTime modified;
+    QDateTime modified;  // in UTC: local time is worked out only for what is shown
     QString spreadName;  // as the file names it
     QList<JournalCard> cards;
     QString comment;

@@ -11,8 +11,11 @@
 bool JournalFilter::Passes(const JournalEntry& entry) const {
     if (!spread.isEmpty() && entry.spreadName.compare(spread, Qt::CaseInsensitive) != 0)
         return false;
-    const QDate date = entry.modified.date();
-    if ((from.isValid() && date < from) || (to.isValid() && date > to)) return false;
+    // The days' bounds in local time, compared as instants.
+    const qint64 when = entry.modified.toMSecsSinceEpoch();
+    if ((from.isValid() && when < from.startOfDay().toMSecsSinceEpoch()) ||
+        (to.isValid() && when >= to.addDays(1).startOfDay().toMSecsSinceEpoch()))
+        return false;
     if (card < 0 && !reversedOnly) return true;
     for (const JournalCard& held : entry.cards)
         if ((card < 0 || held.card == card) && (!reversedOnly || held.reversed)) return true;
@@ -103,8 +106,8 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
     switch (index.column()) {
         case Date: {
             const SystemInfo& system = *program_.platform.systemInfo;
-            return system.shortDate(entry.modified.date()) + " " +
-                   entry.modified.time().toString("HH:mm");
+            const QDateTime local = entry.modified.toLocalTime();
+            return system.shortDate(local.date()) + " " + local.time().toString("HH:mm");
         }
         case Spread:
             return entry.spreadName;

@@ -43,7 +43,7 @@
 namespace {
 
 // The chart shows the cards that came up most often.
-constexpr int kChartedCards = 20;
+constexpr int kChartedCards = 15;
 // Changes under Saved come in bursts (a save writes and renames): the update waits for quiet.
 constexpr int kSettleMs = 250;
 
@@ -118,6 +118,7 @@ void JournalWindow::BuildWindow() {
     tally_->setObjectName("JournalTally");
     tally_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tally_->verticalHeader()->hide();
+    tally_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tally_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     shares_ = new QLabel(this);
     shares_->setObjectName("JournalShares");
@@ -134,7 +135,7 @@ void JournalWindow::BuildWindow() {
     auto* split = new QSplitter(statistics);
     split->addWidget(tally_);
     split->addWidget(chart_);
-    split->setStretchFactor(1, 2);
+    split->setSizes({380, 560});
     statisticsLayout->addWidget(split, 1);
 
     tabs_ = new QTabWidget(this);
@@ -376,13 +377,20 @@ void JournalWindow::ShowStatistics() {
     chart->addSeries(series);
     auto* cardsAxis = new QBarCategoryAxis;
     cardsAxis->append(titles);
+    // A title taller than its bar's share of the axis would be cut to "...".
+    QFont small = cardsAxis->labelsFont();
+    small.setPixelSize(10);
+    cardsAxis->setLabelsFont(small);
     chart->addAxis(cardsAxis, Qt::AlignLeft);
     series->attachAxis(cardsAxis);
     auto* countAxis = new QValueAxis;
+    const int most = statistics.cards.isEmpty() ? 1 : statistics.cards.first().total();
     countAxis->setLabelFormat("%d");
-    countAxis->setRange(0, statistics.cards.isEmpty() ? 1 : statistics.cards.first().total());
-    countAxis->setTickCount(
-        std::min(statistics.cards.isEmpty() ? 2 : statistics.cards.first().total() + 1, 11));
+    countAxis->setRange(0, most);
+    // Whole numbers only, at most about ten of them.
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(std::max(1, (most + 9) / 10));
     chart->addAxis(countAxis, Qt::AlignBottom);
     series->attachAxis(countAxis);
 }

@@ -30,13 +30,15 @@ const QDate kDay(2026, 1, 5);
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, JournalFilterTest,
-    ::testing::Values(FilterRow{"Nothing", {}, true}, FilterRow{"HeldCard", {0}, true},
-                      FilterRow{"MissingCard", {1}, false},
-                      FilterRow{"HeldCardReversed", {40, true}, true},
-                      FilterRow{"UprightCardReversedOnly", {0, true}, false},
-                      FilterRow{"AnyCardReversed", {-1, true}, true},
-                      FilterRow{"SpreadAnyCase", {-1, false, "question"}, true},
-                      FilterRow{"OtherSpread", {-1, false, "Three"}, false},
+    // card, reversed only, spread, from, to
+    ::testing::Values(FilterRow{"Nothing", {-1, false, {}, {}, {}}, true},
+                      FilterRow{"HeldCard", {0, false, {}, {}, {}}, true},
+                      FilterRow{"MissingCard", {1, false, {}, {}, {}}, false},
+                      FilterRow{"HeldCardReversed", {40, true, {}, {}, {}}, true},
+                      FilterRow{"UprightCardReversedOnly", {0, true, {}, {}, {}}, false},
+                      FilterRow{"AnyCardReversed", {-1, true, {}, {}, {}}, true},
+                      FilterRow{"SpreadAnyCase", {-1, false, "question", {}, {}}, true},
+                      FilterRow{"OtherSpread", {-1, false, "Three", {}, {}}, false},
                       FilterRow{"LastDayIncluded", {-1, false, {}, kDay.addDays(-3), kDay}, true},
                       FilterRow{"FirstDayIncluded", {-1, false, {}, kDay, {}}, true},
                       FilterRow{"AfterTheRange", {-1, false, {}, {}, kDay.addDays(-1)}, false},
