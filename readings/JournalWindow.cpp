@@ -413,7 +413,8 @@ void JournalWindow::OpenRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
     // As "Open...": never during an animation, and an unsaved reading is asked about first.
     if (flow_.Busy() || !saved_.MayDiscardReading()) return;
-    saved_.OpenReading(model_->EntryAt(row).path);
+    // The journal gives the table room; Ctrl+J brings it back as it was.
+    if (saved_.OpenReading(model_->EntryAt(row).path)) close();
 }
 
 void JournalWindow::DeleteRow(int row) {

@@ -202,6 +202,7 @@ TEST_F(JournalTest, OpeningARowLaysTheReadingOnTheTable) {
     for (const ReadingSnapshot::Position& position : reading.positions) cards.append(position.card);
     EXPECT_EQ(cards, QList<int>({58, 1, 22}));
     EXPECT_EQ(reading.comment, "=Money worries");
+    EXPECT_FALSE(journal->isVisible());
     // The damaged file gets Open's own message, and the table stays as it was.
     journal->OpenRow(3);
     EXPECT_EQ(fake.messageBoxes->shown, QStringList({"Could not read from file."}));
