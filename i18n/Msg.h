@@ -148,7 +148,7 @@ enum : int {
     JournalNotMovedToTrash = 183,  // followed by the reason
     JournalFileNotRead = 184,      // followed by the reason
     JournalFileDamaged = 185,
-    JournalIndexing = 186,  // the progress bar's text; %p stands for the percentage
+    JournalIndexing = 186,  // the progress bar's text, followed by the percentage
     JournalTotal = 187,
     JournalShares = 188,  // %1..%5: the Major Arcana's and the suits' shares, %6 the card count
     JournalIndexNotMade = 189,  // followed by the reason

@@ -212,7 +212,7 @@ void JournalWindow::Retitle() {
     open_->setText(messages[Msg::MenuOpen]);
     delete_->setText(messages[Msg::DeletePosition]);
     export_->setText(messages[Msg::JournalExportCsv]);
-    progress_->setFormat(messages[Msg::JournalIndexing]);
+    progress_->setFormat(messages[Msg::JournalIndexing] + " %p%");
     tally_->setHorizontalHeaderLabels({messages[Msg::JournalCard], messages[Msg::Straight],
                                        messages[Msg::Reversed], messages[Msg::JournalTotal]});
 

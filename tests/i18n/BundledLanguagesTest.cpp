@@ -28,10 +28,10 @@ QList<int> MessagesInUse() {
 
 // Latin words a Russian text may hold: names that stay as they are in every language.
 const QSet<QString> kNamesKeptInRussian = {
-    "Lumenfold", "Velmar",     "Dav",          "Izove",  "MS",   "Microsoft", "Word",
-    "HTML",      "OpenOffice", "LibreOffice",  "Writer", "Pics", "Langs",     "Spreads",
-    "Saved",     "Temp",       "Music",        "Texts",  "Ctrl", "Del",       "Esc",
-    "Enter",     "OK",         "Significator", "Querent"};
+    "Lumenfold", "Velmar",     "Dav",          "Izove",   "MS",   "Microsoft", "Word",
+    "HTML",      "OpenOffice", "LibreOffice",  "Writer",  "Pics", "Langs",     "Spreads",
+    "Saved",     "Temp",       "Music",        "Texts",   "Ctrl", "Del",       "Esc",
+    "Enter",     "OK",         "Significator", "Querent", "CSV",  "UTF",       "Cache"};
 
 QString LanguageDir(const QString& language) {
     return QString(LUMENFOLD_APPDIR) + "/Langs/" + language;
