@@ -194,8 +194,23 @@ TEST_F(JournalTest, StatisticsCountTheCardsOfTheRowsShown) {
 }
 
 TEST_F(JournalTest, OpeningARowLaysTheReadingOnTheTable) {
+    // A finished reading that was never saved lies on the table.
+    fake.settingsKey->values["cutdeck"] = "no";
+    fake.settingsKey->values["drawauto"] = "yes";
+    form.reset();
+    open();
+    ChooseSpread("Question");
+    form->menu().SelectlayoutF12->trigger();
+    shuffle(2);
+    ASSERT_TRUE(form->reading().Complete());
+
     JournalWindow* journal = openJournal();
+    fake.messageBoxes->answers = {QMessageBox::Cancel, QMessageBox::Ok};
     journal->OpenRow(1);
+    EXPECT_EQ(fake.messageBoxes->asked.size(), 1);
+    EXPECT_EQ(form->reading().Snapshot().spreadName, "Question");
+    journal->OpenRow(1);
+    EXPECT_EQ(fake.messageBoxes->asked.size(), 2);
     const ReadingSnapshot reading = form->reading().Snapshot();
     EXPECT_EQ(reading.spreadName, "Three");
     QList<int> cards;
@@ -207,6 +222,18 @@ TEST_F(JournalTest, OpeningARowLaysTheReadingOnTheTable) {
     journal->OpenRow(3);
     EXPECT_EQ(fake.messageBoxes->shown, QStringList({"Could not read from file."}));
     EXPECT_EQ(form->reading().Snapshot().spreadName, "Three");
+}
+
+TEST_F(JournalTest, ACacheFolderThatCannotHoldTheIndexIsReported) {
+    form.reset();
+    app.write("Cache", "a file where the folder should be");
+    open();
+    JournalWindow* journal = openJournal();
+    ASSERT_EQ(fake.messageBoxes->shown.size(), 1);
+    EXPECT_TRUE(fake.messageBoxes->shown[0].startsWith(
+        "The journal's index could not be made in the cache folder.\n"));
+    EXPECT_GT(fake.messageBoxes->shown[0].size(), 60);
+    EXPECT_TRUE(comments(journal).isEmpty());
 }
 
 TEST_F(JournalTest, FilesAddedChangedAndDeletedBetweenOpeningsAreSeen) {
