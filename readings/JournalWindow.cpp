@@ -231,6 +231,7 @@ void JournalWindow::Retitle() {
 }
 
 void JournalWindow::Open() {
+    failureShown_ = false;
     Retitle();
     show();
     raise();
@@ -260,8 +261,6 @@ void JournalWindow::StartUpdate() {
         for (int card = 0; card < kCardCount; ++card)
             sources.searchTitles[card] += ' ' + titles[card];
     }
-    progress_->setValue(0);
-    progress_->show();
     cancel_ = false;
     const QString path = databasePath_;
     updating_.setFuture(QtConcurrent::run([this, path, sources]() -> QString {
@@ -272,8 +271,10 @@ void JournalWindow::StartUpdate() {
             QMetaObject::invokeMethod(
                 this,
                 [this, done, total] {
+                    // Shown only while files are read: a check that reads none does not flicker.
                     progress_->setMaximum(total);
                     progress_->setValue(done);
+                    progress_->show();
                 },
                 Qt::QueuedConnection);
         };
@@ -284,7 +285,11 @@ void JournalWindow::StartUpdate() {
 void JournalWindow::UpdateFinished() {
     progress_->hide();
     const QString error = updating_.result();
-    if (!error.isEmpty()) ShowMessage(program_.Messages[Msg::JournalIndexNotMade] + "\n" + error);
+    // Told once per opening, not at every change under Saved.
+    if (!error.isEmpty() && !failureShown_) {
+        failureShown_ = true;
+        ShowMessage(program_.Messages[Msg::JournalIndexNotMade] + "\n" + error);
+    }
     LoadEntries();
     WatchFolders();
     if (updateAgain_) {

@@ -93,6 +93,7 @@ private:
     std::atomic_bool cancel_{false};
     // Files changed while an update ran: one more follows it.
     bool updateAgain_ = false;
+    bool failureShown_ = false;
     QFileSystemWatcher* watcher_;
     QTimer settle_;
 };
