@@ -39,6 +39,7 @@ const QList<MenuRow>& MenuTable() {
            false},
           kSeparator,
           {&MainMenu::Input1, "Input1", "Input...", "F8", Msg::MenuInput, false},
+          {&MainMenu::Journal1, "Journal1", "Journal...", "Ctrl+J", Msg::MenuJournal, false},
           kSeparator,
           {&MainMenu::Print1, "Print1", "Print...", "Ctrl+P", Msg::MenuPrint, false},
           kSeparator,

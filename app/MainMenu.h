@@ -17,6 +17,7 @@ public:
     QAction* Openreading1 = nullptr;
     QAction* Savecurrentreading1 = nullptr;
     QAction* Input1 = nullptr;
+    QAction* Journal1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
     // The menu bar's own "Start reading..." command.

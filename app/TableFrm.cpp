@@ -26,6 +26,7 @@
 #include "music/BackgroundMusic.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "readings/JournalWindow.h"
 #include "readings/SavedReadings.h"
 #include "spreads/Misc.h"
 #include "spreads/SpreadCatalogue.h"
@@ -192,6 +193,7 @@ void TForm1::ConnectMenu() {
     on(menu_->Savecurrentreading1, &TForm1::Savecurrentreading1Click);
     on(menu_->Openreading1, &TForm1::Openreading1Click);
     on(menu_->Input1, &TForm1::Input1Click);
+    on(menu_->Journal1, &TForm1::Journal1Click);
     on(menu_->Createnewspread1, &TForm1::Createnewspread1Click);
     on(menu_->Editspread1, &TForm1::Editspread1Click);
     on(menu_->RemoveDeck1, &TForm1::RemoveDeck1Click);
@@ -263,6 +265,12 @@ void TForm1::Savecurrentreading1Click() { savedReadings_->Savecurrentreading1Cli
 void TForm1::Openreading1Click() { savedReadings_->Openreading1Click(); }
 
 void TForm1::Input1Click() { savedReadings_->Input1Click(); }
+
+void TForm1::Journal1Click() {
+    if (!journal_)
+        journal_ = std::make_unique<JournalWindow>(program_, *savedReadings_, *flow_, this);
+    journal_->Open();
+}
 
 void TForm1::Createnewspread1Click() {
     if (editor_->CreateNewSpread(EditorTable())) ListSpreads();
@@ -351,6 +359,7 @@ void TForm1::LoadLangu() {
     PlaceTableButtons();
     savedReadings_->RetitleCommentsWindow();
     SetTitles();
+    if (journal_) journal_->Retitle();
     program_.HelpFile =
         HelpFileForLanguage(program_.AppDir, program_.settings.LanguageName, program_.HelpFile);
 }

@@ -9,6 +9,7 @@
 #include "table/ReadingModel.h"
 
 class BackgroundMusic;
+class JournalWindow;
 class MainMenu;
 class TableBackground;
 class QToolButton;
@@ -50,6 +51,7 @@ public:
     void Savecurrentreading1Click();
     void Openreading1Click();
     void Input1Click();
+    void Journal1Click();
     void Createnewspread1Click();
     void Editspread1Click();
     void RemoveDeck1Click();
@@ -105,5 +107,7 @@ private:
     std::unique_ptr<SavedReadings> savedReadings_;
     std::unique_ptr<ReadingExports> exports_;
     std::unique_ptr<BackgroundMusic> music_;
+    // Made on first use; goes before the parts it works through.
+    std::unique_ptr<JournalWindow> journal_;
     bool closed_ = false;
 };

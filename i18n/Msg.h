@@ -140,6 +140,28 @@ enum : int {
     PdfNotCreated = 156,        // the reason follows
     NotPrinted = 157,           // the reason follows
 
-    Count = 158,  // the number of messages a language's list holds
+    // The reading journal.
+    MenuJournal = 170,
+    JournalCaption = 171,
+    JournalSearchHint = 172,  // the search field's placeholder
+    JournalAnyCard = 173,
+    JournalReversedOnly = 174,
+    JournalAnySpread = 175,
+    JournalBetweenDates = 176,
+    JournalDate = 177,
+    JournalCards = 178,
+    JournalStatistics = 179,
+    JournalExportCsv = 180,
+    JournalCard = 181,
+    JournalMoveToTrash = 182,      // asked before a reading file goes to the trash
+    JournalNotMovedToTrash = 183,  // followed by the reason
+    JournalFileNotRead = 184,      // followed by the reason
+    JournalFileDamaged = 185,
+    JournalIndexing = 186,  // the progress bar's text, followed by the percentage
+    JournalTotal = 187,
+    JournalShares = 188,  // %1..%5: the Major Arcana's and the suits' shares, %6 the card count
+    JournalIndexNotMade = 189,  // followed by the reason
+
+    Count = 190,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -97,6 +97,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "  Save...|Ctrl+S",
                                   "-",
                                   "  Input...|F8",
+                                  "  Journal...|Ctrl+J",
                                   "-",
                                   "  Print...|Ctrl+P",
                                   "-",
@@ -132,7 +133,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "-",
                                   "  About...|"};
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(form->menu().titled().size(), 30);
+    EXPECT_EQ(form->menu().titled().size(), 31);
 }
 
 TEST_F(TableFrmTest, FirstStartChecksOnlyCutDeckAndTipsAndWritesEveryValueAtExit) {

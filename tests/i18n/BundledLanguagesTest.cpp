@@ -31,7 +31,7 @@ const QSet<QString> kNamesKeptInRussian = {
     "Lumenfold", "Velmar",     "Dav",          "Izove",   "MS",   "Microsoft", "Word",
     "HTML",      "OpenOffice", "LibreOffice",  "Writer",  "Pics", "Langs",     "Spreads",
     "Saved",     "Temp",       "Music",        "Texts",   "Ctrl", "Del",       "Esc",
-    "Enter",     "OK",         "Significator", "Querent", "PDF"};
+    "Enter",     "OK",         "Significator", "Querent", "PDF", "CSV",  "UTF",       "Cache"};
 
 QString LanguageDir(const QString& language) {
     return QString(LUMENFOLD_APPDIR) + "/Langs/" + language;
