@@ -131,6 +131,17 @@ enum : int {
     RemoveAssociation = 147,     // removes a spread's music in the association dialog
     DiscardSpreadChanges = 148,  // the spread editor closed with changes not yet saved
 
-    Count = 150,  // the number of messages a language's list holds
+    ImportDeckMenu = 160,     // "Options" > "Import deck..."
+    ImportDeckCaption = 161,  // the folder dialog, the import window and its progress
+    WrongPictureCount = 162,  // %1: the number of pictures found
+    DeckNameLabel = 163,
+    ImportButton = 164,
+    SwapCardsHint = 165,
+    DeckNameTaken = 166,      // %1: the name typed
+    PictureUnreadable = 167,  // followed by the file and the reason
+    DeckNotWritten = 168,     // followed by the reason
+    DeckImported = 169,       // %1: the new deck's name
+
+    Count = 170,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include "decks/CardFace.h"
-#include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
 #include "i18n/TextBlocks.h"
 #include "i18n/TextCodec.h"
@@ -39,21 +38,21 @@ bool WriteWhole(const QString& path, const QString& text, QString* errorString) 
 
 }  // namespace
 
-// A deck or language name that would leave its folder gives no path at all.
-CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
+// No deck folder, or a language name that would leave its folder, gives no path at all.
+CardTextFiles CardTextPaths(const QString& appDir, const QString& deckDir,
                             const QString& languageName, int card, bool reversed) {
     const QString name = QString::number(card) + (reversed ? "r.txt" : ".txt");
     const auto languageFile = [&](const QString& language) {
         return IsSafeFileName(language) ? appDir + "/Langs/" + language + "/Texts/" + name
                                         : QString();
     };
-    return {IsSafeFileName(deckName) ? DeckDirectory(appDir, deckName) + "/" + name : QString(),
-            languageFile(languageName), languageFile(kFallbackLanguage)};
+    return {deckDir.isEmpty() ? QString() : deckDir + "/" + name, languageFile(languageName),
+            languageFile(kFallbackLanguage)};
 }
 
-QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
+QString LoadCardText(const QString& appDir, const QString& deckDir, const QString& languageName,
                      int card, bool reversed) {
-    const CardTextFiles files = CardTextPaths(appDir, deckName, languageName, card, reversed);
+    const CardTextFiles files = CardTextPaths(appDir, deckDir, languageName, card, reversed);
     if (IsFile(files.deck)) {
         const QByteArray bytes = ReadTextBlocks(files.deck);
         if (!bytes.isEmpty()) return DecodeText(bytes);
@@ -162,7 +161,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     setWindowTitle(title);
     label1_->setText(title);
 
-    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.settings.DeckName,
+    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.DeckDir,
                                           context_.settings.LanguageName, card_, reversed_));
     memo1_->setPlainText(loadedText_);
     connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
@@ -190,9 +189,8 @@ void TForm4::MakeRoomForHeadings() {
 }
 
 void TForm4::ShowPicture() {
-    if (!IsSafeFileName(context_.settings.DeckName)) return;
-    const QString path =
-        CardFacePath(DeckDirectory(context_.AppDir, context_.settings.DeckName), card_);
+    if (context_.DeckDir.isEmpty()) return;
+    const QString path = CardFacePath(context_.DeckDir, card_);
     const QSize shown = ExplanationPictureSize(JpegPictureSize(path), image1_->size(),
                                                context_.settings.KeepActualSize);
     if (shown.isEmpty()) return;
@@ -218,7 +216,7 @@ void TForm4::SaveCardText() {
 
     const QString text = memo1_->toPlainText();
     const QStringList failed =
-        WriteCardText(CardTextPaths(context_.AppDir, context_.settings.DeckName,
+        WriteCardText(CardTextPaths(context_.AppDir, context_.DeckDir,
                                     context_.settings.LanguageName, card_, reversed_),
                       options, text);
     if (!failed.isEmpty()) {

@@ -114,6 +114,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "  Show spread tips|Ctrl+T",
                                   "Options",
                                   "  Select deck...|Ctrl+D",
+                                  "  Import deck...|",
                                   "-",
                                   "  Major Arcana only|Ctrl+A",
                                   "  Use reverse positions|Ctrl+R",
@@ -132,7 +133,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "-",
                                   "  About...|"};
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(form->menu().titled().size(), 30);
+    EXPECT_EQ(form->menu().titled().size(), 31);
 }
 
 TEST_F(TableFrmTest, FirstStartChecksOnlyCutDeckAndTipsAndWritesEveryValueAtExit) {
