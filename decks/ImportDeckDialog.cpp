@@ -244,6 +244,8 @@ void ImportDeckDialog::ImportClick() {
         name_->setFocus();
         return;
     }
+    // The writers take the worker threads: small pictures not yet made stay blank.
+    thumbnailWatcher_.cancel();
     const MessageList& messages = context_.messages;
     importedName_ = name;
     importer_ = std::make_unique<DeckImporter>(DeckImportPlan{
