@@ -235,7 +235,9 @@ void DeckImporter::Start() {
         !QDir(folder.absolutePath()).mkdir(folder.fileName())) {
         done_ = true;
         emit Finished(Outcome::NotWritten,
-                      plan_.deckFolder + ": " + QStringLiteral("The folder could not be made"));
+                      plan_.deckFolder + ": " +
+                          (folder.exists() ? QStringLiteral("The folder already exists")
+                                           : QStringLiteral("The folder could not be made")));
         return;
     }
     watcher_.setFuture(QtConcurrent::map(cards_, [this](int card) { WriteCard(card); }));

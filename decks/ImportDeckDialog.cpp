@@ -154,32 +154,32 @@ ImportDeckDialog::ImportDeckDialog(const DeckImportContext& context, const QStri
         cells_.append(cell);
         ShowCard(card);
     }
-    grid_ = new QScrollArea(this);
-    grid_->setObjectName("CardGrid");
-    grid_->setWidget(cards);
-    grid_->setMinimumWidth(cards->sizeHint().width() + 24);
+    auto* grid = new QScrollArea(this);
+    grid->setObjectName("CardGrid");
+    grid->setWidget(cards);
+    grid->setMinimumWidth(cards->sizeHint().width() + 24);
 
-    hint_ = new QLabel(messages[Msg::SwapCardsHint], this);
-    nameLabel_ = new QLabel(messages[Msg::DeckNameLabel], this);
+    auto* hint = new QLabel(messages[Msg::SwapCardsHint], this);
+    auto* nameLabel = new QLabel(messages[Msg::DeckNameLabel], this);
     name_ = new QLineEdit(QDir(sourceFolder).dirName(), this);
     name_->setObjectName("DeckName");
-    nameLabel_->setBuddy(name_);
+    nameLabel->setBuddy(name_);
     importButton_ = new QPushButton(messages[Msg::ImportButton], this);
     importButton_->setObjectName("ImportButton");
     importButton_->setDefault(true);
-    cancelButton_ = new QPushButton(messages[Msg::Cancel], this);
-    cancelButton_->setObjectName("CancelButton");
+    auto* cancelButton = new QPushButton(messages[Msg::Cancel], this);
+    cancelButton->setObjectName("CancelButton");
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(nameLabel_);
+    bottom->addWidget(nameLabel);
     bottom->addWidget(name_, 1);
     bottom->addWidget(importButton_);
-    bottom->addWidget(cancelButton_);
+    bottom->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hint_);
-    layout->addWidget(grid_, 1);
+    layout->addWidget(hint);
+    layout->addWidget(grid, 1);
     layout->addLayout(bottom);
-    resize(grid_->minimumWidth() + 24, 640);
+    resize(grid->minimumWidth() + 24, 640);
 
     const auto nameChanged = [this] {
         importButton_->setEnabled(IsSafeFileName(name_->text().trimmed()));
@@ -187,7 +187,7 @@ ImportDeckDialog::ImportDeckDialog(const DeckImportContext& context, const QStri
     nameChanged();
     connect(name_, &QLineEdit::textChanged, this, nameChanged);
     connect(importButton_, &QPushButton::clicked, this, &ImportDeckDialog::ImportClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // The small pictures are made on worker threads and shown as they come.
     QStringList paths;

@@ -15,11 +15,9 @@
 
 class FileDialogs;
 class MessageBoxes;
-class QLabel;
 class QLineEdit;
 class QProgressDialog;
 class QPushButton;
-class QScrollArea;
 
 // What importing a deck needs from the program.
 struct DeckImportContext {
@@ -74,12 +72,8 @@ private:
     QList<QPixmap> thumbnails_;
     QFutureWatcher<QImage> thumbnailWatcher_;
     QList<QWidget*> cells_;
-    QScrollArea* grid_;
-    QLabel* hint_;
-    QLabel* nameLabel_;
     QLineEdit* name_;
     QPushButton* importButton_;
-    QPushButton* cancelButton_;
     std::unique_ptr<DeckImporter> importer_;
     QProgressDialog* progress_ = nullptr;
     QString importedName_;

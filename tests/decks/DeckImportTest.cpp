@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QImage>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -267,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"FolderExists", DeckImporter::Outcome::NotWritten, "/Deck: "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DeckImportWriteTest, WritesScaledJpegsAndBringsTheTextsAsUtf8) {
+TEST(DeckImportWriteTest, WritesUprightScaledJpegsAndBringsTheTextsAsUtf8) {
     TestAppDir app;
     const QString source = app.path() + "/source";
     QStringList names = NumberedNames(22);
@@ -276,6 +277,14 @@ TEST(DeckImportWriteTest, WritesScaledJpegsAndBringsTheTextsAsUtf8) {
     QImage large(1000, 2000, QImage::Format_RGB32);
     large.fill(CardColour(0));
     large.save(source + "/00-fool.png");
+    // A clear picture lies on white; a photo marked as turned is written upright.
+    QImage clear(16, 28, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    clear.save(source + "/IMG_2001.png");
+    QImageWriter turned(source + "/IMG_2002.jpg");
+    turned.setTransformation(QImageIOHandler::TransformationRotate90);
+    QFile::remove(source + "/IMG_2002.png");
+    turned.write(QImage(28, 16, QImage::Format_RGB32));
     // A text named like its picture in Windows-1251, and one named by its card number.
     app.write("source/00-fool.TXT", QByteArray("\xd8\xf3\xf2"));
     app.write("source/5r.txt", "Five reversed");
@@ -284,7 +293,9 @@ TEST(DeckImportWriteTest, WritesScaledJpegsAndBringsTheTextsAsUtf8) {
     EXPECT_EQ(RunImport(importer).first, DeckImporter::Outcome::Imported);
     const QString deck = app.path() + "/Pics/Mine/";
     EXPECT_EQ(QImage(deck + "0.jpg").size(), QSize(700, 1400));
-    EXPECT_EQ(WrongCards(deck, 22), QList<int>());
+    EXPECT_EQ(WrongCards(deck, 22), (QList<int>{1, 2}));
+    EXPECT_EQ(QImage(deck + "1.jpg").pixelColor(8, 14).lightness(), 255);
+    EXPECT_EQ(QImage(deck + "2.jpg").size(), QSize(16, 28));
     QFile fool(deck + "0.txt"), five(deck + "5r.txt");
     ASSERT_TRUE(fool.open(QIODevice::ReadOnly) && five.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(fool.readAll()), QString::fromUtf8("Шут"));
