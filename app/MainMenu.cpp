@@ -76,6 +76,7 @@ const QList<MenuRow>& MenuTable() {
          Msg::MenuOptions,
          {{&MainMenu::Selectdesk1, "Selectdesk1", "Select deck...", "Ctrl+D", Msg::SelectDeck,
            false},
+          {&MainMenu::ImportDeck1, "ImportDeck1", "Import deck...", "", Msg::ImportDeckMenu, false},
           kSeparator,
           {&MainMenu::MajorArcanaonly1, "MajorArcanaonly1", "Major Arcana only", "Ctrl+A",
            Msg::MenuMajorOnly, true},

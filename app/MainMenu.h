@@ -35,6 +35,7 @@ public:
     // "Options"
     QAction* Menu2 = nullptr;
     QAction* Selectdesk1 = nullptr;
+    QAction* ImportDeck1 = nullptr;
     QAction* MajorArcanaonly1 = nullptr;
     QAction* Usereversedpositions1 = nullptr;
     QAction* Drawcardsautomatically1 = nullptr;

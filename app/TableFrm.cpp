@@ -12,6 +12,7 @@
 #include "app/MainMenu.h"
 #include "decks/Background.h"
 #include "decks/DeckDirectory.h"
+#include "decks/ImportDeckDialog.h"
 #include "decks/Resize.h"
 #include "decks/SelectDk.h"
 #include "export/ReadingExports.h"
@@ -89,7 +90,7 @@ void TForm1::FormCreate(const QString& programPath) {
         std::make_unique<TableBackground>(settings, *view_, *platform.colorDialog,
                                           *platform.messageBoxes, TableView::NoticeFontColor());
 
-    reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
+    reading_.Has79thCard = DeckHas79thCard(DeckFolders(program_.Places), settings.DeckName);
     SetTitles();
     reading_.SetDeckSize(settings.MajorOnly);
     program_.HelpFile = StartHelpFile(program_.AppDir);
@@ -188,6 +189,7 @@ void TForm1::ConnectMenu() {
     on(menu_->Language1, &TForm1::Language1Click);
     on(menu_->Contents1, &TForm1::Contents1Click);
     on(menu_->Selectdesk1, &TForm1::Selectdesk1Click);
+    on(menu_->ImportDeck1, &TForm1::ImportDeck1Click);
     on(menu_->SelectlayoutF12, &TForm1::SelectlayoutF12Click);
     on(menu_->SelectlayoutF11, &TForm1::SelectlayoutF12Click);
     on(menu_->Savecurrentreading1, &TForm1::Savecurrentreading1Click);
@@ -243,8 +245,8 @@ void TForm1::Contents1Click() {
 
 void TForm1::Selectdesk1Click() {
     Settings& settings = program_.settings;
-    TForm3 dialog(program_.Messages, program_.AppDir, settings.DeckName, settings.NewAgeCourtOrder,
-                  settings.StrengthIsXI, this);
+    TForm3 dialog(program_.Messages, DeckFolders(program_.Places), settings.DeckName,
+                  settings.NewAgeCourtOrder, settings.StrengthIsXI, this);
     if (dialog.exec() != QDialog::Accepted) return;
     // Without decks on show the deck and its numbering stay as they are.
     if (dialog.HasDecks() && !dialog.DeckName().isEmpty()) {
@@ -252,8 +254,14 @@ void TForm1::Selectdesk1Click() {
         settings.NewAgeCourtOrder = dialog.NewAgeCourtOrder();
         settings.StrengthIsXI = dialog.StrengthIsXI();
     }
-    reading_.Has79thCard = DeckHas79thCard(program_.AppDir, settings.DeckName);
+    reading_.Has79thCard = DeckHas79thCard(DeckFolders(program_.Places), settings.DeckName);
     SetTitles();
+}
+
+void TForm1::ImportDeck1Click() {
+    ImportDeck(this, {program_.Messages, program_.AppDir, program_.settings.LanguageName,
+                      program_.platform.messageBoxes.get(), program_.platform.fileDialogs.get(),
+                      DeckFolders(program_.Places), QDir::homePath()});
 }
 
 void TForm1::SelectlayoutF12Click() {

@@ -47,6 +47,7 @@ public:
     void Language1Click();
     void Contents1Click();
     void Selectdesk1Click();
+    void ImportDeck1Click();
     void SelectlayoutF12Click();
     void Savecurrentreading1Click();
     void Openreading1Click();

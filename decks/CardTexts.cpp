@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "decks/DeckDirectory.h"
 #include "i18n/TextBlocks.h"
 #include "i18n/TextCodec.h"
 #include "platform/FileNames.h"
@@ -26,21 +25,21 @@ bool WriteWhole(const QString& path, const QString& text, QString* errorString) 
 
 }  // namespace
 
-// A deck or language name that would leave its folder gives no path at all.
-CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
+// No deck folder, or a language name that would leave its folder, gives no path at all.
+CardTextFiles CardTextPaths(const QString& appDir, const QString& deckDir,
                             const QString& languageName, int card, bool reversed) {
     const QString name = QString::number(card) + (reversed ? "r.txt" : ".txt");
     const auto languageFile = [&](const QString& language) {
         return IsSafeFileName(language) ? appDir + "/Langs/" + language + "/Texts/" + name
                                         : QString();
     };
-    return {IsSafeFileName(deckName) ? DeckDirectory(appDir, deckName) + "/" + name : QString(),
-            languageFile(languageName), languageFile(kFallbackLanguage)};
+    return {deckDir.isEmpty() ? QString() : deckDir + "/" + name, languageFile(languageName),
+            languageFile(kFallbackLanguage)};
 }
 
-QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
+QString LoadCardText(const QString& appDir, const QString& deckDir, const QString& languageName,
                      int card, bool reversed) {
-    const CardTextFiles files = CardTextPaths(appDir, deckName, languageName, card, reversed);
+    const CardTextFiles files = CardTextPaths(appDir, deckDir, languageName, card, reversed);
     if (IsFile(files.deck)) {
         const QByteArray bytes = ReadTextBlocks(files.deck);
         if (!bytes.isEmpty()) return DecodeText(bytes);

@@ -13,16 +13,16 @@ struct CardSaveOptions {
 
 // The three explanation files of a card and orientation ("N.txt", or "Nr.txt" reversed).
 struct CardTextFiles {
-    QString deck;      // AppDir/Pics/DECK/
+    QString deck;      // the deck's folder
     QString language;  // AppDir/Langs/LANGUAGE/Texts/
     QString fallback;  // AppDir/Langs/English/Texts/
 };
-CardTextFiles CardTextPaths(const QString& appDir, const QString& deckName,
+CardTextFiles CardTextPaths(const QString& appDir, const QString& deckDir,
                             const QString& languageName, int card, bool reversed);
 
 // The explanation text of a card: the deck's file when it has text, else the language's file
 // (even empty), else the English one, else empty.
-QString LoadCardText(const QString& appDir, const QString& deckName, const QString& languageName,
+QString LoadCardText(const QString& appDir, const QString& deckDir, const QString& languageName,
                      int card, bool reversed);
 
 // Writes the text as UTF-8 where the options say: the language file (the English one where

@@ -38,7 +38,7 @@ bool DeckNameLess(const QString& a, const QString& b) {
 
 }  // namespace
 
-TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString& deckName,
+TForm3::TForm3(const MessageList& messages, const QStringList& deckFolders, const QString& deckName,
                bool newAgeCourtOrder, bool strengthIsXI, QWidget* parent)
     : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -76,7 +76,11 @@ TForm3::TForm3(const MessageList& messages, const QString& appDir, const QString
     button2_->setObjectName("Button2");
     button2_->setGeometry(350, 250, 75, 25);
 
-    QStringList decks = FolderEntries(appDir + "/Pics");
+    // A deck of the user's wins over a bundled one of the same name, whatever its letter case.
+    QStringList decks;
+    for (const QString& folder : deckFolders)
+        for (const QString& deck : FolderEntries(folder))
+            if (!decks.contains(deck, Qt::CaseInsensitive)) decks.append(deck);
     std::sort(decks.begin(), decks.end(), DeckNameLess);
     listBox1_->addItems(decks);
     if (decks.isEmpty()) {

@@ -10,13 +10,13 @@ class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
-// The Select deck dialog: the decks under AppDir/Pics in alphabetical order, the deck's court
+// The Select deck dialog: the decks of the deck folders in alphabetical order, the deck's court
 // card sequence and its number of Strength. Without decks it shows a notice and OK alone.
 class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
-    TForm3(const MessageList& messages, const QString& appDir, const QString& deckName,
+    TForm3(const MessageList& messages, const QStringList& deckFolders, const QString& deckName,
            bool newAgeCourtOrder, bool strengthIsXI, QWidget* parent = nullptr);
 
     // The choices after OK; they count only when the list of decks was on show.

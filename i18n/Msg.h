@@ -140,6 +140,17 @@ enum : int {
     PdfNotCreated = 156,        // the reason follows
     NotPrinted = 157,           // the reason follows
 
+    ImportDeckMenu = 160,     // "Options" > "Import deck..."
+    ImportDeckCaption = 161,  // the folder dialog, the import window and its progress
+    WrongPictureCount = 162,  // %1: the number of pictures found
+    DeckNameLabel = 163,
+    ImportButton = 164,
+    SwapCardsHint = 165,
+    DeckNameTaken = 166,      // %1: the name typed
+    PictureUnreadable = 167,  // followed by the file and the reason
+    DeckNotWritten = 168,     // followed by the reason
+    DeckImported = 169,       // %1: the new deck's name
+
     // The reading journal.
     MenuJournal = 170,
     JournalCaption = 171,

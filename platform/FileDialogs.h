@@ -24,4 +24,8 @@ public:
     // The file chosen to write; the dialog asks before replacing an existing file. Nothing when
     // cancelled.
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // An existing folder chosen in a dialog with the caption, starting in directory; nothing
+    // when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
+                                                const QString& directory) = 0;
 };

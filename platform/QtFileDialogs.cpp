@@ -27,3 +27,10 @@ std::optional<QString> QtFileDialogs::openFile(QWidget* parent, const FileDialog
 std::optional<QString> QtFileDialogs::saveFile(QWidget* parent, const FileDialogRequest& request) {
     return Run(parent, request, QFileDialog::AcceptSave);
 }
+
+std::optional<QString> QtFileDialogs::chooseFolder(QWidget* parent, const QString& caption,
+                                                   const QString& directory) {
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, directory);
+    if (folder.isEmpty()) return {};
+    return folder;
+}

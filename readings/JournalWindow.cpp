@@ -221,7 +221,7 @@ void JournalWindow::Retitle() {
     const QSignalBlocker quiet(cardFilter_);
     cardFilter_->clear();
     cardFilter_->addItem(messages[Msg::JournalAnyCard], -1);
-    const int cards = DeckHas79thCard(program_.AppDir, program_.settings.DeckName) ? 79 : 78;
+    const int cards = DeckHas79thCard(DeckFolders(program_.Places), program_.settings.DeckName) ? 79 : 78;
     for (int c = 0; c < cards; ++c) cardFilter_->addItem(program_.CardTitles[c], c);
     cardFilter_->setCurrentIndex(std::max(0, cardFilter_->findData(card)));
     spreadFilter_->setItemText(0, messages[Msg::JournalAnySpread]);
@@ -253,7 +253,7 @@ void JournalWindow::StartUpdate() {
     sources.spreadCatalogue = program_.SpreadList;
     // Card titles of both languages, for the deck and numbering in use.
     const Settings& settings = program_.settings;
-    const bool has79 = DeckHas79thCard(program_.AppDir, settings.DeckName);
+    const bool has79 = DeckHas79thCard(DeckFolders(program_.Places), settings.DeckName);
     for (const char* language : {"English", "Russian"}) {
         CardTitleList titles;
         BuildCardTitles(titles, program_.AppDir, language, has79,

@@ -1,17 +1,17 @@
 #include "table/ProgramState.h"
 
 #include "decks/DeckDirectory.h"
-#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "table/ShowForm.h"
 
 QString ProgramState::DeckDirectoryInUse() const {
-    return IsSafeFileName(settings.DeckName) ? DeckDirectory(AppDir, settings.DeckName) : QString();
+    return FindDeckDirectory(DeckFolders(Places), settings.DeckName);
 }
 
 ExplanationContext ProgramState::ExplanationSettings() {
     ExplanationContext context;
     context.AppDir = AppDir;
+    context.DeckDir = DeckDirectoryInUse();
     context.CardTitles = CardTitles;
     context.Messages = Messages;
     context.settings = settings;

@@ -9,7 +9,6 @@
 
 #include "decks/CardFace.h"
 #include "decks/CardTexts.h"
-#include "decks/DeckDirectory.h"
 #include "decks/JpegDecoder.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/Msg.h"
@@ -113,7 +112,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     setWindowTitle(title);
     label1_->setText(title);
 
-    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.settings.DeckName,
+    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.DeckDir,
                                           context_.settings.LanguageName, card_, reversed_));
     memo1_->setPlainText(loadedText_);
     connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
@@ -141,9 +140,8 @@ void TForm4::MakeRoomForHeadings() {
 }
 
 void TForm4::ShowPicture() {
-    if (!IsSafeFileName(context_.settings.DeckName)) return;
-    const QString path =
-        CardFacePath(DeckDirectory(context_.AppDir, context_.settings.DeckName), card_);
+    if (context_.DeckDir.isEmpty()) return;
+    const QString path = CardFacePath(context_.DeckDir, card_);
     const QSize shown = ExplanationPictureSize(JpegPictureSize(path), image1_->size(),
                                                context_.settings.KeepActualSize);
     if (shown.isEmpty()) return;
@@ -169,7 +167,7 @@ void TForm4::SaveCardText() {
 
     const QString text = memo1_->toPlainText();
     const QStringList failed =
-        WriteCardText(CardTextPaths(context_.AppDir, context_.settings.DeckName,
+        WriteCardText(CardTextPaths(context_.AppDir, context_.DeckDir,
                                     context_.settings.LanguageName, card_, reversed_),
                       options, text);
     if (!failed.isEmpty()) {

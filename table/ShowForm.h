@@ -25,6 +25,7 @@ struct ExplanationContext {
     Settings settings;
     MessageBoxes* messageBoxes = nullptr;    // questions and failures
     CardSaveOptions* saveOptions = nullptr;  // owned by the caller; must be set
+    QString DeckDir;                         // the current deck's folder; empty for none
 };
 
 // The size a picture of w x h pixels is shown at in an area of ew x eh pixels, with

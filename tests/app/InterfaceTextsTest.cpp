@@ -221,9 +221,10 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     cut += CutTextsWhenShown(about);
     TForm20 language(m, form.program().AppDir, form.program().settings.LanguageName);
     cut += CutTextsWhenShown(language);
-    TForm3 decks(m, form.program().AppDir, form.program().settings.DeckName, true, true);
+    TForm3 decks(m, {form.program().AppDir + "/Pics"}, form.program().settings.DeckName, true,
+                 true);
     cut += CutTextsWhenShown(decks);
-    TForm3 noDecks(m, empty.path(), "", true, true);
+    TForm3 noDecks(m, {empty.path() + "/Pics"}, "", true, true);
     cut += CutTextsWhenShown(noDecks);
     for (const QString& caption : {m[31] + m[32], m[31] + m[34]}) {
         TForm2 spreads(form.program().SpreadList, "", caption, m[0], m[1],
@@ -251,9 +252,13 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     }
 
     CardSaveOptions options;
-    ExplanationContext explanation{
-        form.program().AppDir,   form.program().CardTitles,        m,
-        form.program().settings, fake.platform.messageBoxes.get(), &options};
+    ExplanationContext explanation{form.program().AppDir,
+                                   form.program().CardTitles,
+                                   m,
+                                   form.program().settings,
+                                   fake.platform.messageBoxes.get(),
+                                   &options,
+                                   form.program().DeckDirectoryInUse()};
     for (const QString& heading : {meaning, m[74]}) {
         TForm4 window(explanation, longestTitle, true, heading);
         cut += CutTextsWhenShown(window);

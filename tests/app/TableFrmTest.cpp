@@ -115,6 +115,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "  Show spread tips|Ctrl+T",
                                   "Options",
                                   "  Select deck...|Ctrl+D",
+                                  "  Import deck...|",
                                   "-",
                                   "  Major Arcana only|Ctrl+A",
                                   "  Use reverse positions|Ctrl+R",
@@ -133,7 +134,7 @@ TEST_F(TableFrmTest, MenuHasEveryItemCaptionShortcutAndSeparator) {
                                   "-",
                                   "  About...|"};
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(form->menu().titled().size(), 31);
+    EXPECT_EQ(form->menu().titled().size(), 32);
 }
 
 TEST_F(TableFrmTest, FirstStartChecksOnlyCutDeckAndTipsAndWritesEveryValueAtExit) {

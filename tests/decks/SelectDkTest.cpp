@@ -13,11 +13,11 @@
 #include "decks/DeckDirectory.h"
 #include "decks/SelectDk.h"
 #include "fakes/FakePlatform.h"
+#include "i18n/Msg.h"
 #include "support/LanguageData.h"
 #include "support/ModalDialog.h"
 #include "support/MouseEvents.h"
 #include "support/TestAppDir.h"
-#include "i18n/Msg.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST_F(SelectDkTest, DecksAreSortedAndTheCurrentOneSelected) {
     makeDeck("Ardentine");
     makeDeck(".git");
     app.write("Pics/notes.txt", "a plain file is listed too");
-    TForm3 dialog(messages, app.path(), "Ardentine", false, true);
+    TForm3 dialog(messages, {app.path() + "/Pics"}, "Ardentine", false, true);
     auto* list = dialog.findChild<QListWidget*>("ListBox1");
     EXPECT_EQ(Entries(list), QStringList({"ardent", "Ardentine", "notes.txt", "Zodiac"}));
     EXPECT_EQ(list->selectedItems().value(0)->text(), "Ardentine");
@@ -102,7 +102,7 @@ TEST_F(SelectDkTest, DecksAreSortedAndTheCurrentOneSelected) {
 
 TEST_F(SelectDkTest, CaptionsComeFromTheLanguageButStrengthNumbersDoNot) {
     makeDeck("Ardentine");
-    TForm3 dialog(messages, app.path(), "Ardentine", false, true);
+    TForm3 dialog(messages, {app.path() + "/Pics"}, "Ardentine", false, true);
     EXPECT_EQ(dialog.windowTitle(), "m19");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("RadioGroup1")->title(), "m40");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("RadioGroup2")->title(), "m41");
@@ -119,7 +119,7 @@ TEST_F(SelectDkTest, CaptionsComeFromTheLanguageButStrengthNumbersDoNot) {
     // The groups show the deck's settings.
     EXPECT_TRUE(court[0]->isChecked());
     EXPECT_TRUE(strength[1]->isChecked());
-    TForm3 other(messages, app.path(), "Ardentine", true, false);
+    TForm3 other(messages, {app.path() + "/Pics"}, "Ardentine", true, false);
     EXPECT_TRUE(Choices(&other, "RadioGroup1")[1]->isChecked());
     EXPECT_TRUE(Choices(&other, "RadioGroup2")[0]->isChecked());
 }
@@ -127,7 +127,7 @@ TEST_F(SelectDkTest, CaptionsComeFromTheLanguageButStrengthNumbersDoNot) {
 TEST_F(SelectDkTest, NameDifferingInCaseSelectsNothingUntilAClick) {
     makeDeck("Ardentine");
     makeDeck("Other");
-    TForm3 dialog(messages, app.path(), "ardentine", true, true);
+    TForm3 dialog(messages, {app.path() + "/Pics"}, "ardentine", true, true);
     auto* list = dialog.findChild<QListWidget*>("ListBox1");
     auto* ok = dialog.findChild<QPushButton*>("Button1");
     EXPECT_TRUE(list->selectedItems().isEmpty());
@@ -145,7 +145,7 @@ TEST_F(SelectDkTest, WithoutDecksANoticeAndOkNearTheMiddle) {
     for (bool makePics : {false, true}) {
         TestAppDir empty;
         if (makePics) empty.write("Pics/.keep", "");
-        TForm3 dialog(messages, empty.path(), "Ardentine", true, true);
+        TForm3 dialog(messages, {empty.path() + "/Pics"}, "Ardentine", true, true);
         dialog.show();
         auto* ok = dialog.findChild<QPushButton*>("Button1");
         auto* notice = dialog.findChild<QLabel*>("Label1");
@@ -227,13 +227,13 @@ TEST_F(SelectDkTest, DeckSizeAtStartFollowsMajorOnlyAndThe79thCard) {
 TEST_F(SelectDkTest, DeckNamesNeverLeadOutOfPics) {
     app.write("Pics/78.jpg", "x");
     app.write("78.jpg", "x");
-    EXPECT_FALSE(DeckHas79thCard(app.path(), "."));
-    EXPECT_FALSE(DeckHas79thCard(app.path(), ".."));
-    EXPECT_FALSE(DeckHas79thCard(app.path(), ""));
+    EXPECT_FALSE(DeckHas79thCard({app.path() + "/Pics"}, "."));
+    EXPECT_FALSE(DeckHas79thCard({app.path() + "/Pics"}, ".."));
+    EXPECT_FALSE(DeckHas79thCard({app.path() + "/Pics"}, ""));
     app.write("Pics/a\\b/78.jpg", "x");
-    EXPECT_FALSE(DeckHas79thCard(app.path(), "a\\b"));
+    EXPECT_FALSE(DeckHas79thCard({app.path() + "/Pics"}, "a\\b"));
     // Such a folder is not offered either.
-    TForm3 dialog(messages, app.path(), "", true, true);
+    TForm3 dialog(messages, {app.path() + "/Pics"}, "", true, true);
     EXPECT_EQ(Entries(dialog.findChild<QListWidget*>("ListBox1")), QStringList({"78.jpg"}));
 }
 

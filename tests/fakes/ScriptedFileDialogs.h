@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,6 +14,7 @@ public:
     QList<std::optional<QString>> answers;
     QList<FileDialogRequest> opened;
     QList<FileDialogRequest> saved;
+    QStringList folders;  // where each folder dialog started
 
     std::optional<QString> openFile(QWidget*, const FileDialogRequest& request) override {
         opened.append(request);
@@ -20,6 +22,11 @@ public:
     }
     std::optional<QString> saveFile(QWidget*, const FileDialogRequest& request) override {
         saved.append(request);
+        return next();
+    }
+    std::optional<QString> chooseFolder(QWidget*, const QString&,
+                                        const QString& directory) override {
+        folders.append(directory);
         return next();
     }
 

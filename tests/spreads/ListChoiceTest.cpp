@@ -12,12 +12,12 @@
 
 #include "decks/SelectDk.h"
 #include "i18n/MessageList.h"
+#include "i18n/Msg.h"
 #include "i18n/SelLang.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
 #include "support/LanguageData.h"
 #include "support/TestAppDir.h"
-#include "i18n/Msg.h"
 
 namespace {
 
@@ -65,7 +65,8 @@ std::vector<ListDialogCase> Cases() {
          [](QDialog* d) { return static_cast<TForm20*>(d)->LanguageName(); }},
         {"decks",
          [](const TestAppDir& app) {
-             return std::make_unique<TForm3>(Messages(), app.path(), "Gone", true, true);
+             return std::make_unique<TForm3>(Messages(), QStringList{app.path() + "/Pics"}, "Gone",
+                                             true, true);
          },
          [](QDialog* d) { return static_cast<TForm3*>(d)->DeckName(); }},
     };

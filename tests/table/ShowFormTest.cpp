@@ -40,6 +40,7 @@ protected:
     ShowFormTest() {
         context.AppDir = app.path();
         context.settings.DeckName = "Test";
+        context.DeckDir = app.path() + "/Pics/Test";
         context.settings.LanguageName = "Russian";
         for (int card = 0; card < kCardCount; ++card)
             context.CardTitles[card] = "Card " + QString::number(card);
@@ -57,8 +58,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     QString load(int card, bool reversed = false) const {
-        return LoadCardText(context.AppDir, context.settings.DeckName,
-                            context.settings.LanguageName, card, reversed);
+        return LoadCardText(context.AppDir, context.DeckDir, context.settings.LanguageName, card,
+                            reversed);
     }
     // A picture of card N, red in its top half and blue in its bottom half.
     void writeFace(int card, QSize size) const {
@@ -109,7 +110,7 @@ TEST_F(ShowFormTest, SavedTextsAreUtf8AndOlderCodePageTextsStillRead) {
     // Saved text, whatever its script, is written as UTF-8 and reads back the same.
     const QString russian = QString::fromUtf8("Маг ведёт\nк цели");
     for (const QString& text : {russian, QString::fromUtf8("Ωμέγα"), QString("plain")}) {
-        ASSERT_TRUE(WriteCardText(CardTextPaths(app.path(), "Test", "Russian", 3, false),
+        ASSERT_TRUE(WriteCardText(CardTextPaths(app.path(), context.DeckDir, "Russian", 3, false),
                                   CardSaveOptions{}, text)
                         .isEmpty());
         const QString stored = QString(text).replace("\n", "\r\n");  // lines end in CR LF
@@ -240,7 +241,7 @@ TEST_F(ShowFormTest, SelSaveClosedWithoutOkKeepsTheOptionsAndStillSaves) {
 }
 
 TEST_F(ShowFormTest, FailedSaveSaysSoAndKeepsTheTextModified) {
-    context.settings.DeckName = "Gone";  // its directory does not exist
+    context.DeckDir = app.path() + "/Pics/Gone";  // its directory does not exist
     TForm4 form(context, 14, false, {});
     form.show();
     type(form, "precious");
@@ -288,7 +289,7 @@ TEST_F(ShowFormTest, UnmodifiedTextClosesWithoutAQuestion) {
 }
 
 TEST_F(ShowFormTest, ClosingStaysOpenWhenTheSaveFails) {
-    context.settings.DeckName = "Gone";
+    context.DeckDir = app.path() + "/Pics/Gone";
     TForm4 form(context, 18, false, {});
     form.show();
     type(form, "precious");
