@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 
+#include "i18n/MessageList.h"
 #include "i18n/Msg.h"
 
 namespace {
@@ -135,4 +136,8 @@ MainMenu::MainMenu(QMenuBar* bar) {
         this->*menuRow.item = top;
         titled_.append({top, menuRow.message});
     }
+}
+
+void MainMenu::Retitle(const MessageList& messages) {
+    for (const Titled& item : titled_) item.action->setText(messages[item.message]);
 }

@@ -7,6 +7,8 @@ class QMenuBar;
 
 // The main menu: every item with its component name (its objectName), built-in English
 // caption, shortcut and the language message that retitles it.
+class MessageList;
+
 class MainMenu {
 public:
     explicit MainMenu(QMenuBar* bar);
@@ -56,6 +58,8 @@ public:
     };
     // Every captioned item with the language message of its caption.
     const QList<Titled>& titled() const { return titled_; }
+    // Captions every item from the language's messages.
+    void Retitle(const MessageList& messages);
 
 private:
     QList<Titled> titled_;

@@ -19,11 +19,9 @@
 #include "i18n/CardsFile.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/HelpFiles.h"
-#include "i18n/LangFile.h"
+#include "i18n/Language.h"
 #include "i18n/Msg.h"
-#include "i18n/QtTranslations.h"
 #include "i18n/SelLang.h"
-#include "i18n/TextBlocks.h"
 #include "music/BackgroundMusic.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
@@ -99,6 +97,7 @@ void TForm1::FormCreate(const QString& programPath) {
     const QString saved = program_.Places.UserData() + "/Saved";
     program_.ReadingDialogDir = QDir(saved).exists() ? saved + "/" : program_.Places.UserData();
     ListSpreads();
+    FollowLanguage();
     LoadLangu();
 
     view_->ShowMajorNotice(settings.MajorOnly);
@@ -229,12 +228,8 @@ void TForm1::About1Click() {
 void TForm1::Language1Click() {
     TForm20 dialog(program_.Messages, program_.AppDir, program_.settings.LanguageName, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const MessageList before = program_.Messages;
     program_.settings.LanguageName = dialog.LanguageName();
     LoadLangu();
-    // What is on show follows at once: the left column, the notice and an open help window.
-    view_->FollowLanguage(before);
-    program_.platform.helpViewer->followLanguage(program_.HelpFile);
 }
 
 void TForm1::Contents1Click() {
@@ -276,7 +271,10 @@ void TForm1::Input1Click() { savedReadings_->Input1Click(); }
 
 void TForm1::Journal1Click() {
     if (!journal_)
-        journal_ = std::make_unique<JournalWindow>(program_, *savedReadings_, *flow_, this);
+        if (!journal_) {
+            journal_ = std::make_unique<JournalWindow>(program_, *savedReadings_, *flow_, this);
+            connect(language_, &Language::languageChanged, journal_.get(), &JournalWindow::Retitle);
+        }
     journal_->Open();
 }
 
@@ -351,25 +349,30 @@ void TForm1::SpeedButton2Click() { flow_->SpeedButton2Click(); }
 
 void TForm1::SpeedButton3Click() { flow_->SpeedButton3Click(); }
 
-void TForm1::LoadLangu() {
-    const QByteArray text = ReadTextBlocks(
-        LanguageFilePath(program_.AppDir, program_.settings.LanguageName, "List.lng"));
-    // Without any message list everything stays as it was.
-    if (text.isEmpty()) return;
-    MessageList& messages = program_.Messages;
-    messages.replace(DecodeLangLines(text));
-    UseQtTranslations(this, program_.settings.LanguageName);
-    for (const MainMenu::Titled& titled : menu_->titled())
-        titled.action->setText(messages[titled.message]);
+void TForm1::LoadLangu() { language_->Load(program_.AppDir, program_.settings.LanguageName); }
+
+void TForm1::FollowLanguage() {
+    language_ = new Language(program_.Messages, this);
+    connect(language_, &Language::languageChanged, this, &TForm1::RetitleFrame);
+    connect(language_, &Language::languageChanged, savedReadings_.get(),
+            &SavedReadings::RetitleCommentsWindow);
+    // The left column's prompt and the notice follow at once, and so does an open help window.
+    connect(language_, &Language::languageChanged, view_.get(), &TableView::FollowLanguage);
+    connect(language_, &Language::languageChanged, this, [this] {
+        program_.HelpFile =
+            HelpFileForLanguage(program_.AppDir, program_.settings.LanguageName, program_.HelpFile);
+        program_.platform.helpViewer->followLanguage(program_.HelpFile);
+    });
+}
+
+void TForm1::RetitleFrame() {
+    const MessageList& messages = program_.Messages;
+    menu_->Retitle(messages);
     speedButton1_->setText(messages[Msg::Shuffle]);
     speedButton2_->setText(messages[Msg::Stop]);
     speedButton3_->setText(messages[Msg::CutDeck]);
     PlaceTableButtons();
-    savedReadings_->RetitleCommentsWindow();
     SetTitles();
-    if (journal_) journal_->Retitle();
-    program_.HelpFile =
-        HelpFileForLanguage(program_.AppDir, program_.settings.LanguageName, program_.HelpFile);
 }
 
 void TForm1::SetTitles() {

@@ -10,6 +10,7 @@
 
 class BackgroundMusic;
 class JournalWindow;
+class Language;
 class MainMenu;
 class TableBackground;
 class QToolButton;
@@ -82,8 +83,12 @@ private:
     void ApplySettingsToMenu();
     void MakeDataDirectories();
     void ListSpreads();
-    // Loads the current language: messages, captions, card titles and help file.
+    // Loads the current language; every part follows it.
     void LoadLangu();
+    // Connects the parts that retitle themselves when the language changes.
+    void FollowLanguage();
+    // The menu, the table buttons and the card titles in the language now loaded.
+    void RetitleFrame();
     // Rebuilds the card titles for the current deck and language.
     void SetTitles();
     void ConnectMenu();
@@ -94,6 +99,7 @@ private:
     SpreadEditing::Table EditorTable();
 
     ProgramState program_;
+    Language* language_ = nullptr;
     ReadingModel reading_;
     std::unique_ptr<MainMenu> menu_;
     TableWidget* table_ = nullptr;
