@@ -88,7 +88,8 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
     button2_->setObjectName("Button2");
     button2_->setGeometry(232, 300, 75, 25);
 
-    if (QAbstractButton* type = printTypes_->button(settings.PrintType)) type->setChecked(true);
+    if (QAbstractButton* type = printTypes_->button(static_cast<int>(settings.PrintType)))
+        type->setChecked(true);
     viewKinds_->button(settings.PrintSchema ? 0 : 1)->setChecked(true);
     RadioGroup1Click();
     CheckBox1Click();
@@ -130,7 +131,8 @@ void TForm18::RadioGroup1Click() {
 }
 
 void TForm18::TakeChoices(Settings& settings) const {
-    if (printTypes_->checkedId() >= 0) settings.PrintType = printTypes_->checkedId();
+    if (printTypes_->checkedId() >= 0)
+        settings.PrintType = static_cast<PrintFormat>(printTypes_->checkedId());
     settings.PrintView = checkBox1_->isChecked();
     settings.PrintSchema = viewKinds_->checkedId() == 0;
     settings.PrintBigCards = checkBox2_->isChecked();

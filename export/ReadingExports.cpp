@@ -87,8 +87,8 @@ PrintDocument ReadingExports::MakePrintDocument() const {
     const QString deckDir = program_.DeckDirectoryInUse();
     const ReadingSnapshot reading = reading_.Snapshot();
     return BuildPrintDocument(
-        reading, PrintLayoutOf(reading), program_.CardTitles,
-        ChoicesOf(program_.settings), program_.settings.PrintSchema,
+        reading, PrintLayoutOf(reading), program_.CardTitles, ChoicesOf(program_.settings),
+        program_.settings.PrintSchema,
         {DocumentTitle(), program_.Messages[Msg::ReversedWord], program_.Messages[Msg::Comments]},
         ExplanationsOf(program_), [&deckDir](int card) { return DeckCardPicture(deckDir, card); });
 }
@@ -109,19 +109,19 @@ void ReadingExports::Print1Click() {
     dialog.TakeChoices(program_.settings);
     reading_.ReadingComments = dialog.Comments();
     switch (program_.settings.PrintType) {
-        case 0:
+        case PrintFormat::WordDocument:
             ExportinWord();
             break;
-        case 1:
+        case PrintFormat::WebPage:
             PrintinHTMLformat1Click();
             break;
-        case 2:
+        case PrintFormat::WriterDocument:
             ExportinOpenOf();
             break;
-        case 3:
+        case PrintFormat::Printer:
             PrintOnPrinter();
             break;
-        case 4:
+        case PrintFormat::Pdf:
             ExportinPdf();
             break;
     }
@@ -191,11 +191,11 @@ void ReadingExports::ExportinPdf() {
     const MessageList& messages = program_.Messages;
     const SystemInfo& info = *program_.platform.systemInfo;
     const std::optional<QString> path = program_.platform.fileDialogs->saveFile(
-        window_,
-        {program_.ReadingDialogDir,
-         ReadingFileTitle(info.shortDate(info.today()), reading_.Has79thCard, reading_.SpreadName()) +
-             "." + kPdfSuffix,
-         messages[Msg::PdfFiles] + kPdfPattern, kPdfSuffix});
+        window_, {program_.ReadingDialogDir,
+                  ReadingFileTitle(info.shortDate(info.today()), reading_.Has79thCard,
+                                   reading_.SpreadName()) +
+                      "." + kPdfSuffix,
+                  messages[Msg::PdfFiles] + kPdfPattern, kPdfSuffix});
     if (!path) return;
     QString error;
     bool written = false;

@@ -107,11 +107,11 @@ void LoadSettings(Settings& s, const SettingsKey& key, const QString& appDir) {
     if (auto strength = key.readText("Strength11")) s.StrengthIsXI = *strength != "8";
     if (auto printType = key.readText("printtype")) {
         const QString upper = AsciiUpper(*printType);
-        if (upper == "RTF") s.PrintType = 0;
-        if (upper == "HTML") s.PrintType = 1;
-        if (upper == "OO") s.PrintType = 2;
-        if (upper == "PRINTER") s.PrintType = 3;
-        if (upper == "PDF") s.PrintType = 4;
+        if (upper == "RTF") s.PrintType = PrintFormat::WordDocument;
+        if (upper == "HTML") s.PrintType = PrintFormat::WebPage;
+        if (upper == "OO") s.PrintType = PrintFormat::WriterDocument;
+        if (upper == "PRINTER") s.PrintType = PrintFormat::Printer;
+        if (upper == "PDF") s.PrintType = PrintFormat::Pdf;
     }
     ReadDefaultOff(key, "drawauto", s.DrawAutomatically);
     ReadDefaultOn(key, "printview", s.PrintView);
@@ -158,7 +158,8 @@ bool SaveSettings(const Settings& s, SettingsKey& key) {
     key.writeText("resetmusic", LowerSwitch(s.ResetMusic));
     key.writeText("ignspas", LowerSwitch(s.IgnoreAssociations));
     static const char* const kPrintTypes[] = {"RTF", "HTML", "OO", "PRINTER", "PDF"};
-    if (s.PrintType >= 0 && s.PrintType <= 4) key.writeText("printtype", kPrintTypes[s.PrintType]);
+    const int printType = static_cast<int>(s.PrintType);
+    if (printType >= 0 && printType <= 4) key.writeText("printtype", kPrintTypes[printType]);
     key.writeText("printview", LowerSwitch(s.PrintView));
     key.writeText("printschema", LowerSwitch(s.PrintSchema));
     key.writeText("printbigcards", LowerSwitch(s.PrintBigCards));

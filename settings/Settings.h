@@ -6,6 +6,9 @@
 class SettingsKey;
 
 // Every user setting, in memory, with its default. Read once at start, written once at exit.
+// What the Print command makes; the print settings' choices in their order.
+enum class PrintFormat { WordDocument = 0, WebPage = 1, WriterDocument = 2, Printer = 3, Pdf = 4 };
+
 // How background music picks its pieces; stored as its number.
 enum class MusicOrder { ChosenFileLooped = 0, InOrder = 1, AtRandom = 2 };
 
@@ -30,7 +33,7 @@ struct Settings {
     bool ResetMusic = true;
     bool IgnoreAssociations = false;
 
-    int PrintType = 0;  // 0 Word format, 1 HTML, 2 OpenOffice, 3 printer, 4 PDF
+    PrintFormat PrintType = PrintFormat::WordDocument;
     bool PrintView = true;
     bool PrintSchema = false;
     bool PrintBigCards = false;

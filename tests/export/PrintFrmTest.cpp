@@ -18,7 +18,7 @@ class PrintFrmTest : public ExportFixture {
 protected:
     void SetUp() override {
         ExportFixture::SetUp();
-        program.settings.PrintType = 0;
+        program.settings.PrintType = PrintFormat::WordDocument;
         program.settings.PrintView = true;
         program.settings.PrintSchema = true;
     }
@@ -78,7 +78,8 @@ TEST_P(PrintFrmKeyTest, EscCancelsAndEnterConfirmsOutsideTheMemo) {
         if (stillOpenAfterKey) child<QPushButton>(dialog, "Button2")->click();
     });
     exports.Print1Click();
-    EXPECT_EQ(program.settings.PrintType, row.accepted ? 1 : 0);
+    EXPECT_EQ(program.settings.PrintType,
+              row.accepted ? PrintFormat::WebPage : PrintFormat::WordDocument);
     EXPECT_EQ(program.settings.PrintExpl, !row.accepted);
     EXPECT_EQ(reading.ReadingComments, row.accepted ? "After" : "Before");
     // OK runs the HTML export, which opens the page.
@@ -150,7 +151,8 @@ TEST_F(PrintFrmTest, PrinterAndPdfTakeTheCommentsAndRunTheirCommand) {
             });
         exports.Print1Click();
         EXPECT_EQ(enabled, row.comments) << row.item;
-        EXPECT_EQ(program.settings.PrintType, row.item < 3 ? 0 : row.item) << row.item;
+        EXPECT_EQ(static_cast<int>(program.settings.PrintType), row.item < 3 ? 0 : row.item)
+            << row.item;
         EXPECT_EQ(previewShown, row.item == 3);
     }
     EXPECT_EQ(fake.fileDialogs->saved.size(), 1);

@@ -129,7 +129,7 @@ TEST_F(SettingsTest, PrintTypeReadsAndWritesItsThreeNames) {
         SaveSettings(settings, key);
         EXPECT_EQ(written("printtype"), rewritten) << stored.toStdString();
     }
-    settings.PrintType = 7;
+    settings.PrintType = static_cast<PrintFormat>(7);
     key.values.remove("printtype");
     SaveSettings(settings, key);
     EXPECT_FALSE(key.values.contains("printtype"));
@@ -173,7 +173,7 @@ TEST_F(SettingsTest, OlderDeckNameIsReadAndWrittenUnderTheNewName) {
 TEST_F(SettingsTest, WritesEveryValueInOrderAndInItsForm) {
     settings.MajorOnly = true;
     settings.StrengthIsXI = false;
-    settings.PrintType = 2;
+    settings.PrintType = PrintFormat::WriterDocument;
     settings.CutDeck = false;
     EXPECT_TRUE(SaveSettings(settings, key));
     const QStringList order = {"DeckName",      "language",   "curmusdir",      "curmusfile",
@@ -200,7 +200,7 @@ TEST_F(SettingsTest, WritesEveryValueInOrderAndInItsForm) {
     EXPECT_TRUE(again.MajorOnly);
     EXPECT_FALSE(again.StrengthIsXI);
     EXPECT_FALSE(again.CutDeck);
-    EXPECT_EQ(again.PrintType, 2);
+    EXPECT_EQ(again.PrintType, PrintFormat::WriterDocument);
 }
 
 TEST(QtSettingsKeyTest, ValuesReadBackAsTextInANewStore) {
