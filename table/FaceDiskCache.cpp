@@ -120,8 +120,9 @@ void FaceDiskCache::KeepBound() {
     std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
         return a.lastModified() < b.lastModified();
     });
+    // Down to nine tenths of the bound, so the folder is not listed again at the next write.
     for (const QFileInfo& entry : entries) {
-        if (total_ <= bound_) break;
+        if (total_ <= bound_ / 10 * 9) break;
         if (QFile::remove(entry.filePath())) total_ -= entry.size();
     }
 }
