@@ -7,6 +7,7 @@
 
 #include "decks/CardFace.h"
 #include "decks/JpegDecoder.h"
+#include "platform/ProgramPlaces.h"
 
 namespace {
 
@@ -17,10 +18,17 @@ constexpr size_t kMaxKept = 2 * 80;
 
 FaceCache::~FaceCache() { decoding_.waitForFinished(); }
 
-void FaceCache::UseCacheFolder(const QString& cacheFolder) {
-    FinishPrefetch();
-    disk_.reset();
-    if (!cacheFolder.isEmpty()) disk_ = std::make_unique<FaceDiskCache>(cacheFolder + "/Faces");
+void FaceCache::UseCacheOf(const ProgramPlaces& places) { places_ = &places; }
+
+FaceDiskCache* FaceCache::Disk() {
+    const QString folder =
+        places_ && !places_->Cache().isEmpty() ? places_->Cache() + "/Faces" : QString();
+    if (folder != diskFolder_) {
+        diskFolder_ = folder;
+        disk_.reset();
+        if (!folder.isEmpty()) disk_ = std::make_unique<FaceDiskCache>(folder);
+    }
+    return disk_.get();
 }
 
 QImage FaceCache::Read(const FaceDiskCache* disk, const QString& path, const Stamp& stamp,
@@ -43,9 +51,10 @@ QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool 
     if (!stamp) return LoadCardFace(path, size, reversed);
     if (const QImage* kept = Find(card, size, *stamp)) return reversed ? TurnedOver(*kept) : *kept;
     bool decoded = false;
-    const QImage face = Read(disk_.get(), path, *stamp, size, &decoded);
+    FaceDiskCache* disk = Disk();
+    const QImage face = Read(disk, path, *stamp, size, &decoded);
     Keep(card, size, *stamp, face);
-    if (decoded && disk_) disk_->Store({path, stamp->bytes, stamp->modified}, face);
+    if (decoded && disk) disk->Store({path, stamp->bytes, stamp->modified}, face);
     return reversed && !face.isNull() ? TurnedOver(face) : face;
 }
 
@@ -61,7 +70,7 @@ void FaceCache::Prefetch(const QString& deckDirectory, const QList<int>& cards, 
             jobs_.append({card, size, *stamp, path, {}});
     }
     if (!jobs_.isEmpty())
-        decoding_ = QtConcurrent::map(jobs_, [disk = disk_.get()](Job& job) {
+        decoding_ = QtConcurrent::map(jobs_, [disk = Disk()](Job& job) {
             job.face = Read(disk, job.path, job.stamp, job.size, &job.decoded);
         });
 }

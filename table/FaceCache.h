@@ -14,6 +14,8 @@
 
 #include "table/FaceDiskCache.h"
 
+class ProgramPlaces;
+
 // Card faces decoded at the size they are shown, kept while their deck is in use, so that a
 // picture is decoded once however often its card is shown. A picture file that changed on disk
 // is decoded again; one that cannot be loaded is never kept, so it is tried again each time.
@@ -25,9 +27,9 @@ public:
     FaceCache& operator=(const FaceCache&) = delete;
     ~FaceCache();
 
-    // Keeps faces in the Faces folder of the program's cache folder too; an empty cache folder
-    // keeps them in memory only.
-    void UseCacheFolder(const QString& cacheFolder);
+    // Keeps faces in the Faces folder of the places' cache folder too, as it is at each use (the
+    // places are borrowed for the cache's life); without a cache folder, in memory only.
+    void UseCacheOf(const ProgramPlaces& places);
 
     // The face of `card` in the deck directory at `size`, turned over when reversed; a null image
     // when the picture cannot be loaded. Another directory drops every face kept.
@@ -60,6 +62,8 @@ private:
     // Waits for the faces being prefetched and keeps them.
     void FinishPrefetch();
     void UseDirectory(const QString& deckDirectory);
+    // The disk cache of the places' current cache folder; null without one.
+    FaceDiskCache* Disk();
     // The stamp of a regular picture file; nullopt for anything else.
     static std::optional<Stamp> StampOf(const QString& path);
     const QImage* Find(int card, QSize size, const Stamp& stamp) const;
@@ -72,5 +76,7 @@ private:
     std::map<Key, Kept> faces_;
     QList<Job> jobs_;  // decoded in place while `decoding_` runs
     QFuture<void> decoding_;
+    const ProgramPlaces* places_ = nullptr;
+    QString diskFolder_;
     std::unique_ptr<FaceDiskCache> disk_;
 };

@@ -7,6 +7,7 @@
 
 #include "decks/CardFace.h"
 #include "decks/JpegWriter.h"
+#include "platform/ProgramPlaces.h"
 #include "support/RowName.h"
 #include "support/TestAppDir.h"
 #include "table/FaceCache.h"
@@ -129,9 +130,10 @@ TEST(FaceDiskCacheRun, ANewRunShowsTheFacesOfTheLast) {
     QImage picture(40, 60, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(WriteJpeg(picture, path));
+    const ProgramPlaces places = ProgramPlaces::Portable(app.path());
     {
         FaceCache cache;
-        cache.UseCacheFolder(app.path() + "/Cache");
+        cache.UseCacheOf(places);
         cache.Prefetch(deck, {5}, kShown);
         ASSERT_FALSE(cache.Face(deck, 5, kShown, false).isNull());
     }
@@ -144,7 +146,7 @@ TEST(FaceDiskCacheRun, ANewRunShowsTheFacesOfTheLast) {
     file.setFileTime(modified, QFileDevice::FileModificationTime);
     file.close();
     FaceCache cache;
-    cache.UseCacheFolder(app.path() + "/Cache");
+    cache.UseCacheOf(places);
     const QImage face = cache.Face(deck, 5, kShown, false);
     ASSERT_FALSE(face.isNull());
     EXPECT_GT(face.pixelColor(10, 15).red(), 200);
