@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSize>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>

@@ -143,6 +143,7 @@ TEST(FaceDiskCacheRun, ANewRunShowsTheFacesOfTheLast) {
     const qint64 length = file.size();
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(length, 'x'));
+    file.flush();
     file.setFileTime(modified, QFileDevice::FileModificationTime);
     file.close();
     FaceCache cache;
