@@ -40,9 +40,10 @@ std::optional<Start> StartOnce(const QString& program, const QStringList& args,
     env.insert("HOME", home);
     for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         env.insert(xdg, home + "/" + xdg);
+    env.insert("XDG_RUNTIME_DIR", home);
     QProcess process;
     process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     process.start(program, args);
