@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
+#include "app/FirstPaint.h"
 #include "app/TableFrm.h"
 #include "platform/Interface.h"
 #include "platform/Platform.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     const CommandLine command = ReadCommandLine(app);
     Platform platform = RealPlatform();
     TForm1 window(platform, QApplication::applicationFilePath());
+    ReportFirstPaint(window);
     window.show();
     window.raise();
     window.activateWindow();

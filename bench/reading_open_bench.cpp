@@ -1,8 +1,10 @@
 // Opening a saved reading: a 79-card reading of a 79-position spread, from the file to a
 // painted table with every card face up, on faces of a scanned deck's size (800 x 1400) and
 // of the bundled decks' size (330 x 561). Decoding the 79 faces is nearly all of the time.
-// "cold" gives every picture file a new modification time before each open, so that no face
-// decoded before is used; "warm" opens the same reading again as it is.
+// Mode "cold" (1) gives every picture file a new modification time before each open, so that no
+// face decoded before is used, in memory or on disk; "warm" (0) opens the same reading again in
+// the same window; "disk" (2) opens it in a new window, as a new run of the program would, with
+// the faces kept in the cache folder by the run before.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include "GrainyCardFace.h"
 #include "app/TableFrm.h"
@@ -56,13 +60,19 @@ void BM_OpenReading79(benchmark::State& state) {
     WriteProgramFolder(dir.path(), QSize(int(state.range(0)), int(state.range(1))));
     FakePlatform fake;
     fake.settingsKey->values["DeckName"] = "Deck79";
-    TForm1 form(fake.platform, dir.path() + "/tarot");
-    form.show();
-    auto* readings = form.findChild<SavedReadings*>("SavedReadings");
-    const bool cold = state.range(2) != 0;
+    auto form = std::make_unique<TForm1>(fake.platform, dir.path() + "/tarot");
+    form->show();
+    const QString reading = dir.path() + "/Saved/all.reading";
+    const auto open = [&] {
+        auto* readings = form->findChild<SavedReadings*>("SavedReadings");
+        if (!readings->OpenReading(reading)) state.SkipWithError("the reading did not open");
+        form->repaint();
+    };
+    const int mode = int(state.range(2));
+    if (mode == 2) open();
     QDateTime stamp = QDateTime::currentDateTime();
     for (auto _ : state) {
-        if (cold) {
+        if (mode == 1) {
             state.PauseTiming();
             stamp = stamp.addSecs(1);
             for (int card = 0; card < 79; ++card) {
@@ -72,18 +82,24 @@ void BM_OpenReading79(benchmark::State& state) {
                     state.SkipWithError("could not touch a face");
             }
             state.ResumeTiming();
+        } else if (mode == 2) {
+            state.PauseTiming();
+            form.reset();  // writes what the last run stored
+            form = std::make_unique<TForm1>(fake.platform, dir.path() + "/tarot");
+            form->show();
+            state.ResumeTiming();
         }
-        if (!readings->OpenReading(dir.path() + "/Saved/all.reading"))
-            state.SkipWithError("the reading did not open");
-        form.repaint();
+        open();
     }
 }
 BENCHMARK(BM_OpenReading79)
-    ->ArgNames({"width", "height", "cold"})
+    ->ArgNames({"width", "height", "mode"})
     ->Args({800, 1400, 1})
     ->Args({330, 561, 1})
     ->Args({800, 1400, 0})
     ->Args({330, 561, 0})
+    ->Args({800, 1400, 2})
+    ->Args({330, 561, 2})
     // Faces decode on several threads: the time is the wall clock's, the CPU time all threads'.
     ->UseRealTime()
     ->MeasureProcessCPUTime()

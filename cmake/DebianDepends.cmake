@@ -1,6 +1,6 @@
-# Read by cpack before it builds the Debian package: adds the libraries the program uses to the
-# package's dependencies, computed from the program by dpkg-shlibdeps. The Writer plugin is left
-# out on purpose: its office libraries come with LibreOffice, which is only recommended, and
+# Read by cpack before it builds the Debian package: adds the libraries the program and its music
+# plugin use to the package's dependencies, computed from both by dpkg-shlibdeps. The Writer
+# plugin is left out on purpose: its office libraries come with LibreOffice, which is only recommended, and
 # without them the plugin simply does not load.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
     return()
@@ -9,6 +9,7 @@ endif()
 set(work ${CPACK_PACKAGE_DIRECTORY}/_CPack_Packages/shlibdeps)
 file(WRITE ${work}/debian/control "Source: lumenfold\n\nPackage: lumenfold\nArchitecture: any\n")
 execute_process(COMMAND dpkg-shlibdeps -O -e${CPACK_LUMENFOLD_PROGRAM}
+        -e${CPACK_LUMENFOLD_MEDIA_PLUGIN}
     WORKING_DIRECTORY ${work}
     OUTPUT_VARIABLE depends
     RESULT_VARIABLE failed

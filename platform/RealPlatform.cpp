@@ -1,10 +1,10 @@
 #include "platform/Platform.h"
+#include "platform/PluginMediaPlayer.h"
 #include "platform/PluginOfficeAutomation.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtHelpViewer.h"
-#include "platform/QtMediaPlayer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtOpenFileDialog.h"
 #include "platform/QtPacer.h"
@@ -27,7 +27,8 @@ Platform RealPlatform() {
     platform.word = std::make_unique<RtfWordAutomation>(*platform.clipboard, *platform.shell);
     platform.office =
         std::make_unique<PluginOfficeAutomation>(PluginOfficeAutomation::DefaultPluginPath());
-    platform.mediaPlayer = std::make_unique<QtMediaPlayer>();
+    platform.mediaPlayer =
+        std::make_unique<PluginMediaPlayer>(PluginMediaPlayer::DefaultPluginPath());
     platform.openFileDialog = std::make_unique<QtOpenFileDialog>();
     return platform;
 }

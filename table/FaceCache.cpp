@@ -7,6 +7,7 @@
 
 #include "decks/CardFace.h"
 #include "decks/JpegDecoder.h"
+#include "platform/ProgramPlaces.h"
 
 namespace {
 
@@ -17,6 +18,31 @@ constexpr size_t kMaxKept = 2 * 80;
 
 FaceCache::~FaceCache() { decoding_.waitForFinished(); }
 
+void FaceCache::UseCacheOf(const ProgramPlaces& places) { places_ = &places; }
+
+FaceDiskCache* FaceCache::Disk() {
+    const QString folder =
+        places_ && !places_->Cache().isEmpty() ? places_->Cache() + "/Faces" : QString();
+    if (folder != diskFolder_) {
+        diskFolder_ = folder;
+        disk_.reset();
+        if (!folder.isEmpty()) disk_ = std::make_unique<FaceDiskCache>(folder);
+    }
+    return disk_.get();
+}
+
+QImage FaceCache::Read(const FaceDiskCache* disk, const QString& path, const Stamp& stamp,
+                       QSize size, bool* decoded) {
+    const FaceDiskCache::Picture picture{path, stamp.bytes, stamp.modified};
+    if (disk) {
+        QImage face = disk->Load(picture, size);
+        *decoded = face.isNull();
+        if (!face.isNull()) return face;
+    }
+    *decoded = true;
+    return DecodeJpeg(path, size);
+}
+
 QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool reversed) {
     FinishPrefetch();
     UseDirectory(deckDirectory);
@@ -24,8 +50,11 @@ QImage FaceCache::Face(const QString& deckDirectory, int card, QSize size, bool 
     const std::optional<Stamp> stamp = StampOf(path);
     if (!stamp) return LoadCardFace(path, size, reversed);
     if (const QImage* kept = Find(card, size, *stamp)) return reversed ? TurnedOver(*kept) : *kept;
-    const QImage face = LoadCardFace(path, size, false);
+    bool decoded = false;
+    FaceDiskCache* disk = Disk();
+    const QImage face = Read(disk, path, *stamp, size, &decoded);
     Keep(card, size, *stamp, face);
+    if (decoded && disk) disk->Store({path, stamp->bytes, stamp->modified}, face);
     return reversed && !face.isNull() ? TurnedOver(face) : face;
 }
 
@@ -41,14 +70,19 @@ void FaceCache::Prefetch(const QString& deckDirectory, const QList<int>& cards, 
             jobs_.append({card, size, *stamp, path, {}});
     }
     if (!jobs_.isEmpty())
-        decoding_ =
-            QtConcurrent::map(jobs_, [](Job& job) { job.face = DecodeJpeg(job.path, job.size); });
+        decoding_ = QtConcurrent::map(jobs_, [disk = Disk()](Job& job) {
+            job.face = Read(disk, job.path, job.stamp, job.size, &job.decoded);
+        });
 }
 
 void FaceCache::FinishPrefetch() {
     if (jobs_.isEmpty()) return;
     decoding_.waitForFinished();
-    for (const Job& job : jobs_) Keep(job.card, job.size, job.stamp, job.face);
+    for (const Job& job : jobs_) {
+        Keep(job.card, job.size, job.stamp, job.face);
+        if (job.decoded && disk_)
+            disk_->Store({job.path, job.stamp.bytes, job.stamp.modified}, job.face);
+    }
     jobs_.clear();
 }
 

@@ -8,18 +8,28 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
+
+#include "table/FaceDiskCache.h"
+
+class ProgramPlaces;
 
 // Card faces decoded at the size they are shown, kept while their deck is in use, so that a
 // picture is decoded once however often its card is shown. A picture file that changed on disk
 // is decoded again; one that cannot be loaded is never kept, so it is tried again each time.
+// With a disk folder, faces are also kept there across runs and read back instead of decoded.
 class FaceCache {
 public:
     FaceCache() = default;
     FaceCache(const FaceCache&) = delete;
     FaceCache& operator=(const FaceCache&) = delete;
     ~FaceCache();
+
+    // Keeps faces in the Faces folder of the places' cache folder too, as it is at each use (the
+    // places are borrowed for the cache's life); without a cache folder, in memory only.
+    void UseCacheOf(const ProgramPlaces& places);
 
     // The face of `card` in the deck directory at `size`, turned over when reversed; a null image
     // when the picture cannot be loaded. Another directory drops every face kept.
@@ -46,18 +56,27 @@ private:
         Stamp stamp;
         QString path;
         QImage face;
+        bool decoded = false;  // not read from the disk folder
     };
 
     // Waits for the faces being prefetched and keeps them.
     void FinishPrefetch();
     void UseDirectory(const QString& deckDirectory);
+    // The disk cache of the places' current cache folder; null without one.
+    FaceDiskCache* Disk();
     // The stamp of a regular picture file; nullopt for anything else.
     static std::optional<Stamp> StampOf(const QString& path);
     const QImage* Find(int card, QSize size, const Stamp& stamp) const;
+    // The face from the disk folder, else decoded from the picture; `decoded` says which.
+    static QImage Read(const FaceDiskCache* disk, const QString& path, const Stamp& stamp,
+                       QSize size, bool* decoded);
     void Keep(int card, QSize size, const Stamp& stamp, const QImage& face);
 
     QString directory_;
     std::map<Key, Kept> faces_;
     QList<Job> jobs_;  // decoded in place while `decoding_` runs
     QFuture<void> decoding_;
+    const ProgramPlaces* places_ = nullptr;
+    QString diskFolder_;
+    std::unique_ptr<FaceDiskCache> disk_;
 };

@@ -96,6 +96,7 @@ TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& ta
     LayOut(clientSize);
     model_.Parser.AttachTable(this);
     model_.SetTableBounds(scrollBox1_->geometry());
+    faces_.UseCacheOf(program_.Places);
     const CardBacks backs = DrawCardBacks();
     cardBackLarge_ = backs.large;
     cardBackSmall_ = backs.small;

@@ -8,7 +8,7 @@
 
 #include "fakes/FakePlatform.h"
 #include "music/BackgroundMusic.h"
-#include "platform/QtMediaPlayer.h"
+#include "platform/PluginMediaPlayer.h"
 #include "support/TestAppDir.h"
 #include "table/ProgramState.h"
 #include "table/ReadingState.h"
@@ -67,7 +67,7 @@ protected:
 };
 
 TEST_F(RealPlayer, ShortPiecePlaysToItsEndOnTheGuiThread) {
-    QtMediaPlayer player;
+    PluginMediaPlayer player(LUMENFOLD_MEDIA_PLUGIN);
     ASSERT_EQ(player.open(dir.path() + "/Music/b.wav"), MediaPlayer::Failure::None);
     ASSERT_EQ(player.play(), MediaPlayer::Failure::None);
     EXPECT_EQ(player.mode(), MediaPlayer::Mode::Playing);
@@ -78,7 +78,7 @@ TEST_F(RealPlayer, ShortPiecePlaysToItsEndOnTheGuiThread) {
 }
 
 TEST_F(RealPlayer, UnplayableFilesFailQuietlyAndTheSearchGoesOn) {
-    QtMediaPlayer player;
+    PluginMediaPlayer player(LUMENFOLD_MEDIA_PLUGIN);
     EXPECT_EQ(player.open(dir.path() + "/Music/none.mid"), MediaPlayer::Failure::File);
     EXPECT_EQ(player.open(dir.path() + "/Music/a.txt"), MediaPlayer::Failure::File);
     EXPECT_EQ(player.mode(), MediaPlayer::Mode::NotReady);

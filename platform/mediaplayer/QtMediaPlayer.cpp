@@ -1,4 +1,4 @@
-#include "platform/QtMediaPlayer.h"
+#include "platform/mediaplayer/QtMediaPlayer.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -22,7 +22,7 @@ bool IsDeviceError(QMediaPlayer::Error error, const QString& text) {
 
 }  // namespace
 
-QtMediaPlayer::QtMediaPlayer(QObject* parent) : MediaPlayer(parent) {}
+QtMediaPlayer::QtMediaPlayer(std::function<void(Result)> ended) : ended_(std::move(ended)) {}
 
 QtMediaPlayer::~QtMediaPlayer() = default;
 
@@ -36,7 +36,7 @@ void QtMediaPlayer::MakePlayer() {
     connect(player_.get(), &QMediaPlayer::errorOccurred, this, &QtMediaPlayer::ErrorOccurred);
 }
 
-MediaPlayer::Mode QtMediaPlayer::mode() const {
+QtMediaPlayer::Mode QtMediaPlayer::mode() const {
     if (!open_) return Mode::NotReady;
     if (!played_) return Mode::Open;
     switch (player_->playbackState()) {
@@ -52,12 +52,13 @@ MediaPlayer::Mode QtMediaPlayer::mode() const {
 
 bool QtMediaPlayer::hasAudioOutput() const { return !QMediaDevices::audioOutputs().isEmpty(); }
 
-MediaPlayer::Failure QtMediaPlayer::Fail(Failure failure, const QString& text, QString* errorText) {
+QtMediaPlayer::Failure QtMediaPlayer::Fail(Failure failure, const QString& text,
+                                           QString* errorText) {
     if (errorText) *errorText = text;
     return failure;
 }
 
-MediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText) {
+QtMediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText) {
     // A command that arrives while a file loads (the window stays responsive) is refused.
     if (loading_) return Fail(Failure::File, "Another file is loading", errorText);
     close();
@@ -99,7 +100,7 @@ MediaPlayer::Failure QtMediaPlayer::open(const QString& path, QString* errorText
     return Failure::None;
 }
 
-MediaPlayer::Failure QtMediaPlayer::play(QString* errorText) {
+QtMediaPlayer::Failure QtMediaPlayer::play(QString* errorText) {
     if (!open_) return Fail(Failure::File, "No file is open", errorText);
     if (playing_) EndPlay(Result::Superseded);
     lastError_ = QMediaPlayer::NoError;
@@ -144,7 +145,7 @@ void QtMediaPlayer::EndPlay(Result result) {
     QMetaObject::invokeMethod(
         this,
         [this, number, result] {
-            if (number == playNumber_) emit notified(result);
+            if (number == playNumber_) ended_(result);
         },
         Qt::QueuedConnection);
 }

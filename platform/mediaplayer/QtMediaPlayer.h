@@ -2,26 +2,32 @@
 
 #include <QMediaPlayer>
 
+#include <functional>
 #include <memory>
 
-#include "platform/MediaPlayer.h"
+#include "platform/MediaPlayerPlugin.h"
 
 class QAudioOutput;
 
-// The music player on Qt Multimedia. The Qt player is made at the first open, so a program
-// that never plays music never loads the media backend. Opening waits, with the window still
-// responsive, until the file is loaded or refused, so the caller knows at once whether it plays.
-class QtMediaPlayer : public MediaPlayer {
+// The music player on Qt Multimedia, inside the media plugin. The Qt player is made at the
+// first open, so the media backend starts only when a file is played. Opening waits, with the
+// window still responsive, until the file is loaded or refused, so the caller knows at once
+// whether it plays.
+class QtMediaPlayer : public QObject, public MediaEngine {
     Q_OBJECT
 
 public:
-    explicit QtMediaPlayer(QObject* parent = nullptr);
+    using Mode = MediaPlayer::Mode;
+    using Result = MediaPlayer::Result;
+    using Failure = MediaPlayer::Failure;
+
+    explicit QtMediaPlayer(std::function<void(Result)> ended);
     ~QtMediaPlayer() override;
 
     Mode mode() const override;
     bool hasAudioOutput() const override;
-    Failure open(const QString& path, QString* errorText = nullptr) override;
-    Failure play(QString* errorText = nullptr) override;
+    Failure open(const QString& path, QString* errorText) override;
+    Failure play(QString* errorText) override;
     void stop() override;
     void close() override;
 
@@ -34,6 +40,7 @@ private:
     void EndPlay(Result result);
     Failure Fail(Failure failure, const QString& text, QString* errorText);
 
+    std::function<void(Result)> ended_;
     std::unique_ptr<QMediaPlayer> player_;
     QAudioOutput* output_ = nullptr;
     bool open_ = false;
