@@ -182,14 +182,15 @@ protected:
     std::string SeenOnTable() const {
         const ReadingModel& r = form->reading();
         QList<ReadingSlot> deck;
-        for (int i = 0; i < r.DeckSize; ++i) deck.append({r.Deck[i].Number, r.Deck[i].Reversed});
+        for (int i = 0; i < r.DeckSize; ++i)
+            deck.append({r.Deck()[i].Number, r.Deck()[i].Reversed});
         QList<int> positions;
-        for (int k = 0; k < r.Parser.PosCount; ++k) {
-            positions.append(r.Parser.PosCard[k]);
+        for (int k = 0; k < r.Parser.PosCount(); ++k) {
+            positions.append(r.Parser.PosCard(k));
             for (ReadingSlot& slot : deck)
-                if (slot.card == r.Parser.PosCard[k]) slot.reversed = r.Parser.PosReversed[k];
+                if (slot.card == r.Parser.PosCard(k)) slot.reversed = r.Parser.PosReversed(k);
         }
-        return Seen(r.SpreadName, deck, positions);
+        return Seen(r.SpreadName(), deck, positions);
     }
 
     // The same file in the older format: no marker, no deck count.

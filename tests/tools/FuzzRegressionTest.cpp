@@ -3,17 +3,21 @@
 #include <QDir>
 #include <QFile>
 
+#include <cctype>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "FuzzChecks.h"
+#include "support/RowName.h"
 
 namespace {
 
 struct RegressionInput {
     QString target;
     QString path;
+    std::string name;  // the target and the file name, as a test name may spell them
 };
 
 std::vector<RegressionInput> RegressionInputs() {
@@ -21,8 +25,12 @@ std::vector<RegressionInput> RegressionInputs() {
     const QDir root(LUMENFOLD_FUZZ_REGRESSIONS);
     for (const QString& target : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         for (const QFileInfo& file :
-             QDir(root.filePath(target)).entryInfoList(QDir::Files, QDir::Name))
-            inputs.push_back({target, file.filePath()});
+             QDir(root.filePath(target)).entryInfoList(QDir::Files, QDir::Name)) {
+            std::string name = (target + "_" + file.fileName()).toStdString();
+            for (char& c : name)
+                if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+            inputs.push_back({target, file.filePath(), name});
+        }
     return inputs;
 }
 
@@ -36,14 +44,7 @@ TEST_P(FuzzRegressionTest, PassesItsCheck) {
     EXPECT_EQ(check(file.readAll()).toStdString(), "") << GetParam().path.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stored, FuzzRegressionTest, ::testing::ValuesIn(RegressionInputs()),
-    [](const ::testing::TestParamInfo<RegressionInput>& info) {
-        std::string name =
-            (info.param.target + "_" + QFileInfo(info.param.path).fileName()).toStdString();
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Stored, FuzzRegressionTest, ::testing::ValuesIn(RegressionInputs()),
+                         RowName());
 
 }  // namespace

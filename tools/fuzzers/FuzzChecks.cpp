@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "decks/CardTexts.h"
 #include "decks/JpegDecoder.h"
 #include "export/HtmlExport.h"
 #include "i18n/CardsFile.h"
@@ -22,7 +23,6 @@
 #include "platform/RtfWordAutomation.h"
 #include "readings/ReadingFile.h"
 #include "spreads/SpParser.h"
-#include "table/ShowForm.h"
 
 namespace {
 
@@ -66,17 +66,17 @@ QString Shown(const QString& text) {
 // What a loaded spread claims must hold together, or the table and the editor index past their
 // arrays: the significators lie within the positions and come before the others.
 QString SpreadEngineFault(const TSpreadParser& engine) {
-    if (engine.PosCount < 0 || engine.PosCount > kMaxPositions)
-        return QString("position count %1 outside 0..79").arg(engine.PosCount);
-    if (engine.SignificatorCount < 0 || engine.SignificatorCount > engine.PosCount)
+    if (engine.PosCount() < 0 || engine.PosCount() > kMaxPositions)
+        return QString("position count %1 outside 0..79").arg(engine.PosCount());
+    if (engine.SignificatorCount() < 0 || engine.SignificatorCount() > engine.PosCount())
         return QString("%1 significators for %2 positions")
-            .arg(engine.SignificatorCount)
-            .arg(engine.PosCount);
-    for (int i = 0; i < engine.PosCount; ++i)
-        if (engine.PosSignificator[i] != (i < engine.SignificatorCount))
+            .arg(engine.SignificatorCount())
+            .arg(engine.PosCount());
+    for (int i = 0; i < engine.PosCount(); ++i)
+        if (engine.PosSignificator(i) != (i < engine.SignificatorCount()))
             return QString("position %1 of %2 breaks the rule that significators come first")
                 .arg(i)
-                .arg(engine.PosCount);
+                .arg(engine.PosCount());
     return {};
 }
 
@@ -94,16 +94,16 @@ QString CheckSpread(const QByteArray& input) {
     reloaded.ResetReading();
     if (reloaded.LoadSpread(again) != SpreadReadStatus::Ok)
         return "the saved spread reads back as damaged";
-    if (reloaded.PosCount != loaded.PosCount ||
-        reloaded.SignificatorCount != loaded.SignificatorCount)
+    if (reloaded.PosCount() != loaded.PosCount() ||
+        reloaded.SignificatorCount() != loaded.SignificatorCount())
         return "the saved spread reads back with other counts";
-    for (int i = 0; i < loaded.PosCount; ++i)
-        if (reloaded.PosX[i] != loaded.PosX[i] || reloaded.PosY[i] != loaded.PosY[i] ||
-            reloaded.PosText[i] != loaded.PosText[i] ||
-            reloaded.PosSignificator[i] != loaded.PosSignificator[i])
+    for (int i = 0; i < loaded.PosCount(); ++i)
+        if (reloaded.PosX(i) != loaded.PosX(i) || reloaded.PosY(i) != loaded.PosY(i) ||
+            reloaded.PosText(i) != loaded.PosText(i) ||
+            reloaded.PosSignificator(i) != loaded.PosSignificator(i))
             return QString("position %1 changes on saving: text %2 became %3")
                 .arg(i)
-                .arg(Shown(loaded.PosText[i]), Shown(reloaded.PosText[i]));
+                .arg(Shown(loaded.PosText(i)), Shown(reloaded.PosText(i)));
     return {};
 }
 
@@ -341,9 +341,17 @@ QString ReadingPage(const QStringList& fields) {
     reading.comment = field(1);
     const int count = std::min(static_cast<int>(fields.size()), 12);
     const int significators = static_cast<int>(fields.size() % 3);
-    for (int i = 0; i < count; ++i)
-        reading.positions.append(
-            ReadingSnapshot::Position{i, i % 3 == 1, true, i < significators, field(2 + i), {}});
+    for (int i = 0; i < count; ++i) {
+        ReadingSnapshot::Position position;
+        position.card = i;
+        position.reversed = i % 3 == 1;
+        position.faceUp = true;
+        position.significator = i < significators;
+        position.text = field(2 + i);
+        position.label = i < significators ? "S" + QString::number(i + 1)
+                                           : QString::number(i - significators + 1);
+        reading.positions.append(position);
+    }
     CardTitleList titles;
     for (int card = 0; card < kCardCount; ++card) titles[card] = field(3 + card);
     return BuildHtmlPage(reading, titles, PrintChoices{true, true, true},
