@@ -194,9 +194,9 @@ QString AsShown(QString text) { return text.replace("\r\n", "\n").replace('\r', 
 // language's; and saved from the explanation window, as the deck's again.
 QString CheckExplanation(const QByteArray& input) {
     const QString dir = ScratchDir();
-    const QString deck = "Fuzz";
+    const QString deck = dir + "/Pics/Fuzz";
     const QString language = "Fuzz";
-    Put("Pics/" + deck + "/0.txt", input);
+    Put("Pics/Fuzz/0.txt", input);
     const QString text = LoadCardText(dir, deck, language, 0, false);
 
     const std::pair<const char*, QByteArray> encodings[] = {{"UTF-8", text.toUtf8()},
