@@ -107,9 +107,13 @@ QImage DrawLargeBack() {
 
 }  // namespace
 
-CardBacks DrawCardBacks() {
-    CardBacks backs;
-    backs.large = DrawLargeBack();
-    backs.small = backs.large.scaled(58, 98, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return backs;
+const QImage& CardBacks::Large() const {
+    if (large_.isNull()) large_ = DrawLargeBack();
+    return large_;
+}
+
+const QImage& CardBacks::Small() const {
+    if (small_.isNull())
+        small_ = Large().scaled(58, 98, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return small_;
 }

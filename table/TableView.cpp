@@ -15,7 +15,6 @@
 #include "platform/Platform.h"
 #include "platform/TextFitting.h"
 #include "spreads/SeCard.h"
-#include "table/CardBacks.h"
 #include "table/CardImage.h"
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
@@ -97,9 +96,6 @@ TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& ta
     model_.Parser.AttachTable(this);
     model_.SetTableBounds(scrollBox1_->geometry());
     faces_.UseCacheOf(program_.Places);
-    const CardBacks backs = DrawCardBacks();
-    cardBackLarge_ = backs.large;
-    cardBackSmall_ = backs.small;
     table_.setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
     table_.installEventFilter(this);
     scrollBox1_->viewport()->installEventFilter(this);
@@ -167,9 +163,9 @@ QSize TableView::SpreadAreaSize() const { return scrollBox1_->widget()->size(); 
 void TableView::FormPaint(QPainter& painter) {
     if (model_.DeckLaidOut()) {
         majorNoticeLabel_->hide();
-        PaintArc(painter, model_.Deck(), model_.DeckSize, cardBackSmall_);
+        PaintArc(painter, model_.Deck(), model_.DeckSize, CardBackSmall());
     } else {
-        PaintPile(painter, cardBackLarge_, window()->width(), window()->height());
+        PaintPile(painter, CardBackLarge(), window()->width(), window()->height());
         majorNoticeLabel_->show();
     }
 }
@@ -339,7 +335,7 @@ void TableView::RemoveSlotFromTable(int slot) {
 }
 
 void TableView::ShowPositionBack(int position) {
-    if (CardImage* image = PositionImage(position)) image->setPicture(cardBackLarge_);
+    if (CardImage* image = PositionImage(position)) image->setPicture(CardBackLarge());
 }
 
 void TableView::ShowPositionFace(int position, int card, bool reversed) {

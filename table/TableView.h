@@ -10,6 +10,7 @@
 #include "i18n/MessageList.h"
 #include "spreads/SpreadFile.h"
 #include "spreads/SpreadTable.h"
+#include "table/CardBacks.h"
 #include "table/FaceCache.h"
 
 class CardImage;
@@ -41,8 +42,8 @@ public:
     ~TableView() override;
 
     TableWidget& table() { return table_; }
-    const QImage& CardBackLarge() const { return cardBackLarge_; }
-    const QImage& CardBackSmall() const { return cardBackSmall_; }
+    const QImage& CardBackLarge() const { return backs_.Large(); }
+    const QImage& CardBackSmall() const { return backs_.Small(); }
     // The image of a position of the current spread; nullptr past its positions.
     CardImage* PositionImage(int position) const;
     CardImage* ExtraCardImage() const { return extraCardImage_; }
@@ -107,8 +108,7 @@ private:
     ProgramState& program_;
     ReadingModel& model_;
     TableWidget& table_;
-    QImage cardBackLarge_;
-    QImage cardBackSmall_;
+    CardBacks backs_;
     QFrame* panel1_ = nullptr;
     QFrame* panel2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;

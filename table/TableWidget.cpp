@@ -12,26 +12,45 @@ void TableWidget::clear(const QColor& color) {
     repaintAll();
 }
 
-void TableWidget::repaintArea(const QRect& area) {
-    const QRect clipped = area.intersected(backing_.rect());
-    if (clipped.isEmpty()) return;
-    {
+QImage& TableWidget::backing() {
+    if (backing_.size() != size()) {
+        backing_ = QImage(size(), QImage::Format_RGB32);
         QPainter painter(&backing_);
-        painter.setClipRect(clipped);
-        painter.fillRect(clipped, color_);
-        if (paintHandler_) paintHandler_(painter, clipped);
+        PaintArea(painter, backing_.rect());
+    }
+    return backing_;
+}
+
+void TableWidget::PaintArea(QPainter& painter, const QRect& area) const {
+    painter.setClipRect(area);
+    painter.fillRect(area, color_);
+    if (paintHandler_) paintHandler_(painter, area);
+}
+
+void TableWidget::repaintArea(const QRect& area) {
+    const QRect clipped = area.intersected(rect());
+    if (clipped.isEmpty()) return;
+    if (backing_.size() == size()) {
+        QPainter painter(&backing_);
+        PaintArea(painter, clipped);
     }
     update(clipped);
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), backing_, event->rect());
+    if (backing_.size() == size()) {
+        painter.drawImage(event->rect(), backing_, event->rect());
+        return;
+    }
+    PaintArea(painter, event->rect());
+    QMetaObject::invokeMethod(
+        this, [this] { backing(); }, Qt::QueuedConnection);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
-    backing_ = QImage(event->size(), QImage::Format_RGB32);
-    repaintAll();
+    backing_ = QImage();
+    update();
     QWidget::resizeEvent(event);
 }
 

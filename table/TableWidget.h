@@ -10,6 +10,8 @@ class QPainter;
 // The table surface of the main window. Everything on it is drawn into one backing image that
 // painting copies to the screen, so drawing never erases what lies there already. A repaint
 // erases an area to the table colour and runs the paint handler over it, clipped to the area.
+// After a resize the first frame is drawn straight onto the window and the backing image is
+// made when the program is idle or first asked for, so a new window appears without waiting.
 class TableWidget : public QWidget {
     Q_OBJECT
 
@@ -18,8 +20,8 @@ public:
 
     explicit TableWidget(QWidget* parent = nullptr);
 
-    QImage& backing() { return backing_; }
-    const QImage& backing() const { return backing_; }
+    QImage& backing();
+    const QImage& backing() const { return const_cast<TableWidget*>(this)->backing(); }
     const QColor& color() const { return color_; }
 
     void setPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
@@ -39,6 +41,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void PaintArea(QPainter& painter, const QRect& area) const;
+
     QImage backing_;
     QColor color_;
     PaintHandler paintHandler_;
