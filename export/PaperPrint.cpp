@@ -1,32 +1,11 @@
 #include "export/PaperPrint.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QWidget>
-
 #include "export/PrintDocument.h"
 #include "export/PrintPages.h"
 
-PrintOutcome PrintOnPaper(const PrintDocument& document, QPageSize::PageSizeId paper,
-                          QWidget* parent, QString* errorString) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(document.title);
-    SetUpPages(printer, paper);
-    QPrintPreviewDialog preview(&printer, parent);
-    // Large enough to read a page.
-    if (parent) preview.resize(parent->size() * 0.8);
-    // The preview paints the pages for the screen, then once more for the printer when the
-    // print dialog is confirmed: the last painting's outcome is the printout's.
-    QString failure;
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* device) {
-                         failure.clear();
-                         PaintPrintDocument(document, *device, &failure);
-                     });
-    if (preview.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
-    if (failure.isEmpty() && printer.printerState() == QPrinter::Error)
-        failure = "The printer reported an error.";
-    if (failure.isEmpty()) return PrintOutcome::Printed;
-    if (errorString) *errorString = failure;
-    return PrintOutcome::Failed;
+PrintJob PaperPrintJob(const PrintDocument& document, QPageSize::PageSizeId paper) {
+    return {document.title, [paper](QPagedPaintDevice& device) { SetUpPages(device, paper); },
+            [&document](QPagedPaintDevice& device, QString* errorString) {
+                return PaintPrintDocument(document, device, errorString) > 0;
+            }};
 }

@@ -1,15 +1,11 @@
 #pragma once
 
 #include <QPageSize>
-#include <QString>
 
-class QWidget;
+#include "platform/PaperPrinter.h"
+
 struct PrintDocument;
 
-enum class PrintOutcome { Printed, Cancelled, Failed };
-
-// Shows the document in a print preview; its print button opens the system's print dialog,
-// which offers printing to a file where no printer is set up, and prints. Failed with the
-// reason when the printer could not take the document.
-PrintOutcome PrintOnPaper(const PrintDocument& document, QPageSize::PageSizeId paper,
-                          QWidget* parent, QString* errorString = nullptr);
+// The document as a job for the paper printer, on paper of that size. The job paints from the
+// document, which must outlive it.
+PrintJob PaperPrintJob(const PrintDocument& document, QPageSize::PageSizeId paper);

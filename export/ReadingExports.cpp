@@ -181,8 +181,8 @@ void ReadingExports::PrintOnPrinter() {
         document = MakePrintDocument();
     }
     QString error;
-    if (PrintOnPaper(document, PaperSizeFor(QLocale::system()), window_, &error) ==
-        PrintOutcome::Failed)
+    if (program_.platform.printer->Print(PaperPrintJob(document, PaperSizeFor(QLocale::system())),
+                                         window_, &error) == PrintOutcome::Failed)
         ShowFailure(program_.Messages[Msg::NotPrinted], error);
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/BarChart.h"
 #include "platform/Clipboard.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
@@ -11,6 +12,7 @@
 #include "platform/OfficeAutomation.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/Pacer.h"
+#include "platform/PaperPrinter.h"
 #include "platform/SettingsKey.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
@@ -33,6 +35,8 @@ struct Platform {
     // The office suite the Writer export drives.
     std::unique_ptr<OfficeAutomation> office;
     std::unique_ptr<MediaPlayer> mediaPlayer;
+    std::unique_ptr<PaperPrinter> printer;
+    std::unique_ptr<ChartMaker> charts;
     std::unique_ptr<OpenFileDialog> openFileDialog;
 };
 

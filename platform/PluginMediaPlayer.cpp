@@ -1,6 +1,5 @@
 #include "platform/PluginMediaPlayer.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 
 #include "platform/MediaPlayerPlugin.h"
@@ -13,8 +12,7 @@ PluginMediaPlayer::PluginMediaPlayer(QString pluginPath, QObject* parent)
 PluginMediaPlayer::~PluginMediaPlayer() = default;
 
 QString PluginMediaPlayer::DefaultPluginPath() {
-    return ProgramPlaces::ForProgram(QCoreApplication::applicationDirPath()).Plugins() +
-           "/lumenfold-media";
+    return ProgramPlaces::ProgramPlugin("lumenfold-media");
 }
 
 MediaEngine* PluginMediaPlayer::Engine() const {

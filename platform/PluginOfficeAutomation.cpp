@@ -1,6 +1,5 @@
 #include "platform/PluginOfficeAutomation.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 
 #include "platform/OfficeBridgePlugin.h"
@@ -14,8 +13,7 @@ PluginOfficeAutomation::PluginOfficeAutomation(QString pluginPath)
 PluginOfficeAutomation::~PluginOfficeAutomation() = default;
 
 QString PluginOfficeAutomation::DefaultPluginPath() {
-    return ProgramPlaces::ForProgram(QCoreApplication::applicationDirPath()).Plugins() +
-           "/lumenfold-uno";
+    return ProgramPlaces::ProgramPlugin("lumenfold-uno");
 }
 
 OfficeObjectPtr PluginOfficeAutomation::CreateObject(const QString& programId) {

@@ -1,5 +1,6 @@
 #include "platform/ProgramPlaces.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -25,6 +26,10 @@ ProgramPlaces ProgramPlaces::Portable(const QString& appDir) {
     places.cache_ = appDir + "/Cache";
     places.exports_ = appDir + "/Temp";
     return places;
+}
+
+QString ProgramPlaces::ProgramPlugin(const QString& name) {
+    return ForProgram(QCoreApplication::applicationDirPath()).Plugins() + "/" + name;
 }
 
 ProgramPlaces ProgramPlaces::ForProgram(const QString& programDir) {

@@ -33,8 +33,10 @@ public:
     const QString& BundledData() const { return bundled_; }
     // What the user makes: Saved, Spreads and the association file.
     const QString& UserData() const { return user_; }
-    // The folder of the office plugin.
+    // The folder of the plugins.
     const QString& Plugins() const { return plugins_; }
+    // The plugin of that name (without "lib" and suffix) of the running program.
+    static QString ProgramPlugin(const QString& name);
     // Caches that the program can rebuild.
     const QString& Cache() const { return cache_; }
     // The folder export files are made in: Temp in the portable folder, or the private

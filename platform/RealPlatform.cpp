@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
+#include "platform/PluginChartMaker.h"
 #include "platform/PluginMediaPlayer.h"
 #include "platform/PluginOfficeAutomation.h"
+#include "platform/PluginPaperPrinter.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileDialogs.h"
@@ -29,6 +31,9 @@ Platform RealPlatform() {
         std::make_unique<PluginOfficeAutomation>(PluginOfficeAutomation::DefaultPluginPath());
     platform.mediaPlayer =
         std::make_unique<PluginMediaPlayer>(PluginMediaPlayer::DefaultPluginPath());
+    platform.printer =
+        std::make_unique<PluginPaperPrinter>(PluginPaperPrinter::DefaultPluginPath());
+    platform.charts = std::make_unique<PluginChartMaker>(PluginChartMaker::DefaultPluginPath());
     platform.openFileDialog = std::make_unique<QtOpenFileDialog>();
     return platform;
 }

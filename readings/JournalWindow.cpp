@@ -19,12 +19,6 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QHorizontalStackedBarSeries>
-#include <QtCharts/QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "decks/DeckDirectory.h"
@@ -124,17 +118,22 @@ void JournalWindow::BuildWindow() {
     shares_->setObjectName("JournalShares");
     shares_->setTextFormat(Qt::PlainText);
     shares_->setWordWrap(true);
-    auto* chartView = new QChartView(new QChart(), this);
-    chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->chart()->legend()->setAlignment(Qt::AlignBottom);
-    chart_ = chartView;
-    chart_->setObjectName("JournalChart");
+    QString noChart;
+    chart_ = program_.platform.charts->CreateChart(this, &noChart);
+    QWidget* chartWidget = chart_ ? chart_->Widget() : nullptr;
+    if (!chart_) {
+        auto* reason = new QLabel(this);
+        reason->setTextFormat(Qt::PlainText);
+        reason->setText(noChart);
+        chartWidget = reason;
+    }
+    chartWidget->setObjectName("JournalChart");
     auto* statistics = new QWidget(this);
     auto* statisticsLayout = new QVBoxLayout(statistics);
     statisticsLayout->addWidget(shares_);
     auto* split = new QSplitter(statistics);
     split->addWidget(tally_);
-    split->addWidget(chart_);
+    split->addWidget(chartWidget);
     split->setSizes({380, 560});
     statisticsLayout->addWidget(split, 1);
 
@@ -221,7 +220,8 @@ void JournalWindow::Retitle() {
     const QSignalBlocker quiet(cardFilter_);
     cardFilter_->clear();
     cardFilter_->addItem(messages[Msg::JournalAnyCard], -1);
-    const int cards = DeckHas79thCard(DeckFolders(program_.Places), program_.settings.DeckName) ? 79 : 78;
+    const int cards =
+        DeckHas79thCard(DeckFolders(program_.Places), program_.settings.DeckName) ? 79 : 78;
     for (int c = 0; c < cards; ++c) cardFilter_->addItem(program_.CardTitles[c], c);
     cardFilter_->setCurrentIndex(std::max(0, cardFilter_->findData(card)));
     spreadFilter_->setItemText(0, messages[Msg::JournalAnySpread]);
@@ -360,44 +360,18 @@ void JournalWindow::ShowStatistics() {
         }
     }
 
-    QChart* chart = static_cast<QChartView*>(chart_)->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;  // removing hands the axis back
-    }
-    auto* upright = new QBarSet(messages[Msg::Straight]);
-    auto* reversed = new QBarSet(messages[Msg::Reversed]);
-    QStringList titles;
+    if (!chart_) return;
+    StackedBars bars;
+    bars.names = {messages[Msg::Straight], messages[Msg::Reversed]};
     // The most frequent card at the top: a horizontal chart draws its first category lowest.
     for (int row = std::min<int>(kChartedCards, statistics.cards.size()) - 1; row >= 0; --row) {
         const CardTally& tally = statistics.cards[row];
-        *upright << tally.upright;
-        *reversed << tally.reversed;
-        titles.append(program_.CardTitles[tally.card]);
+        bars.counts[0].append(tally.upright);
+        bars.counts[1].append(tally.reversed);
+        bars.categories.append(program_.CardTitles[tally.card]);
     }
-    auto* series = new QHorizontalStackedBarSeries;
-    series->append(upright);
-    series->append(reversed);
-    chart->addSeries(series);
-    auto* cardsAxis = new QBarCategoryAxis;
-    cardsAxis->append(titles);
-    // A title taller than its bar's share of the axis would be cut to "...".
-    QFont small = cardsAxis->labelsFont();
-    small.setPixelSize(10);
-    cardsAxis->setLabelsFont(small);
-    chart->addAxis(cardsAxis, Qt::AlignLeft);
-    series->attachAxis(cardsAxis);
-    auto* countAxis = new QValueAxis;
-    const int most = statistics.cards.isEmpty() ? 1 : statistics.cards.first().total();
-    countAxis->setLabelFormat("%d");
-    countAxis->setRange(0, most);
-    // Whole numbers only, at most about ten of them.
-    countAxis->setTickType(QValueAxis::TicksDynamic);
-    countAxis->setTickAnchor(0);
-    countAxis->setTickInterval(std::max(1, (most + 9) / 10));
-    chart->addAxis(countAxis, Qt::AlignBottom);
-    series->attachAxis(countAxis);
+    bars.most = statistics.cards.isEmpty() ? 1 : statistics.cards.first().total();
+    chart_->ShowBars(bars);
 }
 
 void JournalWindow::WatchFolders() {

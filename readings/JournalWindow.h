@@ -9,6 +9,7 @@
 
 #include "readings/JournalIndex.h"
 
+class BarChart;
 class JournalModel;
 class QCheckBox;
 class QComboBox;
@@ -83,7 +84,7 @@ private:
     QTableView* rows_ = nullptr;
     QTableWidget* tally_ = nullptr;
     QLabel* shares_ = nullptr;
-    QWidget* chart_ = nullptr;
+    BarChart* chart_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* open_ = nullptr;
     QPushButton* delete_ = nullptr;

@@ -14,6 +14,8 @@
 #include "fakes/ScriptedFileDialogs.h"
 #include "fakes/ScriptedOpenFileDialog.h"
 #include "platform/Platform.h"
+#include "platform/PluginChartMaker.h"
+#include "platform/PluginPaperPrinter.h"
 
 // A platform made of fakes, with typed access to each of them.
 struct FakePlatform {
@@ -69,6 +71,10 @@ struct FakePlatform {
         auto player = std::make_unique<FakeMediaPlayer>();
         mediaPlayer = player.get();
         platform.mediaPlayer = std::move(player);
+        // Printing and charts are the real plugins: a preview, a dialog and a chart are driven
+        // and read as a person would.
+        platform.printer = std::make_unique<PluginPaperPrinter>(LUMENFOLD_PRINT_PLUGIN);
+        platform.charts = std::make_unique<PluginChartMaker>(LUMENFOLD_CHART_PLUGIN);
         auto opener = std::make_unique<ScriptedOpenFileDialog>();
         openFileDialog = opener.get();
         platform.openFileDialog = std::move(opener);
