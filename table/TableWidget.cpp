@@ -44,8 +44,6 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     PaintArea(painter, event->rect());
-    QMetaObject::invokeMethod(
-        this, [this] { backing(); }, Qt::QueuedConnection);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {

@@ -10,8 +10,9 @@ class QPainter;
 // The table surface of the main window. Everything on it is drawn into one backing image that
 // painting copies to the screen, so drawing never erases what lies there already. A repaint
 // erases an area to the table colour and runs the paint handler over it, clipped to the area.
-// After a resize the first frame is drawn straight onto the window and the backing image is
-// made when the program is idle or first asked for, so a new window appears without waiting.
+// The backing image is made when something first draws into it: until then, and after each
+// resize, the table is painted straight onto the window, so a new window appears without
+// waiting for it and a table nobody draws on holds no copy of itself.
 class TableWidget : public QWidget {
     Q_OBJECT
 
@@ -30,7 +31,7 @@ public:
     void clear(const QColor& color);
     // Erases the area to the table colour, runs the paint handler over it and shows it.
     void repaintArea(const QRect& area);
-    void repaintAll() { repaintArea(backing_.rect()); }
+    void repaintAll() { repaintArea(rect()); }
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position);
