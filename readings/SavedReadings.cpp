@@ -20,29 +20,35 @@
 
 SavedReadings::SavedReadings(ProgramState& program, ReadingModel& model, ReadingFlow& flow,
                              QWidget* window)
-    : QObject(window),
-      program_(program),
-      model_(model),
-      flow_(flow),
-      window_(window),
-      commentsWindow_(new TForm9(window)) {
+    : QObject(window), program_(program), model_(model), flow_(flow), window_(window) {
     setObjectName("SavedReadings");
-    commentsWindow_->setObjectName("CommentsWindow");
-    commentsWindow_->MakeCommentsWindow();
-    commentsWindow_->move(window->width() - commentsWindow_->width(), 0);
     connect(&flow_, &ReadingFlow::readingRestored, this, &SavedReadings::readingOpened);
     connect(&flow_, &ReadingFlow::majorOnlyChanged, this, &SavedReadings::majorOnlyChanged);
 }
 
 SavedReadings::~SavedReadings() = default;
 
+TForm9& SavedReadings::CommentsWindow() {
+    if (!commentsWindow_) {
+        commentsWindow_ = std::make_unique<TForm9>(window_);
+        commentsWindow_->setObjectName("CommentsWindow");
+        commentsWindow_->MakeCommentsWindow();
+        RetitleCommentsWindow();
+        commentsWindow_->move(window_->width() - commentsWindow_->width(), 0);
+    }
+    return *commentsWindow_;
+}
+
 void SavedReadings::RetitleCommentsWindow() {
+    if (!commentsWindow_) return;
     const MessageList& messages = program_.Messages;
     commentsWindow_->SetCaptions(messages[Msg::Comments], messages[Msg::Ok],
                                  messages[Msg::NoComments]);
 }
 
-void SavedReadings::HideCommentsWindow() { commentsWindow_->hide(); }
+void SavedReadings::HideCommentsWindow() {
+    if (commentsWindow_) commentsWindow_->hide();
+}
 
 void SavedReadings::ShowMessage(const QString& text) {
     program_.platform.messageBoxes->showMessage(window_, text);
@@ -193,12 +199,16 @@ void SavedReadings::RestoreReading(const ReadingRecord& reading, const QString& 
 }
 
 void SavedReadings::ShowComment(const QString& comment) {
-    commentsWindow_->Memo1()->setPlainText(CommentForDisplay(comment));
     if (comment.isEmpty()) {
-        commentsWindow_->hide();
+        if (commentsWindow_) {
+            commentsWindow_->Memo1()->clear();
+            commentsWindow_->hide();
+        }
         return;
     }
-    commentsWindow_->show();
+    TForm9& shown = CommentsWindow();
+    shown.Memo1()->setPlainText(CommentForDisplay(comment));
+    shown.show();
     window_->activateWindow();
 }
 

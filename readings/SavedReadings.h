@@ -23,8 +23,9 @@ public:
     SavedReadings(ProgramState& program, ReadingModel& model, ReadingFlow& flow, QWidget* window);
     ~SavedReadings() override;
 
-    // The long-lived comments window: hidden, stay-on-top, at the window's top right.
-    TForm9* CommentsWindow() const { return commentsWindow_.get(); }
+    // The long-lived comments window: hidden, stay-on-top, at the window's top right. Made when
+    // first wanted, as the first comment is shown.
+    TForm9& CommentsWindow();
     // Captions of the comments window from the current language.
     void RetitleCommentsWindow();
     void HideCommentsWindow();

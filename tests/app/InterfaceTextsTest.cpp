@@ -34,6 +34,7 @@
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
 #include "readings/CommForm.h"
+#include "readings/SavedReadings.h"
 #include "readings/WarnForm.h"
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
@@ -271,7 +272,7 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     TForm9 comments;
     comments.SetCaptions(m[112], m[0], m[113]);
     cut += CutTextsWhenShown(comments);
-    auto* commentsWindow = form.findChild<TForm9*>("CommentsWindow");
+    TForm9* commentsWindow = &form.savedReadings().CommentsWindow();
     commentsWindow->show();
     cut += CutTexts(commentsWindow);
     commentsWindow->hide();

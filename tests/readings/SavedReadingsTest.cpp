@@ -44,7 +44,7 @@ protected:
         fake.settingsKey->values["MajorOnly"] = majorOnly ? "yes" : "no";
         open();
     }
-    TForm9* commentsWindow() { return form->findChild<TForm9*>("CommentsWindow"); }
+    TForm9* commentsWindow() { return &form->savedReadings().CommentsWindow(); }
 
     // Deals a complete reading of the spread automatically, choosing card 60 for the
     // significator of "Three".
