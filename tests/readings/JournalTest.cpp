@@ -188,6 +188,8 @@ TEST_F(JournalTest, StatisticsCountTheCardsOfTheRowsShown) {
     EXPECT_EQ(part<QLabel>(journal, "JournalShares")->text(),
               "Major Arcana 42.9%, Wands 28.6%, Cups 14.3%, Swords 14.3%, Pentacles 0.0% of 7 "
               "cards.");
+    // The chart comes from the chart plugin, not the label that stands in for it.
+    EXPECT_STREQ(part<QWidget>(journal, "JournalChart")->metaObject()->className(), "QtBarChart");
     part<QLineEdit>(journal, "JournalSearch")->setText("money");
     EXPECT_EQ(tally(), QStringList({"I. The Magician | 1 | 0 | 1", "Ace of Wands | 1 | 0 | 1",
                                     "Nine of Swords | 1 | 0 | 1"}));
