@@ -204,6 +204,10 @@ void JournalWindow::Retitle() {
     const MessageList& messages = program_.Messages;
     setWindowTitle(messages[Msg::JournalCaption]);
     search_->setPlaceholderText(messages[Msg::JournalSearchHint]);
+    // The hint is read whole in every language: the field is never narrower than it, with room
+    // for the frame and the clear button.
+    search_->setMinimumWidth(
+        search_->fontMetrics().horizontalAdvance(search_->placeholderText()) + 48);
     reversedOnly_->setText(messages[Msg::JournalReversedOnly]);
     betweenDates_->setText(messages[Msg::JournalBetweenDates]);
     tabs_->setTabText(0, messages[Msg::MenuReadings]);
