@@ -39,11 +39,10 @@ void TableWidget::repaintArea(const QRect& area) {
 
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (backing_.size() == size()) {
+    if (backing_.size() == size())
         painter.drawImage(event->rect(), backing_, event->rect());
-        return;
-    }
-    PaintArea(painter, event->rect());
+    else
+        PaintArea(painter, event->rect());
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
