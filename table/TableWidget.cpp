@@ -3,8 +3,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "table/TablePainting.h"
+
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The keyboard reaches the table with Tab; a click keeps the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TableWidget::setFocusFrame(const QRect& box) {
+    if (box == focusFrame_) return;
+    update(focusFrame_);
+    focusFrame_ = box;
+    update(focusFrame_);
 }
 
 void TableWidget::clear(const QColor& color) {
@@ -27,6 +38,7 @@ void TableWidget::repaintArea(const QRect& area) {
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), backing_, event->rect());
+    if (hasFocus() && focusFrame_.intersects(event->rect())) PaintFocusFrame(painter, focusFrame_);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
