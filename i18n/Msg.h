@@ -185,7 +185,9 @@ enum : int {
     AccessiblePositions = 198,
     AccessiblePrompt = 199,
     AccessibleExtraCard = 200,
+    AccessibleFolders = 201,
+    AccessibleMusicFiles = 202,
 
-    Count = 201,  // the number of messages a language's list holds
+    Count = 203,  // the number of messages a language's list holds
 };
 }  // namespace Msg

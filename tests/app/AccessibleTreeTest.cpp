@@ -3,15 +3,19 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/MainMenu.h"
+#include "readings/CommForm.h"
+#include "spreads/SeCard.h"
 #include "spreads/SpParser.h"
 #include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
 #include "table/CardImage.h"
+#include "table/ShowForm.h"
 #include "table/TableView.h"
 #include "table/TableWidget.h"
 
@@ -132,6 +136,33 @@ TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
         EXPECT_TRUE(shown);
         EXPECT_EQ(tree.unnamed, QStringList());
     }
+}
+
+TEST_F(AccessibleTreeTest, TheCardListTheCommentAndTheExplanationNameWhatCanBeUsed) {
+    open();
+    Tree cardList;
+    OnNextModal<TForm11>([&](TForm11* dialog) {
+        cardList = WalkWindow(dialog);
+        dialog->ClickQuer(60);
+        dialog->Button1()->click();
+    });
+    ChooseSpread("Cross");
+    form->menu().SelectlayoutF12->trigger();
+    EXPECT_EQ(cardList.unnamed, QStringList());
+    shuffle();
+    Tree explanation;
+    OnNextModal<TForm4>([&](TForm4* dialog) {
+        explanation = WalkWindow(dialog);
+        dialog->Button1()->click();
+    });
+    form->view().PositionImage(0)->click();
+    EXPECT_EQ(explanation.unnamed, QStringList());
+    EXPECT_FALSE(explanation.texts.isEmpty());
+
+    TForm9 comment(form.get());
+    comment.SetCaptions("Comments", "OK", "No comments");
+    comment.show();
+    EXPECT_EQ(WalkWindow(&comment).unnamed, QStringList());
 }
 
 }  // namespace
