@@ -69,7 +69,8 @@ void TableFocus::Refresh() {
     TableWidget& table = view_.table();
     arcSlot_ = ArcSlot();
     if (model_.DeckLaidOut())
-        table.setFocusFrame(arcSlot_ >= 0 ? CardRect(model_.Deck()[arcSlot_]) : QRect());
+        table.setFocusFrame(arcSlot_ >= 0 ? CardRect(model_.Deck()[arcSlot_]) : QRect(),
+                            view_.CardBackSmall());
     else
         table.setFocusFrame(PileRect(table.window()->size()));
     const bool positions = view_.SpreadArea()->hasFocus();

@@ -11,10 +11,11 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TableWidget::setFocusFrame(const QRect& box) {
-    if (box == focusFrame_) return;
+void TableWidget::setFocusFrame(const QRect& box, const QImage& card) {
+    if (box == focusFrame_ && card.cacheKey() == focusCard_.cacheKey()) return;
     update(focusFrame_);
     focusFrame_ = box;
+    focusCard_ = card;
     update(focusFrame_);
 }
 
@@ -38,7 +39,9 @@ void TableWidget::repaintArea(const QRect& area) {
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), backing_, event->rect());
-    if (hasFocus() && focusFrame_.intersects(event->rect())) PaintFocusFrame(painter, focusFrame_);
+    if (!hasFocus() || !focusFrame_.intersects(event->rect())) return;
+    if (!focusCard_.isNull()) painter.drawImage(focusFrame_.topLeft(), focusCard_);
+    PaintFocusFrame(painter, focusFrame_);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {

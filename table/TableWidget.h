@@ -36,9 +36,10 @@ public:
     // Erases the area to the table colour, runs the paint handler over it and shows it.
     void repaintArea(const QRect& area);
     void repaintAll() { repaintArea(backing_.rect()); }
-    // The box the keyboard focus frame is drawn in while the table has the focus; an empty box
-    // draws none. The frame lies over the backing image, never in it.
-    void setFocusFrame(const QRect& box);
+    // The box the keyboard focus frame is drawn in while the table has the focus, with the
+    // picture of the focused card on top of its neighbours; an empty box draws none. Both lie
+    // over the backing image, never in it.
+    void setFocusFrame(const QRect& box, const QImage& card = {});
     const QRect& focusFrame() const { return focusFrame_; }
 
 signals:
@@ -55,4 +56,5 @@ private:
     PaintHandler paintHandler_;
     Describer describer_;
     QRect focusFrame_;
+    QImage focusCard_;
 };

@@ -220,7 +220,7 @@ TEST_F(SelLangTest, BundledLanguagesReadWithoutBrokenCharacters) {
     fake.settingsKey->values["language"] = "English";
     TForm1 english(fake.platform, bundled.programPath());
     EXPECT_EQ(english.menu().Menu1->text(), "&Readings");
-    EXPECT_EQ(english.menu().Language1->text(), "Language");
+    EXPECT_EQ(english.menu().Language1->text(), "&Language");
     for (const TForm1* form : {&russian, &english}) {
         EXPECT_GE(form->program().Messages.size(), 139);
         for (int i = 0; i < form->program().Messages.size(); ++i)

@@ -100,7 +100,12 @@ TEST_F(KeyboardReadingTest, AWholeReadingThenAManualInput) {
 
     // The arc: End goes to its last free card, Left to the one before; Return deals it.
     const int first = form->focus().ArcSlot();
-    EXPECT_EQ(form->table()->focusFrame(), CardRect(reading().Deck()[first]));
+    const QRect frame = CardRect(reading().Deck()[first]);
+    EXPECT_EQ(form->table()->focusFrame(), frame);
+    // A dark ring outside a light one: one of them stands out on any table and any card.
+    const QImage shown = form->table()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(frame.left() + 1, frame.center().y()), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(frame.left() + 3, frame.center().y()), QColor(Qt::white));
     Press(Qt::Key_End);
     Press(Qt::Key_Left);
     const int chosen = form->focus().ArcSlot();
