@@ -58,7 +58,6 @@ protected:
                      {false, 230, 10, "The present"},
                      {false, 340, 10, "The future"}});
         fake.settingsKey->values["cutdeck"] = "no";
-        fake.settingsKey->values["drawauto"] = "no";
     }
 
     // The titles of the cards a screen reader must not learn: those in the arc and those
@@ -89,10 +88,17 @@ protected:
 TEST_F(AccessibleTreeTest, TheTableInEveryPhaseNamesWhatCanBeUsedAndHidesTheCards) {
     open();
     ExpectReadable("idle");
-    startReading("Cross", 60);
+    Tree cardList;
+    OnNextModal<TForm11>([&](TForm11* dialog) {
+        cardList = WalkWindow(dialog);
+        dialog->ClickQuer(60);
+        dialog->Button1()->click();
+    });
+    ChooseSpread("Cross");
+    form->menu().SelectlayoutF12->trigger();
+    EXPECT_EQ(cardList.unnamed, QStringList());
     ExpectReadable("pile");
     shuffle();
-    ASSERT_TRUE(form->reading().DeckLaidOut());
     const QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(form->table());
     EXPECT_EQ(surface->text(QAccessible::Name), "Arc of cards, 77 left");
     EXPECT_EQ(surface->text(QAccessible::Description), "card 1 of 77");
@@ -110,6 +116,13 @@ TEST_F(AccessibleTreeTest, TheTableInEveryPhaseNamesWhatCanBeUsedAndHidesTheCard
                   .arg(form->program().CardTitles[parser.PosCard(2)],
                        parser.PosReversed(2) ? "reversed" : "upright"));
     ExpectReadable("one turned up");
+    Tree explanation;
+    OnNextModal<TForm4>([&](TForm4* dialog) {
+        explanation = WalkWindow(dialog);
+        dialog->Button1()->click();
+    });
+    form->view().PositionImage(2)->click();
+    EXPECT_EQ(explanation.unnamed, QStringList());
 }
 
 TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
@@ -136,29 +149,6 @@ TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
         EXPECT_TRUE(shown);
         EXPECT_EQ(tree.unnamed, QStringList());
     }
-}
-
-TEST_F(AccessibleTreeTest, TheCardListTheCommentAndTheExplanationNameWhatCanBeUsed) {
-    open();
-    Tree cardList;
-    OnNextModal<TForm11>([&](TForm11* dialog) {
-        cardList = WalkWindow(dialog);
-        dialog->ClickQuer(60);
-        dialog->Button1()->click();
-    });
-    ChooseSpread("Cross");
-    form->menu().SelectlayoutF12->trigger();
-    EXPECT_EQ(cardList.unnamed, QStringList());
-    shuffle();
-    Tree explanation;
-    OnNextModal<TForm4>([&](TForm4* dialog) {
-        explanation = WalkWindow(dialog);
-        dialog->Button1()->click();
-    });
-    form->view().PositionImage(0)->click();
-    EXPECT_EQ(explanation.unnamed, QStringList());
-    EXPECT_FALSE(explanation.texts.isEmpty());
-
     TForm9 comment(form.get());
     comment.SetCaptions("Comments", "OK", "No comments");
     comment.show();
