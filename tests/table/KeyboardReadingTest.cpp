@@ -20,16 +20,14 @@
 
 namespace {
 
-// The widget that has the focus: in the open dialog, or in the main window. A desktop hands the
-// activation back to the main window when a dialog closes; the offscreen platform leaves none
-// active, so that step is taken here.
+// The widget that has the focus: in the open dialog, or in the main window. A desktop activates
+// a dialog as it opens and the main window again when it closes; the offscreen platform may not
+// have done so yet, so that step is taken here.
 QWidget* Focused() {
-    if (QWidget* dialog = QApplication::activeModalWidget())
-        return dialog->focusWidget() ? dialog->focusWidget() : dialog;
-    if (!QApplication::activeWindow())
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (qobject_cast<TForm1*>(window) && window->isVisible())
-                QApplication::setActiveWindow(window);
+    QWidget* window = QApplication::activeModalWidget();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (!window && qobject_cast<TForm1*>(top) && top->isVisible()) window = top;
+    if (window && QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
     return QApplication::focusWidget();
 }
 
