@@ -135,6 +135,11 @@ TEST_F(KeyboardReadingTest, AWholeReadingThenAManualInput) {
     });
     Press(Qt::Key_Return);
     EXPECT_TRUE(explained);
+    // Esc on the table puts the enlarged spread view back.
+    Press(Qt::Key_Delete);
+    ASSERT_TRUE(reading().DeckRemoved());
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(reading().DeckRemoved());
 
     // Ctrl+S: a comment typed, Tab to OK, Space; the file name comes from the save dialog.
     const QString path = app.path() + "/Saved/keys.reading";
