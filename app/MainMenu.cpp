@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "i18n/MessageList.h"
+#include "i18n/Mnemonics.h"
 #include "i18n/Msg.h"
 
 namespace {
@@ -110,7 +111,9 @@ const QList<MenuRow>& MenuTable() {
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar* bar) {
+MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
+    QHash<QAction*, QString> captions;
+    groups_.append(QList<Titled>());
     for (const MenuRow& menuRow : MenuTable()) {
         QAction* top;
         if (menuRow.items.isEmpty()) {
@@ -119,6 +122,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
             QMenu* menu = bar->addMenu(menuRow.caption);
             menu->setObjectName(menuRow.name);
             top = menu->menuAction();
+            QList<Titled> group;
             for (const ItemRow& row : menuRow.items) {
                 if (!row.item) {
                     menu->addSeparator();
@@ -130,14 +134,36 @@ MainMenu::MainMenu(QMenuBar* bar) {
                 action->setCheckable(row.checkable);
                 this->*row.item = action;
                 titled_.append({action, row.message});
+                group.append({action, row.message});
+                captions.insert(action, row.caption);
             }
+            groups_.append(group);
         }
         top->setObjectName(menuRow.name);
         this->*menuRow.item = top;
         titled_.append({top, menuRow.message});
+        groups_.first().append({top, menuRow.message});
+        captions.insert(top, menuRow.caption);
     }
+    Caption([&captions](const Titled& item) { return captions.value(item.action); });
 }
 
 void MainMenu::Retitle(const MessageList& messages) {
-    for (const Titled& item : titled_) item.action->setText(messages[item.message]);
+    Caption([&messages](const Titled& item) { return messages[item.message]; });
+}
+
+void MainMenu::Caption(const std::function<QString(const Titled&)>& text) {
+    for (const QList<Titled>& group : groups_) {
+        QStringList texts;
+        for (const Titled& item : group) texts.append(text(item));
+        const QStringList marked = WithMnemonics(texts);
+        for (qsizetype i = 0; i < group.size(); ++i) group[i].action->setText(marked[i]);
+    }
+}
+
+void MainMenu::OpenMenuBar() {
+    const QList<QAction*> tops = bar_->actions();
+    if (tops.isEmpty()) return;
+    bar_->setFocus(Qt::ShortcutFocusReason);
+    bar_->setActiveAction(tops.first());
 }

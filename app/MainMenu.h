@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QString>
+
+#include <functional>
 
 class QAction;
 class QMenuBar;
@@ -58,9 +61,17 @@ public:
     };
     // Every captioned item with the language message of its caption.
     const QList<Titled>& titled() const { return titled_; }
-    // Captions every item from the language's messages.
+    // Captions every item from the language's messages, each menu's letters assigned anew.
     void Retitle(const MessageList& messages);
+    // F10: opens the first menu of the bar, as a keyboard user expects.
+    void OpenMenuBar();
 
 private:
+    // Captions the items with their texts, giving each menu (and the bar) its own letters.
+    void Caption(const std::function<QString(const Titled&)>& text);
+
+    QMenuBar* bar_;
     QList<Titled> titled_;
+    // The items of the bar, then those of each menu, one list per menu.
+    QList<QList<Titled>> groups_;
 };

@@ -25,12 +25,14 @@
 #include "music/BackgroundMusic.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
+#include "readings/CommForm.h"
 #include "readings/JournalWindow.h"
 #include "readings/SavedReadings.h"
 #include "spreads/Misc.h"
 #include "spreads/SpreadCatalogue.h"
 #include "table/ReadingFlow.h"
 #include "table/TableAnimations.h"
+#include "table/TableFocus.h"
 #include "table/TableView.h"
 #include "table/TableWidget.h"
 
@@ -49,6 +51,8 @@ QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* capt
     button->setStyleSheet(
         "QToolButton { color: aqua; background: transparent; border: none; }"
         "QToolButton:hover { border: 1px solid aqua; }"
+        // The focus: a light border on a darkened ground, plain on every table colour.
+        "QToolButton:focus { border: 2px solid white; background: rgba(0, 0, 0, 110); }"
         "QToolButton:disabled { color: gray; }");
     button->hide();
     return button;
@@ -103,6 +107,7 @@ void TForm1::FormCreate(const QString& programPath) {
     view_->ShowMajorNotice(settings.MajorOnly);
     view_->Repaint();
     ConnectMenu();
+    ConnectKeys();
 }
 
 void TForm1::LayOutFrame() {
@@ -126,6 +131,7 @@ void TForm1::LayOutFrame() {
     flow_ =
         std::make_unique<ReadingFlow>(program_, reading_, *view_, *animations_,
                                       TableButtons{speedButton1_, speedButton2_, speedButton3_});
+    focus_ = std::make_unique<TableFocus>(program_, reading_, *view_, *flow_);
     savedReadings_ = std::make_unique<SavedReadings>(program_, reading_, *flow_, this);
     // The comments window gives way to a new spread and to the shuffle.
     connect(flow_.get(), &ReadingFlow::tableCleared, savedReadings_.get(),
@@ -216,6 +222,17 @@ void TForm1::ConnectMenu() {
     // "Play music" keeps its setting in step with its check mark.
     connect(menu_->Playmusic1, &QAction::toggled, this,
             [this](bool checked) { program_.settings.PlayMusicOn = checked; });
+}
+
+void TForm1::ConnectKeys() {
+    // The keyboard starts on the table, where a reading starts.
+    table_->setFocus();
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] { menu_->OpenMenuBar(); });
+    // Esc on the table closes the comments window first, then the enlarged spread view.
+    focus_->AddEscapeStep([this] { return savedReadings_->HideCommentsWindow(); });
 }
 
 void TForm1::Exit1Click() { close(); }

@@ -13,6 +13,7 @@ class JournalWindow;
 class Language;
 class MainMenu;
 class TableBackground;
+class TableFocus;
 class QToolButton;
 class ReadingExports;
 class ReadingFlow;
@@ -40,6 +41,7 @@ public:
     TableWidget* table() { return table_; }
     TableView& view() { return *view_; }
     ReadingFlow& flow() { return *flow_; }
+    TableFocus& focus() { return *focus_; }
     SavedReadings& savedReadings() { return *savedReadings_; }
     BackgroundMusic& music() { return *music_; }
 
@@ -92,6 +94,8 @@ private:
     // Rebuilds the card titles for the current deck and language.
     void SetTitles();
     void ConnectMenu();
+    // F10 and Esc, which belong to no menu item.
+    void ConnectKeys();
     bool FormCloseQuery();
     void FormClose();
     void EmptyTemp();
@@ -109,6 +113,7 @@ private:
     std::unique_ptr<TableView> view_;
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;
+    std::unique_ptr<TableFocus> focus_;
     std::unique_ptr<SpreadEditing> editor_;
     std::unique_ptr<TableBackground> background_;
     std::unique_ptr<SavedReadings> savedReadings_;

@@ -66,8 +66,8 @@ Qt::CursorShape PanelZoneCursor(PanelZone zone) {
     return Qt::ArrowCursor;
 }
 
-TPanelCaption::TPanelCaption(const QString& caption, QWidget* parent)
-    : QFrame(parent), caption_(caption) {
+TPanelCaption::TPanelCaption(const QString& caption, QWidget* parent) : QFrame(parent) {
+    setCaption(caption);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setMouseTracking(true);
     if (parent) parent->installEventFilter(this);
@@ -75,6 +75,8 @@ TPanelCaption::TPanelCaption(const QString& caption, QWidget* parent)
 
 void TPanelCaption::setCaption(const QString& caption) {
     caption_ = caption;
+    // The caption is painted: a screen reader reads it as the panel's name.
+    setAccessibleName(caption);
     update();
 }
 

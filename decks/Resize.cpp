@@ -78,6 +78,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     label2_->adjustSize();
     edit1_ = new QLineEdit(QString::number(settings_.EnlargedWidth), this);
     edit1_->setObjectName("Edit1");
+    label2_->setBuddy(edit1_);
     edit1_->setGeometry(std::max(80, label2_->geometry().right() + 4), 43, 57, 21);
 
     label3_ = new QLabel(messages_[Msg::ImageHeight], this);
@@ -87,6 +88,7 @@ TForm12::TForm12(const MessageList& messages, Settings& settings, MessageBoxes& 
     label3_->adjustSize();
     edit2_ = new QLineEdit(QString::number(settings_.EnlargedHeight), this);
     edit2_->setObjectName("Edit2");
+    label3_->setBuddy(edit2_);
     edit2_->setGeometry(std::max(216, label3_->geometry().right() + 4), 43, 57, 21);
 
     button1_ = new QPushButton(messages_[Msg::Apply], this);

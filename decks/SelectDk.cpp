@@ -48,6 +48,7 @@ TForm3::TForm3(const MessageList& messages, const QStringList& deckFolders, cons
 
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
+    listBox1_->setAccessibleName(messages[Msg::SelectDeck]);
     listBox1_->setGeometry(16, 16, 201, 225);
     radioGroup1_ = MakeChoiceGroup(
         this, "RadioGroup1", messages[Msg::CourtArcana], {240, 16, 185, 65}, traditional_, newAge_,

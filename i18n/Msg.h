@@ -173,6 +173,21 @@ enum : int {
     JournalShares = 188,  // %1..%5: the Major Arcana's and the suits' shares, %6 the card count
     JournalIndexNotMade = 189,  // followed by the reason
 
-    Count = 190,  // the number of messages a language's list holds
+    // Names a screen reader reads on the table.
+    AccessiblePosition = 190,  // %1 number, %2 meaning, %3 the card or its state
+    AccessibleEmpty = 191,
+    AccessibleFaceDown = 192,
+    AccessibleUpright = 193,
+    AccessiblePile = 194,
+    AccessibleCutPiles = 195,
+    AccessibleArc = 196,
+    AccessibleArcCard = 197,
+    AccessiblePositions = 198,
+    AccessiblePrompt = 199,
+    AccessibleExtraCard = 200,
+    AccessibleFolders = 201,
+    AccessibleMusicFiles = 202,
+
+    Count = 203,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -18,6 +18,7 @@ TForm20::TForm20(const MessageList& messages, const QString& appDir, const QStri
 
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
+    listBox1_->setAccessibleName(messages[Msg::Language]);
     listBox1_->setGeometry(16, 16, 217, 225);
     button1_ = new QPushButton(messages[Msg::Ok], this);
     button1_->setObjectName("Button1");

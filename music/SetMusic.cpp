@@ -71,6 +71,7 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     directoryList_ = new QTreeView(this);
     directoryList_->setObjectName("DirectoryListBox1");
+    directoryList_->setAccessibleName(messages[Msg::AccessibleFolders]);
     directoryList_->setModel(directories_);
     directoryList_->setHeaderHidden(true);
     for (int column = 1; column < directories_->columnCount(); ++column)
@@ -78,6 +79,7 @@ TForm16::TForm16(const MessageList& messages, const QString& appDir, const QStri
     // Read at once rather than in the background, so the chosen file is selected on opening.
     fileList_ = new QListWidget(this);
     fileList_->setObjectName("FileListBox1");
+    fileList_->setAccessibleName(messages[Msg::AccessibleMusicFiles]);
 
     auto* associate = new QPushButton(messages[Msg::AssociateSpreads], this);
     associate->setObjectName("SpeedButton1");

@@ -61,6 +61,7 @@ bool TForm9::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm9::SetCaptions(const QString& caption, const QString& ok, const QString& noComments) {
     setWindowTitle(caption);
+    memo1_->setAccessibleName(caption);
     button1_->setText(ok);
     button2_->setText(noComments);
     PlaceButtons();

@@ -46,8 +46,10 @@ void SavedReadings::RetitleCommentsWindow() {
                                  messages[Msg::NoComments]);
 }
 
-void SavedReadings::HideCommentsWindow() {
-    if (commentsWindow_) commentsWindow_->hide();
+bool SavedReadings::HideCommentsWindow() {
+    if (!commentsWindow_ || !commentsWindow_->isVisible()) return false;
+    commentsWindow_->hide();
+    return true;
 }
 
 void SavedReadings::ShowMessage(const QString& text) {

@@ -28,7 +28,8 @@ public:
     TForm9& CommentsWindow();
     // Captions of the comments window from the current language.
     void RetitleCommentsWindow();
-    void HideCommentsWindow();
+    // Hides the comments window; true when it was shown.
+    bool HideCommentsWindow();
 
     void Savecurrentreading1Click();
     void Openreading1Click();

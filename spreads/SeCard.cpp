@@ -92,6 +92,7 @@ void TForm11::PlaceInMiddle() {
 
 void TForm11::Prepare(const CardChoiceRequest& request) {
     setWindowTitle(request.caption);
+    listBox1_->setAccessibleName(request.caption);
     radioGroup1_->setTitle(request.orientationCaption);
     straight_->setText(request.uprightText);
     reversed_->setText(request.reversedText);

@@ -21,6 +21,7 @@ TForm2::TForm2(const QStringList& spreads, const QString& currentSpread, const Q
     setFixedSize(281, 361);
 
     listBox1_->setObjectName("ListBox1");
+    listBox1_->setAccessibleName(caption);
     listBox1_->setGeometry(16, 16, 249, 289);
     label1_->setObjectName("Label1");
     label1_->setTextFormat(Qt::PlainText);

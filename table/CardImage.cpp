@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/PlainToolTip.h"
+#include "table/TablePainting.h"
 
 CardImage::CardImage(int tag, QWidget* parent) : QWidget(parent), tag_(tag) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,12 +25,26 @@ void CardImage::showHint(bool shown) {
     setToolTip(shown ? PlainToolTip(hint_) : QString());
 }
 
+void CardImage::setFocusFrame(bool shown) {
+    if (shown == focusFrame_) return;
+    focusFrame_ = shown;
+    update();
+}
+
 void CardImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (picture_.isNull())
         painter.fillRect(rect(), palette().window());
     else
         painter.drawImage(rect(), picture_);
+    if (focusFrame_ || hasFocus()) PaintFocusFrame(painter, rect());
+}
+
+void CardImage::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return QWidget::keyPressEvent(event);
+    click();
 }
 
 void CardImage::mousePressEvent(QMouseEvent* event) {
@@ -38,10 +53,10 @@ void CardImage::mousePressEvent(QMouseEvent* event) {
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a left press and release over the image.
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool isClick = pressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) emit clicked(tag_);
+    if (isClick) click();
 }
 
 CardImage* MakePositionImage(int index, const QRect& place, const QColor& backColor,

@@ -22,6 +22,12 @@ public:
     const QString& hint() const { return hint_; }
     void setHint(const QString& hint);
     void showHint(bool shown);
+    // Marks the image as the focused one of its area; an image with the focus of its own is
+    // marked as well.
+    void setFocusFrame(bool shown);
+    bool focusFrame() const { return focusFrame_; }
+    // What a click does: tells the tag.
+    void click() { emit clicked(tag_); }
 
 signals:
     void clicked(int tag);
@@ -30,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter and Space click an image that has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int tag_;
@@ -37,6 +45,7 @@ private:
     QString hint_;
     bool hintShown_ = false;
     bool pressed_ = false;
+    bool focusFrame_ = false;
 };
 
 // A position image of the spread area: an empty place (tag = position index) over `place`,

@@ -213,17 +213,22 @@ void ReadingFlow::Piling(int x, int y) {
 // ---- The table's mouse ----
 
 void ReadingFlow::FormMouseDown(Qt::MouseButton button, QPoint point) {
-    if (button != Qt::LeftButton || animations_.isRunning()) return;
+    if (button != Qt::LeftButton) return;
+    int hit = -1;
+    for (int slot = model_.DeckSize - 1; slot >= 0 && hit < 0; --slot)
+        if (CardHit(model_.Deck()[slot], point.x(), point.y())) hit = slot;
+    TableClick(hit, point);
+}
+
+void ReadingFlow::TableClick(int slot, QPoint point) {
+    if (animations_.isRunning()) return;
     TSpreadParser& parser = model_.Parser;
     const bool dealing = model_.DeckLaidOut() &&
                          (model_.NextPosition() < parser.PosCount() || model_.CardTurned()) &&
                          !model_.ManualInput();
     if (dealing && model_.PendingSignificators() <= 0 && !model_.AutoDrawPending()) {
-        for (int slot = model_.DeckSize - 1; slot >= 0; --slot) {
-            if (!CardHit(model_.Deck()[slot], point.x(), point.y())) continue;
+        if (slot >= 0 && slot < model_.DeckSize && OnTable(model_.Deck()[slot]))
             parser.TakeCard(slot);
-            return;
-        }
         return;
     }
     if (dealing && model_.PendingSignificators() > 0) {

@@ -40,6 +40,9 @@ public:
     void Piling(int x, int y);
     // A mouse button pressed on the table at a point of the window.
     void FormMouseDown(Qt::MouseButton button, QPoint point);
+    // What a left click on the table does, given the arc's slot under it (-1 for none): the
+    // mouse finds the slot under the pointer, the keyboard names the focused one.
+    void TableClick(int slot, QPoint point);
     // A reading is being prepared: the shuffle runs or "Shuffle" or "Cut deck" is on show.
     bool Preparing() const;
     // An animation runs: commands that would replace the reading wait.

@@ -111,6 +111,8 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     if (reversed_) title += " (" + context_.Messages[Msg::ReversedWord] + ")";
     setWindowTitle(title);
     label1_->setText(title);
+    // The explanation is read under the card's title.
+    memo1_->setAccessibleName(title);
 
     loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.DeckDir,
                                           context_.settings.LanguageName, card_, reversed_));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include "table/DeckSlots.h"
 
@@ -18,3 +19,7 @@ void PaintPile(QPainter& painter, const QImage& cardBackLarge, int windowWidth, 
 
 // Slots 0..deckSize-1 in order, so a higher slot lies on top; slots off the table are skipped.
 void PaintArc(QPainter& painter, const DeckSlots& deck, int deckSize, const QImage& cardBackSmall);
+
+// The keyboard focus frame, drawn inside `box`: a dark and a light ring, so that one of them
+// stands out on any table colour and on any card.
+void PaintFocusFrame(QPainter& painter, const QRect& box);

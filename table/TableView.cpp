@@ -19,6 +19,7 @@
 #include "table/ProgramState.h"
 #include "table/ReadingModel.h"
 #include "table/ShowForm.h"
+#include "table/TableAccessible.h"
 #include "table/TablePainting.h"
 #include "table/TableWidget.h"
 
@@ -99,6 +100,7 @@ TableView::TableView(ProgramState& program, ReadingModel& model, TableWidget& ta
     table_.setPaintHandler([this](QPainter& painter, const QRect&) { FormPaint(painter); });
     table_.installEventFilter(this);
     scrollBox1_->viewport()->installEventFilter(this);
+    InstallTableAccessibility();
 }
 
 TableView::~TableView() { model_.Parser.AttachTable(nullptr); }
@@ -116,6 +118,8 @@ void TableView::LayOut(QSize clientSize) {
     scrollBox1_->setFrameShape(QFrame::NoFrame);
     scrollBox1_->setGeometry(150, 200, width - 150, height - 200);
     scrollBox1_->hide();
+    // The keyboard reaches the positions with Tab; a click keeps the focus where it is.
+    scrollBox1_->setFocusPolicy(Qt::TabFocus);
     // Only clicks outside the spread area and the left column's labels are table clicks.
     scrollBox1_->setAttribute(Qt::WA_NoMousePropagation);
     auto* content = new QWidget;
@@ -147,6 +151,7 @@ void TableView::LayOut(QSize clientSize) {
                                  height - model_.TableCardHeight() - 20, model_.TableCardWidth(),
                                  model_.TableCardHeight());
     extraCardImage_->hide();
+    extraCardImage_->setFocusPolicy(Qt::TabFocus);
     connect(extraCardImage_, &CardImage::clicked, this, [this](int card) {
         AdditClick(program_.ExplanationSettings(), card, model_.ExtraCardReversed(), window());
     });
@@ -244,6 +249,7 @@ void TableView::MakeSpreadAndImages() {
         connect(image, &CardImage::clicked, this,
                 [this](int position) { model_.Parser.ActivatePosition(position); });
         positionImages_[i] = image;
+        NamePosition(i);
         right = std::max(right, place.x());
         bottom = std::max(bottom, place.y());
     }
@@ -256,6 +262,32 @@ void TableView::MakeSpreadAndImages() {
 void TableView::FollowLanguage(const MessageList& before) {
     SetPrompt(PromptInLanguage(model_.CurrentPrompt(), before, program_.Messages));
     ShowMajorNotice(program_.settings.MajorOnly);
+    NameParts();
+}
+
+void TableView::NameParts() {
+    const MessageList& messages = program_.Messages;
+    scrollBox1_->setAccessibleName(messages[Msg::AccessiblePositions]);
+    label2_->setAccessibleDescription(messages[Msg::AccessiblePrompt]);
+    extraCardImage_->setAccessibleName(messages[Msg::AccessibleExtraCard]);
+    for (int i = 0; i < kMaxPositions; ++i)
+        if (positionImages_[i]) NamePosition(i);
+}
+
+void TableView::NamePosition(int position) {
+    CardImage* image = PositionImage(position);
+    if (!image) return;
+    const TSpreadParser& parser = model_.Parser;
+    const MessageList& messages = program_.Messages;
+    QString card = messages[Msg::AccessibleEmpty];
+    if (parser.PosPlaced(position) && !parser.PosFaceUp(position))
+        card = messages[Msg::AccessibleFaceDown];
+    else if (const int number = parser.PosCard(position);
+             parser.PosPlaced(position) && number >= 0 && number < kCardCount)
+        card = program_.CardTitles[number] + ", " +
+               messages[parser.PosReversed(position) ? Msg::ReversedWord : Msg::AccessibleUpright];
+    image->setAccessibleName(messages[Msg::AccessiblePosition].arg(parser.PositionNumber(position),
+                                                                   parser.PosText(position), card));
 }
 
 void TableView::PrefetchFaces(const QList<int>& cards) {
@@ -336,6 +368,7 @@ void TableView::RemoveSlotFromTable(int slot) {
 
 void TableView::ShowPositionBack(int position) {
     if (CardImage* image = PositionImage(position)) image->setPicture(CardBackLarge());
+    NamePosition(position);
 }
 
 void TableView::ShowPositionFace(int position, int card, bool reversed) {
@@ -343,6 +376,7 @@ void TableView::ShowPositionFace(int position, int card, bool reversed) {
     if (!image) return;
     const QImage face = faces_.Face(program_.DeckDirectoryInUse(), card, image->size(), reversed);
     if (!face.isNull()) image->setPicture(face);
+    NamePosition(position);
 }
 
 void TableView::ShowExtraCard(int slot) {

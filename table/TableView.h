@@ -48,6 +48,8 @@ public:
     CardImage* PositionImage(int position) const;
     CardImage* ExtraCardImage() const { return extraCardImage_; }
     QWidget* SpacerImage() const { return spacerImage_; }
+    // The spread area, which holds the position images and takes the focus for them.
+    QScrollArea* SpreadArea() const { return scrollBox1_; }
     // The size of the spread area's content: every position image lies inside it.
     QSize SpreadAreaSize() const;
 
@@ -103,6 +105,11 @@ protected:
 private:
     void LayOut(QSize clientSize);
     void FormPaint(QPainter& painter);
+    // Gives the position image the name a screen reader reads: number and meaning, and once
+    // the card lies face up its title and orientation. A face-down card keeps its secret.
+    void NamePosition(int position);
+    // Names the parts that carry no text of their own, in the language now loaded.
+    void NameParts();
     QWidget* window() const;
 
     ProgramState& program_;

@@ -3,8 +3,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "table/TablePainting.h"
+
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The keyboard reaches the table with Tab; a click keeps the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TableWidget::setFocusFrame(const QRect& box, const QImage& card) {
+    if (box == focusFrame_ && card.cacheKey() == focusCard_.cacheKey()) return;
+    update(focusFrame_);
+    focusFrame_ = box;
+    focusCard_ = card;
+    update(focusFrame_);
 }
 
 void TableWidget::clear(const QColor& color) {
@@ -43,6 +55,9 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         painter.drawImage(event->rect(), backing_, event->rect());
     else
         PaintArea(painter, event->rect());
+    if (!hasFocus() || !focusFrame_.intersects(event->rect())) return;
+    if (!focusCard_.isNull()) painter.drawImage(focusFrame_.topLeft(), focusCard_);
+    PaintFocusFrame(painter, focusFrame_);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {

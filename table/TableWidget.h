@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -18,6 +19,8 @@ class TableWidget : public QWidget {
 
 public:
     using PaintHandler = std::function<void(QPainter& painter, const QRect& area)>;
+    // What a screen reader is told of the painted table, asked each time it is read.
+    using Describer = std::function<QString(QAccessible::Text text)>;
 
     explicit TableWidget(QWidget* parent = nullptr);
 
@@ -26,12 +29,21 @@ public:
     const QColor& color() const { return color_; }
 
     void setPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
+    void setDescriber(Describer describer) { describer_ = std::move(describer); }
+    QString describe(QAccessible::Text text) const {
+        return describer_ ? describer_(text) : QString();
+    }
 
     // Takes the colour for the table and repaints all of it.
     void clear(const QColor& color);
     // Erases the area to the table colour, runs the paint handler over it and shows it.
     void repaintArea(const QRect& area);
     void repaintAll() { repaintArea(rect()); }
+    // The box the keyboard focus frame is drawn in while the table has the focus, with the
+    // picture of the focused card on top of its neighbours; an empty box draws none. Both lie
+    // over the backing image, never in it.
+    void setFocusFrame(const QRect& box, const QImage& card = {});
+    const QRect& focusFrame() const { return focusFrame_; }
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position);
@@ -47,4 +59,7 @@ private:
     QImage backing_;
     QColor color_;
     PaintHandler paintHandler_;
+    Describer describer_;
+    QRect focusFrame_;
+    QImage focusCard_;
 };

@@ -28,10 +28,11 @@ QList<int> MessagesInUse() {
 
 // Latin words a Russian text may hold: names that stay as they are in every language.
 const QSet<QString> kNamesKeptInRussian = {
-    "Lumenfold", "Velmar",     "Dav",          "Izove",   "MS",   "Microsoft", "Word",
-    "HTML",      "OpenOffice", "LibreOffice",  "Writer",  "Pics", "Langs",     "Spreads",
-    "Saved",     "Temp",       "Music",        "Texts",   "Ctrl", "Del",       "Esc",
-    "Enter",     "OK",         "Significator", "Querent", "PDF", "CSV",  "UTF",       "Cache"};
+    "Lumenfold", "Velmar",       "Dav",         "Izove",  "MS",   "Microsoft", "Word",
+    "HTML",      "OpenOffice",   "LibreOffice", "Writer", "Pics", "Langs",     "Spreads",
+    "Saved",     "Temp",         "Music",       "Texts",  "Ctrl", "Del",       "Esc",
+    "Enter",     "Tab",          "Shift",       "Home",   "End",  "Alt",       "Orca",
+    "OK",        "Significator", "Querent",     "PDF",    "CSV",  "UTF",       "Cache"};
 
 QString LanguageDir(const QString& language) {
     return QString(LUMENFOLD_APPDIR) + "/Langs/" + language;

@@ -1,0 +1,158 @@
+// What a screen reader finds: every window's accessible tree gives each object a person can
+// act on a name, and no object tells a card that lies face down or in the arc.
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/MainMenu.h"
+#include "readings/CommForm.h"
+#include "spreads/SeCard.h"
+#include "spreads/SpParser.h"
+#include "support/MainWindowTest.h"
+#include "support/ModalDialog.h"
+#include "table/CardImage.h"
+#include "table/ShowForm.h"
+#include "table/TableView.h"
+#include "table/TableWidget.h"
+
+namespace {
+
+struct Tree {
+    QStringList unnamed;  // interactive objects without a name, by class and object name
+    QStringList texts;    // every name, description and value found
+};
+
+void Walk(QAccessibleInterface* object, Tree& tree) {
+    if (!object || object->state().invisible) return;
+    for (const QAccessible::Text kind :
+         {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        if (const QString text = object->text(kind); !text.isEmpty()) tree.texts << text;
+    const QAccessibleActionInterface* actions = object->actionInterface();
+    const bool interactive =
+        object->state().focusable ||
+        (actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    if (interactive && object->text(QAccessible::Name).trimmed().isEmpty()) {
+        QObject* owner = object->object();
+        tree.unnamed << QString("%1 %2").arg(owner ? owner->metaObject()->className() : "?",
+                                             owner ? owner->objectName() : "");
+    }
+    for (int i = 0; i < object->childCount(); ++i) Walk(object->child(i), tree);
+}
+
+Tree WalkWindow(QWidget* window) {
+    Tree tree;
+    Walk(QAccessible::queryAccessibleInterface(window), tree);
+    return tree;
+}
+
+class AccessibleTreeTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        writeSpread("Cross", 4,
+                    {{true, 10, 10, "The querent"},
+                     {false, 120, 10, "The past"},
+                     {false, 230, 10, "The present"},
+                     {false, 340, 10, "The future"}});
+        fake.settingsKey->values["cutdeck"] = "no";
+    }
+
+    // The titles of the cards a screen reader must not learn: those in the arc and those
+    // face down on a position.
+    QStringList HiddenTitles() const {
+        const ReadingModel& reading = form->reading();
+        QStringList titles;
+        for (int slot = 0; slot < reading.DeckSize; ++slot)
+            if (OnTable(reading.Deck()[slot]))
+                titles << form->program().CardTitles[reading.Deck()[slot].Number];
+        for (int i = 0; i < reading.Parser.PosCount(); ++i)
+            if (reading.Parser.PosPlaced(i) && !reading.Parser.PosFaceUp(i))
+                titles << form->program().CardTitles[reading.Parser.PosCard(i)];
+        return titles;
+    }
+
+    void ExpectReadable(const char* state) {
+        SCOPED_TRACE(state);
+        const Tree tree = WalkWindow(form.get());
+        EXPECT_EQ(tree.unnamed, QStringList());
+        for (const QString& title : HiddenTitles())
+            for (const QString& text : tree.texts)
+                EXPECT_FALSE(text.contains(title))
+                    << text.toStdString() << " tells " << title.toStdString();
+    }
+};
+
+TEST_F(AccessibleTreeTest, TheTableInEveryPhaseNamesWhatCanBeUsedAndHidesTheCards) {
+    open();
+    ExpectReadable("idle");
+    Tree cardList;
+    OnNextModal<TForm11>([&](TForm11* dialog) {
+        cardList = WalkWindow(dialog);
+        dialog->ClickQuer(60);
+        dialog->Button1()->click();
+    });
+    ChooseSpread("Cross");
+    form->menu().SelectlayoutF12->trigger();
+    EXPECT_EQ(cardList.unnamed, QStringList());
+    ExpectReadable("pile");
+    shuffle();
+    const QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(form->table());
+    EXPECT_EQ(surface->text(QAccessible::Name), "Arc of cards, 77 left");
+    EXPECT_EQ(surface->text(QAccessible::Description), "card 1 of 77");
+    ExpectReadable("arc");
+    form->table()->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(form->table(), Qt::Key_Return);
+    ExpectReadable("dealt face down");
+    const QAccessibleInterface* position =
+        QAccessible::queryAccessibleInterface(form->view().PositionImage(2));
+    EXPECT_EQ(position->text(QAccessible::Name), "Position 2 (The present): face down");
+    form->view().PositionImage(2)->click();
+    const TSpreadParser& parser = form->reading().Parser;
+    EXPECT_EQ(position->text(QAccessible::Name),
+              QString("Position 2 (The present): %1, %2")
+                  .arg(form->program().CardTitles[parser.PosCard(2)],
+                       parser.PosReversed(2) ? "reversed" : "upright"));
+    ExpectReadable("one turned up");
+    Tree explanation;
+    OnNextModal<TForm4>([&](TForm4* dialog) {
+        explanation = WalkWindow(dialog);
+        dialog->Button1()->click();
+    });
+    form->view().PositionImage(2)->click();
+    EXPECT_EQ(explanation.unnamed, QStringList());
+}
+
+TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
+    open();
+    const std::pair<const char*, QAction * MainMenu::*> commands[] = {
+        {"spread list", &MainMenu::SelectlayoutF12},
+        {"deck selection", &MainMenu::Selectdesk1},
+        {"enlarged image settings", &MainMenu::Resizeenlargedcard1},
+        {"music settings", &MainMenu::Musicsettings1},
+        {"language", &MainMenu::Language1},
+        {"about", &MainMenu::About1},
+        {"spread to edit", &MainMenu::Editspread1},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        Tree tree;
+        bool shown = false;
+        OnNextModal<QDialog>([&](QDialog* dialog) {
+            shown = true;
+            tree = WalkWindow(dialog);
+            dialog->reject();
+        });
+        (form->menu().*command)->trigger();
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(tree.unnamed, QStringList());
+    }
+    TForm9 comment(form.get());
+    comment.SetCaptions("Comments", "OK", "No comments");
+    comment.show();
+    EXPECT_EQ(WalkWindow(&comment).unnamed, QStringList());
+}
+
+}  // namespace
