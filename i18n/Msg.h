@@ -187,7 +187,9 @@ enum : int {
     AccessibleExtraCard = 200,
     AccessibleFolders = 201,
     AccessibleMusicFiles = 202,
+    JournalSavedFrom = 203,
+    JournalSavedUntil = 204,
 
-    Count = 203,  // the number of messages a language's list holds
+    Count = 205,  // the number of messages a language's list holds
 };
 }  // namespace Msg

@@ -206,12 +206,18 @@ void JournalWindow::Retitle() {
     search_->setPlaceholderText(messages[Msg::JournalSearchHint]);
     // The hint is read whole in every language: the field is never narrower than it, with room
     // for the frame and the clear button.
-    search_->setMinimumWidth(
-        search_->fontMetrics().horizontalAdvance(search_->placeholderText()) + 48);
+    search_->setMinimumWidth(search_->fontMetrics().horizontalAdvance(search_->placeholderText()) +
+                             48);
     reversedOnly_->setText(messages[Msg::JournalReversedOnly]);
     betweenDates_->setText(messages[Msg::JournalBetweenDates]);
     tabs_->setTabText(0, messages[Msg::MenuReadings]);
     tabs_->setTabText(1, messages[Msg::JournalStatistics]);
+    // Names a screen reader gives the parts that show no text of their own.
+    search_->setAccessibleName(messages[Msg::JournalSearchHint]);
+    from_->setAccessibleName(messages[Msg::JournalSavedFrom]);
+    to_->setAccessibleName(messages[Msg::JournalSavedUntil]);
+    tabs_->setAccessibleName(messages[Msg::JournalCaption]);
+    rows_->setAccessibleName(messages[Msg::MenuReadings]);
     open_->setText(messages[Msg::MenuOpen]);
     delete_->setText(messages[Msg::DeletePosition]);
     export_->setText(messages[Msg::JournalExportCsv]);

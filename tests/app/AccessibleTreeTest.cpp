@@ -10,6 +10,7 @@
 
 #include "app/MainMenu.h"
 #include "readings/CommForm.h"
+#include "readings/JournalWindow.h"
 #include "spreads/SeCard.h"
 #include "spreads/SpParser.h"
 #include "support/MainWindowTest.h"
@@ -149,6 +150,11 @@ TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
         EXPECT_TRUE(shown);
         EXPECT_EQ(tree.unnamed, QStringList());
     }
+    form->menu().Journal1->trigger();
+    auto* journal = form->findChild<JournalWindow*>("JournalWindow");
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(WalkWindow(journal).unnamed, QStringList());
+    journal->close();
     TForm9 comment(form.get());
     comment.SetCaptions("Comments", "OK", "No comments");
     comment.show();
