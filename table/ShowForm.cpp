@@ -204,6 +204,10 @@ void ShowCardExplanation(const ExplanationContext& context, int card, bool rever
     if (card < 0 || card >= kCardCount) return;
     TForm4 form(context, card, reversed, secondHeading, parent);
     form.exec();
+    // Closed from its question about a changed text, the window is hidden while the question's
+    // box still held the focus, and the window manager gives the focus to no window: hand it
+    // back to the window below, so the keyboard goes on there.
+    if (parent) parent->window()->activateWindow();
 }
 
 void AdditClick(const ExplanationContext& context, int extraCard, bool extraCardReversed,

@@ -280,6 +280,20 @@ TEST_F(ShowFormTest, ClosingAndDecliningDiscards) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// However it closed, even from the question about the changed text, the window it was opened
+// from is active again, so the keyboard goes on there.
+TEST_F(ShowFormTest, ClosingGivesTheKeysBackToTheWindowBelow) {
+    QWidget window;
+    window.show();
+    OnNextModal<TForm4>([&](TForm4* form) {
+        type(*form, "x");
+        boxes.answers = {QMessageBox::Cancel};
+        QTest::keyClick(form->Memo1(), Qt::Key_Escape);
+    });
+    ShowCardExplanation(context, 5, false, {}, &window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 1000));
+}
+
 TEST_F(ShowFormTest, UnmodifiedTextClosesWithoutAQuestion) {
     TForm4 form(context, 17, false, {});
     form.show();
