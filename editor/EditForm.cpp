@@ -57,6 +57,7 @@ TForm5::TForm5(const TRecorA& inputs, MessageBoxes& messageBoxes)
     setFixedSize(clientWidth, clientHeight);
 
     scrollBox1_->setObjectName("ScrollBox1");
+    scrollBox1_->setAccessibleName(Text(EditorText::PositionsArea));
     scrollBox1_->setFrameShape(QFrame::NoFrame);
     scrollBox1_->setGeometry(16, 16, inputs.canvasWidth, inputs.canvasHeight);
     scrollBox1_->setWidgetResizable(true);

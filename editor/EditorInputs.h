@@ -36,6 +36,7 @@ enum class EditorText {
     ExplanationHint,
     SaveHint,
     DiscardChanges,  // asked before Cancel drops changes not yet saved
+    PositionsArea,   // what a screen reader calls the area of the positions
     Count
 };
 
@@ -63,7 +64,8 @@ inline constexpr std::array<int, static_cast<int>(EditorText::Count)> kEditorMes
     Msg::DeletePositionHint,
     Msg::PositionExplanationHint,
     Msg::SaveSpreadHint,
-    Msg::DiscardSpreadChanges};
+    Msg::DiscardSpreadChanges,
+    Msg::AccessiblePositions};
 
 // What the spread editor is opened with.
 struct TRecorA {

@@ -26,6 +26,8 @@ TForm7::TForm7(bool editsSpreadName, const QString& caption, const QString& canc
     setObjectName("TForm7");
     setWindowTitle(caption);
     edit1_->setObjectName("Edit1");
+    // The field's only label is the dialog's caption: a screen reader reads it for the field.
+    edit1_->setAccessibleName(caption);
     edit1_->setGeometry(8, 16, 249, 21);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setGeometry(8, 48, 161, 17);

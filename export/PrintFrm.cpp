@@ -76,6 +76,7 @@ TForm18::TForm18(const MessageList& messages, const Settings& settings, const QS
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     memo1_ = new QPlainTextEdit(CommentForDisplay(comments), this);
     memo1_->setObjectName("Memo1");
+    memo1_->setAccessibleName(messages[Msg::PrintCommentsForAll]);
     // A comment too long to show whole is kept as it is rather than cut by an edit.
     memo1_->setReadOnly(CommentCutForDisplay(comments));
     memo1_->setGeometry(232, 62, 169, 231);

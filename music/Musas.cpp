@@ -58,6 +58,7 @@ TForm17::TForm17(const MessageList& messages, const QString& appDir, const QStri
 void TForm17::FormCreate(const MessageList& messages, const QStringList& spreadList) {
     auto* area = new QScrollArea(this);
     area->setObjectName("ScrollBox1");
+    area->setAccessibleName(messages[Msg::AssociateSpreads]);
     area->setGeometry(16, 16, 481, 329);
     auto* panel = new QWidget;
     panel->setAutoFillBackground(true);

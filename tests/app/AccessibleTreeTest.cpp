@@ -13,6 +13,7 @@
 #include "readings/JournalWindow.h"
 #include "spreads/SeCard.h"
 #include "spreads/SpParser.h"
+#include "support/AccessibleTree.h"
 #include "support/MainWindowTest.h"
 #include "support/ModalDialog.h"
 #include "table/CardImage.h"
@@ -21,34 +22,6 @@
 #include "table/TableWidget.h"
 
 namespace {
-
-struct Tree {
-    QStringList unnamed;  // interactive objects without a name, by class and object name
-    QStringList texts;    // every name, description and value found
-};
-
-void Walk(QAccessibleInterface* object, Tree& tree) {
-    if (!object || object->state().invisible) return;
-    for (const QAccessible::Text kind :
-         {QAccessible::Name, QAccessible::Description, QAccessible::Value})
-        if (const QString text = object->text(kind); !text.isEmpty()) tree.texts << text;
-    const QAccessibleActionInterface* actions = object->actionInterface();
-    const bool interactive =
-        object->state().focusable ||
-        (actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    if (interactive && object->text(QAccessible::Name).trimmed().isEmpty()) {
-        QObject* owner = object->object();
-        tree.unnamed << QString("%1 %2").arg(owner ? owner->metaObject()->className() : "?",
-                                             owner ? owner->objectName() : "");
-    }
-    for (int i = 0; i < object->childCount(); ++i) Walk(object->child(i), tree);
-}
-
-Tree WalkWindow(QWidget* window) {
-    Tree tree;
-    Walk(QAccessible::queryAccessibleInterface(window), tree);
-    return tree;
-}
 
 class AccessibleTreeTest : public MainWindowTest {
 protected:
@@ -77,7 +50,7 @@ protected:
 
     void ExpectReadable(const char* state) {
         SCOPED_TRACE(state);
-        const Tree tree = WalkWindow(form.get());
+        const AccessibleTree tree = WalkAccessibleTree(form.get());
         EXPECT_EQ(tree.unnamed, QStringList());
         for (const QString& title : HiddenTitles())
             for (const QString& text : tree.texts)
@@ -89,9 +62,9 @@ protected:
 TEST_F(AccessibleTreeTest, TheTableInEveryPhaseNamesWhatCanBeUsedAndHidesTheCards) {
     open();
     ExpectReadable("idle");
-    Tree cardList;
+    AccessibleTree cardList;
     OnNextModal<TForm11>([&](TForm11* dialog) {
-        cardList = WalkWindow(dialog);
+        cardList = WalkAccessibleTree(dialog);
         dialog->ClickQuer(60);
         dialog->Button1()->click();
     });
@@ -117,9 +90,9 @@ TEST_F(AccessibleTreeTest, TheTableInEveryPhaseNamesWhatCanBeUsedAndHidesTheCard
                   .arg(form->program().CardTitles[parser.PosCard(2)],
                        parser.PosReversed(2) ? "reversed" : "upright"));
     ExpectReadable("one turned up");
-    Tree explanation;
+    AccessibleTree explanation;
     OnNextModal<TForm4>([&](TForm4* dialog) {
-        explanation = WalkWindow(dialog);
+        explanation = WalkAccessibleTree(dialog);
         dialog->Button1()->click();
     });
     form->view().PositionImage(2)->click();
@@ -139,11 +112,11 @@ TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
     };
     for (const auto& [name, command] : commands) {
         SCOPED_TRACE(name);
-        Tree tree;
+        AccessibleTree tree;
         bool shown = false;
         OnNextModal<QDialog>([&](QDialog* dialog) {
             shown = true;
-            tree = WalkWindow(dialog);
+            tree = WalkAccessibleTree(dialog);
             dialog->reject();
         });
         (form->menu().*command)->trigger();
@@ -153,12 +126,12 @@ TEST_F(AccessibleTreeTest, EveryDialogNamesWhatCanBeUsed) {
     form->menu().Journal1->trigger();
     auto* journal = form->findChild<JournalWindow*>("JournalWindow");
     ASSERT_NE(journal, nullptr);
-    EXPECT_EQ(WalkWindow(journal).unnamed, QStringList());
+    EXPECT_EQ(WalkAccessibleTree(journal).unnamed, QStringList());
     journal->close();
     TForm9 comment(form.get());
     comment.SetCaptions("Comments", "OK", "No comments");
     comment.show();
-    EXPECT_EQ(WalkWindow(&comment).unnamed, QStringList());
+    EXPECT_EQ(WalkAccessibleTree(&comment).unnamed, QStringList());
 }
 
 }  // namespace

@@ -39,6 +39,7 @@
 #include "spreads/SeCard.h"
 #include "spreads/SelectSp.h"
 #include "spreads/SpreadFile.h"
+#include "support/AccessibleTree.h"
 #include "support/ModalDialog.h"
 #include "support/TestAppDir.h"
 #include "table/SelSave.h"
@@ -106,9 +107,12 @@ void CheckButton(const QWidget* window, const QAbstractButton* button, QStringLi
             cut << Describe(window, button, "overlaps " + other->objectName(), text);
 }
 
-// Every text of the window that does not fit its box, or a caption its title bar cannot show.
+// Every text of the window that does not fit its box, a caption its title bar cannot show, and
+// every part a person can use that a screen reader cannot name.
 QStringList CutTexts(const QWidget* window) {
     QStringList cut;
+    for (const QString& part : WalkAccessibleTree(const_cast<QWidget*>(window)).unnamed)
+        cut << Describe(window, window, "no accessible name", part);
     if (!(window->windowFlags() & Qt::FramelessWindowHint) &&
         CaptionWidthNeeded(window->windowTitle()) > window->width())
         cut << Describe(window, window, "caption", window->windowTitle());
