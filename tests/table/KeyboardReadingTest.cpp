@@ -38,7 +38,7 @@ void Press(int key, Qt::KeyboardModifiers modifiers = {}) {
 // Types the spread's name into the spread list, where the list finds it, and presses Return.
 void ChooseSpreadByKeys(const QString& spread) {
     OnNextModal<TForm2>([spread](TForm2*) {
-        QTest::keyClicks(QApplication::focusWidget(), spread);
+        QTest::keyClicks(Focused(), spread);
         Press(Qt::Key_Return);
     });
 }
@@ -145,7 +145,7 @@ TEST_F(KeyboardReadingTest, AWholeReadingThenAManualInput) {
     const QString path = app.path() + "/Saved/keys.reading";
     fake.fileDialogs->answers = {path};
     OnNextModal<TForm9>([](TForm9*) {
-        QTest::keyClicks(QApplication::focusWidget(), "by keys");
+        QTest::keyClicks(Focused(), "by keys");
         Press(Qt::Key_Tab);
         Press(Qt::Key_Space);
     });
