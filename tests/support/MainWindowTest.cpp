@@ -16,6 +16,14 @@ MainWindowTest::MainWindowTest() {
     fake.settingsKey->values["language"] = "English";
 }
 
+void MainWindowTest::writeCrossSpread() const {
+    writeSpread("Cross", 4,
+                {{true, 10, 10, "The querent"},
+                 {false, 120, 10, "The past"},
+                 {false, 230, 10, "The present"},
+                 {false, 340, 10, "The future"}});
+}
+
 void MainWindowTest::writeSpread(const QString& name, int count,
                                  const QList<SpreadLine>& lines) const {
     QDir().mkpath(app.path() + "/Spreads");

@@ -28,6 +28,8 @@ protected:
 
     // Writes Spreads/<name>.spread.
     void writeSpread(const QString& name, int count, const QList<SpreadLine>& lines) const;
+    // Writes "Cross": a significator, then the past, the present and the future.
+    void writeCrossSpread() const;
     // Opens and shows the main window.
     void open();
 

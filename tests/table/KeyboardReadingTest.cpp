@@ -55,11 +55,7 @@ void ChooseCardByKeys(int down) {
 class KeyboardReadingTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        writeSpread("Cross", 4,
-                    {{true, 10, 10, "The querent"},
-                     {false, 120, 10, "The past"},
-                     {false, 230, 10, "The present"},
-                     {false, 340, 10, "The future"}});
+        writeCrossSpread();
         fake.settingsKey->values["cutdeck"] = "yes";
         fake.settingsKey->values["drawauto"] = "no";
         open();

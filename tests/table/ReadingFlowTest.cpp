@@ -24,13 +24,7 @@ namespace {
 
 class ReadingFlowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        writeSpread("Cross", 4,
-                    {{true, 10, 10, "The querent"},
-                     {false, 120, 10, "The past"},
-                     {false, 230, 10, "The present"},
-                     {false, 340, 10, "The future"}});
-    }
+    void SetUp() override { writeCrossSpread(); }
 
     QString prompt() { return form->reading().CurrentPrompt(); }
 
