@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QToolButton>
 
 #include "app/About.h"
 #include "app/MainMenu.h"
@@ -32,33 +31,10 @@
 #include "spreads/SpreadCatalogue.h"
 #include "table/ReadingFlow.h"
 #include "table/TableAnimations.h"
+#include "table/TableButton.h"
 #include "table/TableFocus.h"
 #include "table/TableView.h"
 #include "table/TableWidget.h"
-
-namespace {
-
-QToolButton* MakeTableButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->resize(81, 25);
-    QFont font = button->font();
-    font.setPixelSize(16);
-    font.setBold(true);
-    button->setFont(font);
-    button->setStyleSheet(
-        "QToolButton { color: aqua; background: transparent; border: none; }"
-        "QToolButton:hover { border: 1px solid aqua; }"
-        // The focus: a light border on a darkened ground, plain on every table colour.
-        "QToolButton:focus { border: 2px solid white; background: rgba(0, 0, 0, 110); }"
-        "QToolButton:disabled { color: gray; }");
-    button->hide();
-    return button;
-}
-
-}  // namespace
 
 TForm1::TForm1(Platform& platform, const QString& programPath, QWidget* parent)
     : QMainWindow(parent), program_(platform) {
@@ -116,15 +92,17 @@ void TForm1::LayOutFrame() {
     const int H = screen.height();
     setGeometry(0, 0, W, H);
     setFixedSize(W, H);
-    // The client area lies below the menu bar; buttons sit 120 pixels above the window's bottom.
+    // The client area lies below the menu bar.
     const QSize client(W, H - menuBar()->sizeHint().height());
     view_ = std::make_unique<TableView>(program_, reading_, *table_, client);
 
-    speedButton1_ = MakeTableButton(table_, "SpeedButton1", FixedText::ShuffleCaption);
-    speedButton2_ = MakeTableButton(table_, "SpeedButton2", FixedText::StopCaption);
+    speedButton1_ = new TableButton(table_, "SpeedButton1", FixedText::ShuffleCaption,
+                                    TableButton::Anchor::EndsLeftOfMiddle);
+    speedButton2_ = new TableButton(table_, "SpeedButton2", FixedText::StopCaption,
+                                    TableButton::Anchor::StartsRightOfMiddle);
     speedButton2_->setEnabled(false);
-    speedButton3_ = MakeTableButton(table_, "SpeedButton3", FixedText::CutDeckCaption);
-    PlaceTableButtons();
+    speedButton3_ = new TableButton(table_, "SpeedButton3", FixedText::CutDeckCaption,
+                                    TableButton::Anchor::Centred);
 
     animations_ = std::make_unique<TableAnimations>(program_, reading_, *view_);
     editor_ = std::make_unique<SpreadEditing>(program_.Messages, *program_.platform.messageBoxes);
@@ -147,20 +125,6 @@ void TForm1::LayOutFrame() {
             &BackgroundMusic::NewSpreadMusic);
     connect(savedReadings_.get(), &SavedReadings::readingOpened, music_.get(),
             &BackgroundMusic::OpenedReadingMusic);
-}
-
-void TForm1::PlaceTableButtons() {
-    // 81 pixels wide, or wider where a caption needs it: "Shuffle" ends 10 pixels left of the
-    // middle, "Stop" starts 10 pixels right of it and "Cut deck" is centred.
-    for (QToolButton* button : {speedButton1_, speedButton2_, speedButton3_}) {
-        const int text = button->fontMetrics().horizontalAdvance(button->text());
-        button->resize(text <= 81 ? 81 : text + 6, 25);
-    }
-    const int W = width();
-    const int top = height() - 120 - menuBar()->sizeHint().height();
-    speedButton1_->move(W / 2 - 10 - speedButton1_->width(), top);
-    speedButton2_->move(W / 2 + 10, top);
-    speedButton3_->move((W - speedButton3_->width()) / 2, top);
 }
 
 void TForm1::ApplySettingsToMenu() {
@@ -385,10 +349,9 @@ void TForm1::FollowLanguage() {
 void TForm1::RetitleFrame() {
     const MessageList& messages = program_.Messages;
     menu_->Retitle(messages);
-    speedButton1_->setText(messages[Msg::Shuffle]);
-    speedButton2_->setText(messages[Msg::Stop]);
-    speedButton3_->setText(messages[Msg::CutDeck]);
-    PlaceTableButtons();
+    speedButton1_->Retitle(messages[Msg::Shuffle]);
+    speedButton2_->Retitle(messages[Msg::Stop]);
+    speedButton3_->Retitle(messages[Msg::CutDeck]);
     SetTitles();
 }
 

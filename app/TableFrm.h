@@ -13,8 +13,8 @@ class JournalWindow;
 class Language;
 class MainMenu;
 class TableBackground;
+class TableButton;
 class TableFocus;
-class QToolButton;
 class ReadingExports;
 class ReadingFlow;
 class SavedReadings;
@@ -81,7 +81,6 @@ protected:
 private:
     void FormCreate(const QString& programPath);
     void LayOutFrame();
-    void PlaceTableButtons();
     void ApplySettingsToMenu();
     void MakeDataDirectories();
     void ListSpreads();
@@ -107,9 +106,9 @@ private:
     ReadingModel reading_;
     std::unique_ptr<MainMenu> menu_;
     TableWidget* table_ = nullptr;
-    QToolButton* speedButton1_ = nullptr;
-    QToolButton* speedButton2_ = nullptr;
-    QToolButton* speedButton3_ = nullptr;
+    TableButton* speedButton1_ = nullptr;
+    TableButton* speedButton2_ = nullptr;
+    TableButton* speedButton3_ = nullptr;
     std::unique_ptr<TableView> view_;
     std::unique_ptr<TableAnimations> animations_;
     std::unique_ptr<ReadingFlow> flow_;

@@ -41,8 +41,10 @@ QStringList ArrangeSpreads(QStringList names) {
 
 QStringList SpreadNamesIn(const QString& folder) {
     QStringList names;
-    const QStringList files = QDir(folder).entryList({"*.spread"}, QDir::Files, QDir::Unsorted);
-    for (const QString& file : files) names.append(file.left(file.size() - kExtensionLength));
+    // Matched by hand: a name filter would compile a regular expression at every start.
+    for (const QString& file : QDir(folder).entryList(QDir::Files, QDir::Unsorted))
+        if (file.endsWith(QLatin1String(".spread"), Qt::CaseInsensitive))
+            names.append(file.left(file.size() - kExtensionLength));
     return names;
 }
 

@@ -7,7 +7,12 @@
 
 #include <cmath>
 
+#include "table/FaceCache.h"
+
 namespace {
+
+// Raise when the drawing below changes, so that no back kept from before is shown.
+constexpr int kDrawingVersion = 1;
 
 const QColor kNight(18, 22, 64);
 const QColor kDusk(40, 48, 122);
@@ -108,7 +113,9 @@ QImage DrawLargeBack() {
 }  // namespace
 
 const QImage& CardBacks::Large() const {
-    if (large_.isNull()) large_ = DrawLargeBack();
+    if (large_.isNull())
+        large_ = cache_ ? cache_->Drawn("card back", kDrawingVersion, QSize(115, 196), DrawLargeBack)
+                        : DrawLargeBack();
     return large_;
 }
 

@@ -75,6 +75,19 @@ void FaceCache::Prefetch(const QString& deckDirectory, const QList<int>& cards, 
         });
 }
 
+QImage FaceCache::Drawn(const QString& name, int version, QSize size,
+                        const std::function<QImage()>& draw) {
+    // Kept as the picture of a file that is never on disk, its length the drawing's version.
+    const FaceDiskCache::Picture picture{":/drawn/" + name, version,
+                                         QDateTime::fromMSecsSinceEpoch(0, Qt::UTC)};
+    FaceDiskCache* disk = Disk();
+    if (disk)
+        if (QImage kept = disk->Load(picture, size); !kept.isNull()) return kept;
+    const QImage drawn = draw();
+    if (disk) disk->Store(picture, drawn);
+    return drawn;
+}
+
 void FaceCache::FinishPrefetch() {
     if (jobs_.isEmpty()) return;
     decoding_.waitForFinished();

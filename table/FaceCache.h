@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -37,6 +38,9 @@ public:
     // Starts decoding the faces of `cards` at `size` that are not kept yet, several at a time
     // on other threads; the next Face call waits for them.
     void Prefetch(const QString& deckDirectory, const QList<int>& cards, QSize size);
+    // A picture the program draws itself, named, at `size`: read back from the disk folder when
+    // kept there by an earlier run, else drawn and kept. Raise `version` when the drawing changes.
+    QImage Drawn(const QString& name, int version, QSize size, const std::function<QImage()>& draw);
 
 private:
     // What tells a picture file's content apart: its length and modification time.

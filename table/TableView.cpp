@@ -32,6 +32,14 @@ constexpr int kWheelNotch = 120;
 // the table stays far off and no geometry overflows.
 constexpr int kFarthestPlace = QWIDGETSIZE_MAX / 2;
 
+// A text colour set on the palette: a style sheet would give the window a style of its own to
+// build at start-up.
+void SetTextColour(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
 QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -41,7 +49,7 @@ QLabel* MakeColumnLabel(QWidget* parent, const char* name, const QColor& color) 
     QFont font = label->font();
     font.setPixelSize(15);
     label->setFont(font);
-    label->setStyleSheet(QString("color: %1;").arg(color.name()));
+    SetTextColour(label, color);
     label->setAttribute(Qt::WA_NoMousePropagation);
     label->hide();
     return label;
@@ -193,7 +201,7 @@ void TableView::ColourFrame(const QColor& back) {
 }
 
 void TableView::SetNoticeColour(const QColor& color) {
-    majorNoticeLabel_->setStyleSheet(QString("color: %1;").arg(color.name()));
+    SetTextColour(majorNoticeLabel_, color);
 }
 
 // Only places without a card: a card dealt face down or already turned keeps its picture.

@@ -115,7 +115,8 @@ private:
     ProgramState& program_;
     ReadingModel& model_;
     TableWidget& table_;
-    CardBacks backs_;
+    FaceCache faces_;
+    CardBacks backs_{&faces_};
     QFrame* panel1_ = nullptr;
     QFrame* panel2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
@@ -125,7 +126,6 @@ private:
     std::array<CardImage*, kMaxPositions> positionImages_{};
     CardImage* extraCardImage_ = nullptr;
     QWidget* spacerImage_ = nullptr;
-    FaceCache faces_;
     // Wheel turn not yet scrolled, in angle-delta units.
     int wheelTurn_ = 0;
 };

@@ -84,7 +84,8 @@ void CheckLabel(const QWidget* window, const QLabel* label, QStringList& cut) {
 
 void CheckButton(const QWidget* window, const QAbstractButton* button, QStringList& cut) {
     const QString text = QString(button->text()).remove('&');
-    if (text.isEmpty()) return;
+    // A hidden button shows no text; the table's buttons size themselves only when shown.
+    if (text.isEmpty() || !IsShownIn(window, button)) return;
     const QFontMetrics metrics(button->font());
     // Inside the frame; a flat tool button has none.
     const auto* tool = qobject_cast<const QToolButton*>(button);
@@ -170,7 +171,8 @@ protected:
     }
 
     // Lays out a reading of the spread on the table, with The Fool as its significator.
-    void layOutReading(TForm1& form, const QString& spread) {
+    // Collects the window's cut texts into cut while each table button is shown.
+    void layOutReading(TForm1& form, const QString& spread, QStringList& cut) {
         OnNextModal<TForm2>([spread](TForm2* dialog) {
             auto* list = dialog->findChild<QListWidget*>("ListBox1");
             list->setCurrentItem(list->findItems(spread, Qt::MatchExactly).value(0));
@@ -181,11 +183,15 @@ protected:
             dialog->Button1()->click();
         });
         form.menu().SelectlayoutF12->trigger();
-        fake.pacer->onWait = [&form] {
-            if (form.reading().Shuffling()) form.findChild<QToolButton*>("SpeedButton2")->click();
+        cut += CutTexts(&form);  // Shuffle
+        fake.pacer->onWait = [&form, &cut] {
+            if (!form.reading().Shuffling()) return;
+            cut += CutTexts(&form);  // Stop
+            form.findChild<QToolButton*>("SpeedButton2")->click();
         };
         form.findChild<QToolButton*>("SpeedButton1")->click();
         fake.pacer->onWait = nullptr;
+        cut += CutTexts(&form);  // Cut deck
         form.findChild<QToolButton*>("SpeedButton3")->click();
     }
 };
@@ -326,7 +332,7 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
     };
     for (const QString& name : form.program().SpreadList)
         if (widestWord(name) > widestWord(spread)) spread = name;
-    layOutReading(form, spread);
+    layOutReading(form, spread, cut);
     EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), spread);
     cut += CutTexts(&form);
 

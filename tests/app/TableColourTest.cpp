@@ -29,7 +29,8 @@ protected:
     }
 
     QImage place(int i) { return form->view().PositionImage(i)->picture(); }
-    QString notice() { return form->findChild<QLabel*>("Label4")->styleSheet(); }
+    QString notice() { return form->findChild<QLabel*>("Label4")->palette().color(QPalette::WindowText).name();
+    }
 };
 
 TEST_F(TableColourTest, OnlyEmptyPlacesTakeTheNewColourAndTheDialogKeepsItsOwn) {

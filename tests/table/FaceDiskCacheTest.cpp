@@ -10,6 +10,7 @@
 #include "platform/ProgramPlaces.h"
 #include "support/RowName.h"
 #include "support/TestAppDir.h"
+#include "table/CardBacks.h"
 #include "table/FaceCache.h"
 #include "table/FaceDiskCache.h"
 
@@ -154,3 +155,38 @@ TEST(FaceDiskCacheRun, ANewRunShowsTheFacesOfTheLast) {
 }
 
 }  // namespace
+
+// What the program draws itself (the card back) is drawn once: later runs read it back, until
+// the drawing's version changes.
+TEST(FaceDiskCacheRun, ADrawnPictureIsDrawnOnceForItsVersion) {
+    TestAppDir app;
+    const ProgramPlaces places = ProgramPlaces::Portable(app.path());
+    int drawings = 0;
+    const auto draw = [&drawings] {
+        ++drawings;
+        QImage drawn(kShown, QImage::Format_RGB32);
+        drawn.fill(QColor(drawings * 40, 0, 0));
+        return drawn;
+    };
+    QImage first;
+    {
+        FaceCache cache;
+        cache.UseCacheOf(places);
+        first = cache.Drawn("back", 1, kShown, draw);
+    }
+    struct Row {
+        int version;
+        int drawingsAfter;
+    };
+    for (const Row& row : {Row{1, 1}, Row{2, 2}, Row{1, 2}}) {
+        FaceCache cache;
+        cache.UseCacheOf(places);
+        const QImage shown = cache.Drawn("back", row.version, kShown, draw);
+        EXPECT_EQ(drawings, row.drawingsAfter) << row.version;
+        EXPECT_EQ(shown == first, row.version == 1) << row.version;
+    }
+    // The program's own back comes from the same place.
+    FaceCache cache;
+    cache.UseCacheOf(places);
+    EXPECT_EQ(CardBacks(&cache).Large(), CardBacks().Large());
+}
