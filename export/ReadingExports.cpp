@@ -34,7 +34,7 @@ PrintChoices ChoicesOf(const Settings& settings) {
 
 CardTextSource ExplanationsOf(const ProgramState& program) {
     return [&program](int card, bool reversed) {
-        return LoadCardText(program.AppDir, program.DeckDirectoryInUse(),
+        return LoadCardText(program.AppDir, program.Places.UserData(), program.DeckDirectoryInUse(),
                             program.settings.LanguageName, card, reversed);
     };
 }

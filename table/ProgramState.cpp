@@ -11,6 +11,7 @@ QString ProgramState::DeckDirectoryInUse() const {
 ExplanationContext ProgramState::ExplanationSettings() {
     ExplanationContext context;
     context.AppDir = AppDir;
+    context.UserDir = Places.UserData();
     context.DeckDir = DeckDirectoryInUse();
     context.CardTitles = CardTitles;
     context.Messages = Messages;

@@ -114,7 +114,7 @@ TForm4::TForm4(const ExplanationContext& context, int card, bool reversed,
     // The explanation is read under the card's title.
     memo1_->setAccessibleName(title);
 
-    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.DeckDir,
+    loadedText_ = ForDisplay(LoadCardText(context_.AppDir, context_.UserDir, context_.DeckDir,
                                           context_.settings.LanguageName, card_, reversed_));
     memo1_->setPlainText(loadedText_);
     connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
@@ -169,7 +169,7 @@ void TForm4::SaveCardText() {
 
     const QString text = memo1_->toPlainText();
     const QStringList failed =
-        WriteCardText(CardTextPaths(context_.AppDir, context_.DeckDir,
+        WriteCardText(CardTextPaths(context_.AppDir, context_.UserDir, context_.DeckDir,
                                     context_.settings.LanguageName, card_, reversed_),
                       options, text);
     if (!failed.isEmpty()) {

@@ -26,6 +26,7 @@ struct ExplanationContext {
     MessageBoxes* messageBoxes = nullptr;    // questions and failures
     CardSaveOptions* saveOptions = nullptr;  // owned by the caller; must be set
     QString DeckDir;                         // the current deck's folder; empty for none
+    QString UserDir;  // where the user's own texts go; empty or AppDir in a portable folder
 };
 
 // The size a picture of w x h pixels is shown at in an area of ew x eh pixels, with

@@ -269,7 +269,8 @@ TEST_P(InterfaceTextsTest, EveryWindowShowsItsTextsWhole) {
                                    form.program().settings,
                                    fake.platform.messageBoxes.get(),
                                    &options,
-                                   form.program().DeckDirectoryInUse()};
+                                   form.program().DeckDirectoryInUse(),
+                                   form.program().Places.UserData()};
     for (const QString& heading : {meaning, m[74]}) {
         TForm4 window(explanation, longestTitle, true, heading);
         cut += CutTextsWhenShown(window);

@@ -63,7 +63,7 @@ const Reader kReaders[] = {
      }},
     {"explanation text", "Langs/English/Texts/5.txt",
      [](const QString& appDir) {
-         return LoadCardText(appDir, appDir + "/Pics/Deck", "Nowhere", 5, false).isEmpty();
+         return LoadCardText(appDir, appDir, appDir + "/Pics/Deck", "Nowhere", 5, false).isEmpty();
      }},
     {"spread file", "Spreads/Cross.spread",
      [](const QString& appDir) {

@@ -58,8 +58,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     QString load(int card, bool reversed = false) const {
-        return LoadCardText(context.AppDir, context.DeckDir, context.settings.LanguageName, card,
-                            reversed);
+        return LoadCardText(context.AppDir, context.UserDir, context.DeckDir,
+                            context.settings.LanguageName, card, reversed);
     }
     // A picture of card N, red in its top half and blue in its bottom half.
     void writeFace(int card, QSize size) const {
@@ -110,7 +110,7 @@ TEST_F(ShowFormTest, SavedTextsAreUtf8AndOlderCodePageTextsStillRead) {
     // Saved text, whatever its script, is written as UTF-8 and reads back the same.
     const QString russian = QString::fromUtf8("Маг ведёт\nк цели");
     for (const QString& text : {russian, QString::fromUtf8("Ωμέγα"), QString("plain")}) {
-        ASSERT_TRUE(WriteCardText(CardTextPaths(app.path(), context.DeckDir, "Russian", 3, false),
+        ASSERT_TRUE(WriteCardText(CardTextPaths(app.path(), app.path(), context.DeckDir, "Russian", 3, false),
                                   CardSaveOptions{}, text)
                         .isEmpty());
         const QString stored = QString(text).replace("\n", "\r\n");  // lines end in CR LF
@@ -120,6 +120,40 @@ TEST_F(ShowFormTest, SavedTextsAreUtf8AndOlderCodePageTextsStillRead) {
     // An older text in Windows-1251 still reads.
     writeText("Pics/Test/4.txt", QByteArray::fromHex("CCE0E320E2E5E4B8F20D0AEA20F6E5EBE8"));
     EXPECT_EQ(load(4), QString(russian).replace("\n", "\r\n"));
+}
+
+// Installed, the program's texts stay as they came: the user's edits go to own copies in the
+// user's folder, which are read first from then on. A deck the user imported is the user's own.
+TEST_F(ShowFormTest, InstalledTheUsersEditsGoToTheirOwnCopies) {
+    const TestAppDir user;
+    writeText("Langs/Russian/Texts/4.txt", "bundled default");
+    struct Row {
+        const char* name;
+        int card;
+        QString deckDir;
+        CardSaveOptions options;
+        QString written;  // under the user's folder
+    };
+    const QString ownDeck = user.path() + "/Pics/Mine";
+    QDir().mkpath(ownDeck);
+    for (const Row& row :
+         {Row{"bundledDeck", 3, context.DeckDir, {true, false}, "Explanations/Pics/Test/3.txt"},
+          Row{"default", 4, context.DeckDir, {false, true},
+              "Explanations/Langs/Russian/Texts/4.txt"},
+          Row{"ownDeck", 5, ownDeck, {true, false}, "Pics/Mine/5.txt"}}) {
+        const QString text = QString("edited ") + row.name;
+        const CardTextFiles files =
+            CardTextPaths(app.path(), user.path(), row.deckDir, "Russian", row.card, false);
+        ASSERT_TRUE(WriteCardText(files, row.options, text).isEmpty()) << row.name;
+        QFile written(user.path() + "/" + row.written);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << row.name;
+        EXPECT_EQ(written.readAll(), text.toUtf8()) << row.name;
+        EXPECT_EQ(LoadCardText(app.path(), user.path(), row.deckDir, "Russian", row.card, false),
+                  text)
+            << row.name;
+    }
+    EXPECT_EQ(fileBytes("Langs/Russian/Texts/4.txt"), "bundled default");
+    EXPECT_EQ(fileBytes("Pics/Test/3.txt"), "<missing>");
 }
 
 TEST_F(ShowFormTest, WindowShowsTitleHeadingAndText) {

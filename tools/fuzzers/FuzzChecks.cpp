@@ -197,22 +197,22 @@ QString CheckExplanation(const QByteArray& input) {
     const QString deck = dir + "/Pics/Fuzz";
     const QString language = "Fuzz";
     Put("Pics/Fuzz/0.txt", input);
-    const QString text = LoadCardText(dir, deck, language, 0, false);
+    const QString text = LoadCardText(dir, dir, deck, language, 0, false);
 
     const std::pair<const char*, QByteArray> encodings[] = {{"UTF-8", text.toUtf8()},
                                                             {"Windows-1251", EncodeText(text)}};
     for (const auto& [name, bytes] : encodings) {
         Put("Langs/" + language + "/Texts/0r.txt", bytes);
-        const QString read = LoadCardText(dir, deck, language, 0, true);
+        const QString read = LoadCardText(dir, dir, deck, language, 0, true);
         if (read != text)
             return "the text " + Shown(text) + " reads back as " + Shown(read) + " from its " +
                    name + " bytes";
     }
 
-    const CardTextFiles files = CardTextPaths(dir, deck, language, 1, false);
+    const CardTextFiles files = CardTextPaths(dir, dir, deck, language, 1, false);
     const QStringList failed = WriteCardText(files, CardSaveOptions{true, false}, AsShown(text));
     if (!failed.isEmpty()) return "the text cannot be saved: " + failed.join("; ");
-    const QString saved = AsShown(LoadCardText(dir, deck, language, 1, false));
+    const QString saved = AsShown(LoadCardText(dir, dir, deck, language, 1, false));
     if (saved != AsShown(text))
         return "the text " + Shown(AsShown(text)) + " saved reads back as " + Shown(saved);
     return {};
