@@ -51,11 +51,16 @@ QString LoadCardText(const QString& appDir, const QString& userDir, const QStrin
                      const QString& languageName, int card, bool reversed) {
     const CardTextFiles files =
         CardTextPaths(appDir, userDir, deckDir, languageName, card, reversed);
-    for (const QString& deck : {files.ownDeck, files.deck})
+    // In a portable folder each own copy is the file itself: it is looked at once.
+    QStringList decks{files.ownDeck, files.deck};
+    QStringList languages{files.ownLanguage, files.language, files.ownFallback, files.fallback};
+    decks.removeDuplicates();
+    languages.removeDuplicates();
+    for (const QString& deck : decks)
         if (IsFile(deck))
             if (const QByteArray bytes = ReadTextBlocks(deck); !bytes.isEmpty())
                 return DecodeText(bytes);
-    for (const QString& path : {files.ownLanguage, files.language, files.ownFallback, files.fallback})
+    for (const QString& path : languages)
         if (IsFile(path)) return DecodeText(ReadTextBlocks(path));
     return QString();
 }

@@ -13,6 +13,7 @@ namespace {
 
 // Raise when the drawing below changes, so that no back kept from before is shown.
 constexpr int kDrawingVersion = 1;
+constexpr QSize kLargeBack(115, 196);
 
 const QColor kNight(18, 22, 64);
 const QColor kDusk(40, 48, 122);
@@ -48,8 +49,8 @@ QPainterPath Diamond(QPointF centre, double halfWidth, double halfHeight) {
 
 // The back is symmetric under a half turn, so a reversed card shows the same back.
 QImage DrawLargeBack() {
-    const int w = 115;
-    const int h = 196;
+    const int w = kLargeBack.width();
+    const int h = kLargeBack.height();
     QImage back(w, h, QImage::Format_RGB32);
     back.fill(kNight);
     QPainter p(&back);
@@ -114,7 +115,7 @@ QImage DrawLargeBack() {
 
 const QImage& CardBacks::Large() const {
     if (large_.isNull())
-        large_ = cache_ ? cache_->Drawn("card back", kDrawingVersion, QSize(115, 196), DrawLargeBack)
+        large_ = cache_ ? cache_->Drawn("card back", kDrawingVersion, kLargeBack, DrawLargeBack)
                         : DrawLargeBack();
     return large_;
 }
