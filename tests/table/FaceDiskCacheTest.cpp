@@ -10,7 +10,6 @@
 #include "platform/ProgramPlaces.h"
 #include "support/RowName.h"
 #include "support/TestAppDir.h"
-#include "table/CardBacks.h"
 #include "table/FaceCache.h"
 #include "table/FaceDiskCache.h"
 
@@ -185,8 +184,4 @@ TEST(FaceDiskCacheRun, ADrawnPictureIsDrawnOnceForItsVersion) {
         EXPECT_EQ(drawings, row.drawingsAfter) << row.version;
         EXPECT_EQ(shown == first, row.version == 1) << row.version;
     }
-    // The program's own back comes from the same place.
-    FaceCache cache;
-    cache.UseCacheOf(places);
-    EXPECT_EQ(CardBacks(&cache).Large(), CardBacks().Large());
 }
